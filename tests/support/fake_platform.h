@@ -1,0 +1,46 @@
+// A recording Platform for tests: answers message boxes from a script and remembers every call.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "model/platform.h"
+
+namespace kelvane::testing {
+
+struct ShownMessage {
+  std::string text;
+  std::string caption;
+  MessageStyle style;
+};
+
+class FakePlatform : public Platform {
+ public:
+  MessageAnswer ShowMessage(std::string_view text, std::string_view caption,
+                            MessageStyle style) override;
+  void Beep() override { ++beeps; }
+  void PlaySoundAsync(std::string_view fileName) override { sounds.emplace_back(fileName); }
+  int PanelSelection() override { return selection; }
+  void SetPanelSelection(int item) override { selection = item; }
+  void ResetPanel() override;
+  void Invalidate(bool erase) override { erase ? ++erasingInvalidations : ++invalidations; }
+  void ApplyCommandStates(const CommandStates& states) override;
+  void FitWindow() override { ++fits; }
+  std::optional<std::string> ClipboardText() override { return clipboard; }
+
+  // Answers for the next Question boxes, in order; an unscripted question answers No.
+  std::deque<MessageAnswer> answers;
+  std::vector<ShownMessage> messages;
+  std::vector<std::string> sounds;
+  int beeps = 0;
+  int selection = -1;
+  int panelResets = 0;
+  int invalidations = 0;
+  int erasingInvalidations = 0;
+  int commandStateUpdates = 0;
+  int fits = 0;
+  std::optional<std::string> clipboard;
+};
+
+}  // namespace kelvane::testing

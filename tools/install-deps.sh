@@ -1,0 +1,17 @@
+#!/bin/sh
+# Installs the Debian 12 packages that building, testing and running Kelvane need.
+set -e
+PACKAGES="build-essential cmake ninja-build pkg-config clang libclang-rt-dev \
+  libgtest-dev libgmock-dev libbenchmark-dev \
+  qt6-base-dev qt6-multimedia-dev libgl-dev libxkbcommon-dev \
+  xvfb xauth xdotool imagemagick fonts-urw-base35 fonts-dejavu-core"
+missing=""
+for p in $PACKAGES; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+[ -z "$missing" ] && exit 0
+echo "Installing:$missing"
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+$SUDO apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $missing
