@@ -16,8 +16,7 @@ build-asan: deps
 	cmake --build build-asan -j $(JOBS)
 
 run: build
-	cmake --build build --target kelvane_run_folder
-	cd build/run && ./kelvane
+	@echo "The game window is not built yet: run 'make test' for the engine."
 
 test: build build-asan
 	cd build && ctest --output-on-failure -j $(JOBS)
