@@ -56,17 +56,22 @@ void NormaliseGrid(CellGrid& grid) {
     }
   }
   if (minZ > 0) {
-    ShiftDown(grid, minZ, [](CellGrid& g, int z, int a, int b) -> std::int8_t& { return g.at(b, a, z); });
+    ShiftDown(grid, minZ,
+              [](CellGrid& g, int z, int a, int b) -> std::int8_t& { return g.at(b, a, z); });
   }
   if (minY > 0) {
-    ShiftDown(grid, minY, [](CellGrid& g, int y, int a, int b) -> std::int8_t& { return g.at(b, y, a); });
+    ShiftDown(grid, minY,
+              [](CellGrid& g, int y, int a, int b) -> std::int8_t& { return g.at(b, y, a); });
   }
   if (minX > 0) {
-    ShiftDown(grid, minX, [](CellGrid& g, int x, int a, int b) -> std::int8_t& { return g.at(x, b, a); });
+    ShiftDown(grid, minX,
+              [](CellGrid& g, int x, int a, int b) -> std::int8_t& { return g.at(x, b, a); });
   }
 }
 
-bool GridEquals(const CellGrid& a, const CellGrid& b) { return a.cells == b.cells; }
+bool GridEquals(const CellGrid& a, const CellGrid& b) {
+  return a.cells == b.cells;
+}
 
 bool GridHasCells(const CellGrid& grid) {
   return std::any_of(grid.cells.begin(), grid.cells.end(), [](std::int8_t v) { return v != 0; });

@@ -18,7 +18,9 @@ inline constexpr std::int8_t kMarkedCell = 9;
 struct CellGrid {
   std::array<std::int8_t, kGridCells> cells{};
 
-  static constexpr int Index(int x, int y, int z) { return x + kGridSize * y + kGridSize * kGridSize * z; }
+  static constexpr int Index(int x, int y, int z) {
+    return x + kGridSize * y + kGridSize * kGridSize * z;
+  }
   std::int8_t& at(int x, int y, int z) { return cells[Index(x, y, z)]; }
   std::int8_t at(int x, int y, int z) const { return cells[Index(x, y, z)]; }
   void Clear() { cells.fill(0); }

@@ -38,6 +38,8 @@ void LayBasePiece(int pieceIndex, CellGrid& grid) {
   }
 }
 
-int PieceCubeCount(int pieceIndex) { return kShapes[pieceIndex].cubeCount; }
+int PieceCubeCount(int pieceIndex) {
+  return kShapes[pieceIndex].cubeCount;
+}
 
 }  // namespace kelvane

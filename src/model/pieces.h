@@ -10,7 +10,9 @@ namespace kelvane {
 inline constexpr int kPieceCount = 7;
 
 // Piece index k (0…6) is piece number k+1 and carries cell value k+2.
-constexpr std::int8_t PieceCellValue(int pieceIndex) { return static_cast<std::int8_t>(pieceIndex + 2); }
+constexpr std::int8_t PieceCellValue(int pieceIndex) {
+  return static_cast<std::int8_t>(pieceIndex + 2);
+}
 
 // Lays the base shape of piece `pieceIndex` into `grid` (cleared first), normalised.
 void LayBasePiece(int pieceIndex, CellGrid& grid);
