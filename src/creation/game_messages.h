@@ -1,0 +1,18 @@
+// Message boxes over the main window, captioned with the product name.
+#pragma once
+
+#include <string_view>
+
+#include "model/game.h"
+#include "model/platform.h"
+
+namespace kelvane {
+
+// The product name held in the Game, up to its terminating NUL.
+std::string_view ProductNameOf(const Game& game);
+
+// Shows `text` captioned with ProductName and returns the button chosen.
+MessageAnswer ShowGameMessage(const Game& game, Platform& platform, std::string_view text,
+                              MessageStyle style);
+
+}  // namespace kelvane

@@ -1,0 +1,106 @@
+// A small INI reader: case-blind names, first section and first key win, spaces ignored.
+#include "storage/ini_reader.h"
+
+#include <algorithm>
+
+namespace kelvane {
+namespace {
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\r';
+}
+
+std::string_view Trim(std::string_view s) {
+  while (!s.empty() && IsBlank(s.front())) {
+    s.remove_prefix(1);
+  }
+  while (!s.empty() && IsBlank(s.back())) {
+    s.remove_suffix(1);
+  }
+  return s;
+}
+
+char LowerAscii(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  return std::ranges::equal(a, b, [](char l, char r) { return LowerAscii(l) == LowerAscii(r); });
+}
+
+// The name of a section line ("[name]"), or nothing for any other line.
+std::optional<std::string_view> SectionName(std::string_view line) {
+  if (line.empty() || line.front() != '[') {
+    return std::nullopt;
+  }
+  const std::size_t close = line.rfind(']');
+  if (close == std::string_view::npos || close == 0) {
+    return std::nullopt;
+  }
+  return line.substr(1, close - 1);
+}
+
+}  // namespace
+
+std::optional<std::string_view> FindIniValue(std::string_view text, std::string_view section,
+                                             std::string_view key) {
+  bool inSection = false;
+  bool sectionSeen = false;
+  while (!text.empty()) {
+    const std::size_t end = text.find('\n');
+    const std::string_view line = Trim(text.substr(0, end));
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+
+    if (const auto name = SectionName(line)) {
+      if (sectionSeen) {
+        // Later sections of the same name are ignored, so the search ends here.
+        return std::nullopt;
+      }
+      inSection = EqualsIgnoringCase(*name, section);
+      sectionSeen = inSection;
+      continue;
+    }
+    if (!inSection) {
+      continue;
+    }
+    const std::size_t equals = line.find('=');
+    if (equals != std::string_view::npos && EqualsIgnoringCase(Trim(line.substr(0, equals)), key)) {
+      return Trim(line.substr(equals + 1));
+    }
+  }
+  return std::nullopt;
+}
+
+std::int32_t ReadIniInt(std::string_view text, std::string_view section, std::string_view key,
+                        std::int32_t fallback) {
+  const auto value = FindIniValue(text, section, key);
+  if (!value || value->empty()) {
+    return fallback;
+  }
+  std::string_view digits = *value;
+  const bool negative = digits.front() == '-';
+  if (negative || digits.front() == '+') {
+    digits.remove_prefix(1);
+  }
+  // Unsigned arithmetic wraps like the platform's reader instead of overflowing.
+  std::uint32_t number = 0;
+  for (const char c : digits) {
+    if (c < '0' || c > '9') {
+      break;
+    }
+    number = number * 10u + static_cast<std::uint32_t>(c - '0');
+  }
+  if (negative) {
+    number = 0u - number;
+  }
+  return static_cast<std::int32_t>(number);
+}
+
+std::string ReadIniString(std::string_view text, std::string_view section, std::string_view key,
+                          std::string_view fallback, std::size_t bufferSize) {
+  const std::string_view value = FindIniValue(text, section, key).value_or(fallback);
+  const std::size_t room = bufferSize == 0 ? 0 : bufferSize - 1;
+  return std::string(value.substr(0, room));
+}
+
+}  // namespace kelvane

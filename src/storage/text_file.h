@@ -1,0 +1,28 @@
+// The thin file layer under the storage formats: read a whole text, replace a file safely.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kelvane {
+
+// Files larger than this are not game files; reading refuses them rather than filling memory.
+inline constexpr std::uintmax_t kMaxTextFileSize = 1 << 20;
+
+// The bytes of a regular file, or nothing when it is missing, unreadable or too large.
+std::optional<std::string> ReadTextFile(const std::filesystem::path& path);
+
+enum class FileWriteResult {
+  Written,
+  NotCreated,  // the file could not be created or opened for writing
+  NotWritten,  // the text could not be written whole
+};
+
+// Writes `text` to a temporary file beside `path` and renames it over `path`, so that a failed
+// write leaves any earlier file untouched. A read-only or non-regular target is not replaced.
+FileWriteResult ReplaceFile(const std::filesystem::path& path, std::string_view text);
+
+}  // namespace kelvane

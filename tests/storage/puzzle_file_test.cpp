@@ -1,0 +1,146 @@
+// Puzzle file texts byte for byte, and what the reader accepts and rejects.
+#include "storage/puzzle_file.h"
+
+#include <gtest/gtest.h>
+
+#include "scoped_temp_dir.h"
+
+namespace kelvane {
+namespace {
+
+using testing::InTemporaryDirectory;
+
+// Cubes at (0,0,0), (1,0,0), (2,0,0), (0,1,0) and (0,0,1).
+CellGrid SmallFigure() {
+  CellGrid grid;
+  for (const auto& [x, y, z] : {std::array{0, 0, 0}, {1, 0, 0}, {2, 0, 0}, {0, 1, 0}, {0, 0, 1}}) {
+    grid.at(x, y, z) = 1;
+  }
+  return grid;
+}
+
+constexpr std::string_view kSmallFigureText =
+    "[SIZE]\r\nDX = 3\r\nDY = 2\r\nDZ = 2\r\n\r\n"
+    "[Z0]\r\nY0 = 111\r\nY1 = 100\r\n\r\n"
+    "[Z1]\r\nY0 = 100\r\nY1 = 000\r\n";
+
+std::string Puzzle(std::string_view size, std::string_view layers) {
+  return "[SIZE]\r\n" + std::string(size) + "\r\n" + std::string(layers);
+}
+
+TEST(PuzzleText, WritesTheTwelveLinesOfTheExample) {
+  EXPECT_EQ(FormatPuzzleText(SmallFigure()), kSmallFigureText);
+}
+
+TEST(PuzzleText, WritesAnyNonZeroCellAsACube) {
+  CellGrid pieces = SmallFigure();
+  pieces.at(0, 0, 0) = 5;
+  pieces.at(0, 0, 1) = 8;
+  EXPECT_EQ(FormatPuzzleText(pieces), kSmallFigureText);
+}
+
+TEST(PuzzleText, EmptyRowsOfALayerAreStillWritten) {
+  CellGrid grid;
+  grid.at(0, 0, 0) = 1;
+  grid.at(1, 2, 1) = 1;
+  EXPECT_EQ(FormatPuzzleText(grid),
+            "[SIZE]\r\nDX = 2\r\nDY = 3\r\nDZ = 2\r\n\r\n"
+            "[Z0]\r\nY0 = 10\r\nY1 = 00\r\nY2 = 00\r\n\r\n"
+            "[Z1]\r\nY0 = 00\r\nY1 = 00\r\nY2 = 01\r\n");
+}
+
+TEST(PuzzleText, ReadsBackWhatItWrites) {
+  CellGrid read;
+  ASSERT_TRUE(ParsePuzzleText(kSmallFigureText, read));
+  EXPECT_TRUE(GridEquals(read, SmallFigure()));
+}
+
+TEST(PuzzleText, ReadsLowerCaseKeysExtraSectionsAndOtherCubeCharacters) {
+  CellGrid read;
+  ASSERT_TRUE(ParsePuzzleText("[size]\ndx=4\ndy=1\ndz=1\n[NOTES]\nby = me\n[z0]\ny0=1x01\n", read));
+  CellGrid expected;
+  expected.at(0, 0, 0) = 1;
+  expected.at(1, 0, 0) = 1;
+  expected.at(3, 0, 0) = 1;
+  EXPECT_TRUE(GridEquals(read, expected));
+}
+
+TEST(PuzzleText, SizeValueReadsItsLeadingNumber) {
+  CellGrid read;
+  EXPECT_TRUE(ParsePuzzleText(Puzzle("DX = 3abc\r\nDY = 1\r\nDZ = 1", "[Z0]\r\nY0 = 111"), read));
+  EXPECT_FALSE(ParsePuzzleText(Puzzle("DX = abc\r\nDY = 1\r\nDZ = 1", "[Z0]\r\nY0 = 111"), read));
+}
+
+TEST(PuzzleText, ASecondSizeSectionIsIgnored) {
+  CellGrid read;
+  EXPECT_TRUE(ParsePuzzleText(std::string(kSmallFigureText) + "[SIZE]\r\nDX = 4\r\n", read));
+  EXPECT_TRUE(GridEquals(read, SmallFigure()));
+}
+
+TEST(PuzzleText, ARowOneCharacterLongOrShortRejectsTheFile) {
+  CellGrid read;
+  const std::string size = "DX = 3\r\nDY = 1\r\nDZ = 1";
+  EXPECT_FALSE(ParsePuzzleText(Puzzle(size, "[Z0]\r\nY0 = 1111"), read));
+  EXPECT_FALSE(ParsePuzzleText(Puzzle(size, "[Z0]\r\nY0 = 11"), read));
+  EXPECT_FALSE(ParsePuzzleText(Puzzle(size, "[Z0]\r\n"), read));
+  EXPECT_TRUE(ParsePuzzleText(Puzzle(size, "[Z0]\r\nY0 = 111"), read));
+}
+
+// Files that Save puzzle writes for flat or imported figures must open again.
+TEST(PuzzleText, AcceptsEveryExtentTheWriterProduces) {
+  CellGrid flat;
+  flat.at(0, 0, 0) = 1;
+  CellGrid read;
+  ASSERT_TRUE(ParsePuzzleText(FormatPuzzleText(flat), read));
+  EXPECT_TRUE(GridEquals(read, flat));
+
+  CellGrid wide;
+  wide.at(11, 11, 11) = 1;
+  wide.at(0, 0, 0) = 1;
+  ASSERT_TRUE(ParsePuzzleText(FormatPuzzleText(wide), read));
+  EXPECT_TRUE(GridEquals(read, wide));
+}
+
+TEST(PuzzleText, RejectsExtentsOutsideTheGrid) {
+  CellGrid read;
+  const std::string row = "[Z0]\r\nY0 = 1";
+  EXPECT_FALSE(ParsePuzzleText(Puzzle("DX = 1\r\nDY = 1\r\nDZ = 0", row), read));
+  EXPECT_FALSE(ParsePuzzleText(Puzzle("DX = 1\r\nDY = 13\r\nDZ = 1", row), read));
+  EXPECT_FALSE(ParsePuzzleText(Puzzle("DX = -1\r\nDY = 1\r\nDZ = 1", row), read));
+  EXPECT_FALSE(ParsePuzzleText("", read));
+}
+
+// A rejected file must not leave half a figure behind for the preview or OK to start.
+TEST(PuzzleText, RejectionLeavesTheLoadedFigureAsItWas) {
+  CellGrid loaded = SmallFigure();
+  EXPECT_FALSE(ParsePuzzleText(Puzzle("DX = 1\r\nDY = 2\r\nDZ = 1", "[Z0]\r\nY0 = 0\r\n"), loaded));
+  EXPECT_TRUE(GridEquals(loaded, SmallFigure()));
+}
+
+class PuzzleFiles : public InTemporaryDirectory {};
+
+TEST_F(PuzzleFiles, ReadsFromThePuzzlesFolderByFullName) {
+  WriteFile("Puzzles/small.kvp", kSmallFigureText);
+  CellGrid read;
+  ASSERT_TRUE(ReadPuzzleFile("small.kvp", read));
+  EXPECT_TRUE(GridEquals(read, SmallFigure()));
+  EXPECT_FALSE(ReadPuzzleFile("small", read));
+  EXPECT_FALSE(ReadPuzzleFile("missing.kvp", read));
+}
+
+TEST_F(PuzzleFiles, AFolderIsNotAPuzzle) {
+  std::filesystem::create_directories("Puzzles/x.kvp");
+  CellGrid read;
+  EXPECT_FALSE(ReadPuzzleFile("x.kvp", read));
+  EXPECT_TRUE(PuzzleFileExists(PuzzleFilePath("x.kvp")));
+}
+
+TEST_F(PuzzleFiles, ExistenceFollowsTheFileSystem) {
+  EXPECT_FALSE(PuzzleFileExists(PuzzleFilePath("cube.kvp")));
+  WriteFile("Puzzles/cube.kvp", kSmallFigureText);
+  EXPECT_TRUE(PuzzleFileExists(PuzzleFilePath("cube.kvp")));
+  EXPECT_EQ(PuzzleFilePath("my cube .kvp"), "Puzzles/my cube .kvp");
+}
+
+}  // namespace
+}  // namespace kelvane
