@@ -2,7 +2,7 @@
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: run test deps build build-asan install clean
+.PHONY: run test deps build build-asan build-fuzz fuzz install clean
 
 deps:
 	@sh tools/install-deps.sh
@@ -15,15 +15,32 @@ build-asan: deps
 	cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKELVANE_SANITIZE=ON -DKELVANE_BENCH=OFF $(CMAKE_FLAGS)
 	cmake --build build-asan -j $(JOBS)
 
+# The parsers' fuzz targets, built with clang in their own folder.
+FUZZ_TIME ?= 20
+FUZZ_TARGETS = figure_text_fuzz ini_reader_fuzz puzzle_text_fuzz
+
+build-fuzz: deps
+	cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DKELVANE_FUZZ=ON -DKELVANE_BENCH=OFF $(CMAKE_FLAGS)
+	cmake --build build-fuzz -j $(JOBS) --target kelvane_fuzz
+
+# A short run of each target, seeded from the committed corpora; new finds stay in build-fuzz.
+fuzz: build-fuzz
+	for t in $(FUZZ_TARGETS); do \
+	  mkdir -p build-fuzz/corpus/$$t && \
+	  build-fuzz/tests/fuzz/$$t -max_total_time=$(FUZZ_TIME) -print_final_stats=1 \
+	    build-fuzz/corpus/$$t tests/fuzz/corpus/$$t || exit 1; \
+	done
+
 run: build
 	@echo "The game window is not built yet: run 'make test' for the engine."
 
 test: build build-asan
 	cd build && ctest --output-on-failure -j $(JOBS)
 	cd build-asan && ctest --output-on-failure -j $(JOBS)
+	$(MAKE) fuzz
 
 install: build
 	cmake --install build $(if $(PREFIX),--prefix $(PREFIX))
 
 clean:
-	rm -rf build build-asan
+	rm -rf build build-asan build-fuzz
