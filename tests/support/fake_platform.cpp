@@ -6,6 +6,7 @@ namespace kelvane::testing {
 MessageAnswer FakePlatform::ShowMessage(std::string_view text, std::string_view caption,
                                         MessageStyle style) {
   messages.push_back({std::string(text), std::string(caption), style});
+  events.push_back("message: " + std::string(text));
   if (style != MessageStyle::Question) {
     return MessageAnswer::Ok;
   }
@@ -22,6 +23,19 @@ void FakePlatform::ResetPanel() {
   selection = -1;
 }
 
-void FakePlatform::ApplyCommandStates(const CommandStates&) { ++commandStateUpdates; }
+void FakePlatform::Beep() {
+  ++beeps;
+  events.emplace_back("beep");
+}
+
+void FakePlatform::PlaySoundAsync(std::string_view fileName) {
+  sounds.emplace_back(fileName);
+  events.push_back("sound: " + std::string(fileName));
+}
+
+void FakePlatform::ApplyCommandStates(const CommandStates& states) {
+  ++commandStateUpdates;
+  commandStates = states;
+}
 
 }  // namespace kelvane::testing

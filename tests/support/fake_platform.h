@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "model/command_states.h"
 #include "model/platform.h"
 
 namespace kelvane::testing {
@@ -19,8 +20,8 @@ class FakePlatform : public Platform {
  public:
   MessageAnswer ShowMessage(std::string_view text, std::string_view caption,
                             MessageStyle style) override;
-  void Beep() override { ++beeps; }
-  void PlaySoundAsync(std::string_view fileName) override { sounds.emplace_back(fileName); }
+  void Beep() override;
+  void PlaySoundAsync(std::string_view fileName) override;
   int PanelSelection() override { return selection; }
   void SetPanelSelection(int item) override { selection = item; }
   void ResetPanel() override;
@@ -41,6 +42,10 @@ class FakePlatform : public Platform {
   int commandStateUpdates = 0;
   int fits = 0;
   std::optional<std::string> clipboard;
+  // The states most recently applied to the menu.
+  std::optional<CommandStates> commandStates;
+  // Messages, beeps and sounds in the order they happened: "message: …", "beep", "sound: …".
+  std::vector<std::string> events;
 };
 
 }  // namespace kelvane::testing

@@ -1,0 +1,22 @@
+// Starting play on a new target figure.
+#include "model/puzzle_start.h"
+
+#include "model/command_states.h"
+#include "model/game.h"
+
+namespace kelvane {
+
+void StartPuzzle(Game& game, Platform& platform, CellGrid figure) {
+  game.createMode = 0;
+  game.field.Clear();
+  game.figure = figure;
+  game.currentLayer = 0;
+  game.shownLayers = GridExtents(game.figure).z;
+  game.hideFlags.fill(0);
+  platform.FitWindow();
+  platform.ResetPanel();
+  UpdateCommandStates(game, platform);
+  game.winAnnouncement = 1;
+}
+
+}  // namespace kelvane

@@ -1,0 +1,23 @@
+// The congratulation when the seventh piece is laid.
+#include "model/win_check.h"
+
+#include <string_view>
+
+#include "model/game.h"
+#include "model/placement.h"
+
+namespace kelvane {
+
+void RunWinCheck(Game& game, Platform& platform) {
+  const bool allPlaced = AllPiecesOnField(game);
+  if (game.createMode != 0 || !allPlaced || game.winAnnouncement == 0) {
+    return;
+  }
+  game.hideFlags.fill(0);
+  platform.Invalidate(false);
+  platform.ShowMessage(kWinMessage, game.ProductName.data(), MessageStyle::Information);
+  platform.PlaySoundAsync(kVictorySound);
+  game.winAnnouncement = 0;
+}
+
+}  // namespace kelvane

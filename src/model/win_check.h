@@ -1,0 +1,18 @@
+// The congratulation when the seventh piece is laid.
+#pragma once
+
+#include "model/platform.h"
+
+namespace kelvane {
+
+struct Game;
+
+inline constexpr const char* kWinMessage = "Congratulations! The game is won.";
+inline constexpr const char* kVictorySound = "victory.wav";
+
+// Run after every successful placement. In play, with all seven pieces on the Field and the
+// win-announcement flag set: clears the hide flags, repaints, shows the congratulation, then
+// starts the victory sound and clears the flag, so each puzzle is congratulated at most once.
+void RunWinCheck(Game& game, Platform& platform);
+
+}  // namespace kelvane
