@@ -1,0 +1,54 @@
+// Moving between layers and cutting the view down to its lower layers.
+#include "model/layers.h"
+
+#include "play_fixture.h"
+
+namespace kelvane::testing {
+namespace {
+
+TEST_F(PlayTest, EachWheelMessageMovesOneLayerWhateverItsDelta) {
+  ChangeLayer(*game, platform, 120);
+  EXPECT_EQ(game->currentLayer, 1);
+  ChangeLayer(*game, platform, 960);
+  EXPECT_EQ(game->currentLayer, 2);
+  ChangeLayer(*game, platform, -360);
+  EXPECT_EQ(game->currentLayer, 1);
+  ChangeLayer(*game, platform, 0);
+  EXPECT_EQ(game->currentLayer, 0);
+  EXPECT_EQ(platform.erasingInvalidations, 4);
+  EXPECT_EQ(platform.commandStateUpdates, 4);
+}
+
+TEST_F(PlayTest, TheLayerStaysWithinTheFigureWithoutRepainting) {
+  ChangeLayer(*game, platform, -1);
+  EXPECT_EQ(game->currentLayer, 0);
+  game->currentLayer = 2;
+  ChangeLayer(*game, platform, 1);
+  EXPECT_EQ(game->currentLayer, 2);
+  EXPECT_EQ(platform.erasingInvalidations, 0);
+  EXPECT_EQ(platform.commandStateUpdates, 0);
+}
+
+TEST_F(PlayTest, AStepUpOnAnEmptyFigureKeepsLayerZero) {
+  // Guards against storing layer -1, which a later cube toggle would write outside the grid.
+  game->figure.Clear();
+  ChangeLayer(*game, platform, 120);
+  EXPECT_EQ(game->currentLayer, 0);
+}
+
+TEST_F(PlayTest, ShownLayersRangeFromOneToTheFiguresHeight) {
+  ShowUpLayer(*game, platform);
+  EXPECT_EQ(game->shownLayers, 3);
+  EXPECT_EQ(platform.invalidations, 0);
+  HideDownLayer(*game, platform);
+  HideDownLayer(*game, platform);
+  HideDownLayer(*game, platform);
+  EXPECT_EQ(game->shownLayers, 1);
+  EXPECT_EQ(platform.invalidations, 2);
+  ShowUpLayer(*game, platform);
+  EXPECT_EQ(game->shownLayers, 2);
+  EXPECT_EQ(platform.invalidations, 3);
+}
+
+}  // namespace
+}  // namespace kelvane::testing
