@@ -1,0 +1,113 @@
+// Draws a 2 x 2 x 2 block with its front corner cube missing, in the default skin, sampled
+// per point so cubes meet without seams; the logo adds the name beside it.
+#include "emblem.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <cmath>
+#include <vector>
+
+#include "cube_painter.h"
+#include "supersampling.h"
+
+namespace kelvane::art {
+namespace {
+
+struct BlockCube {
+  int x, y, z, colourIndex;
+};
+
+// Back to front, as the game draws: z, then y, then x ascending.
+const std::vector<BlockCube> kBlock = {
+    {0, 0, 0, 1}, {1, 0, 0, 1}, {0, 1, 0, 6}, {1, 1, 0, 3},
+    {0, 0, 1, 4}, {1, 0, 1, 1}, {0, 1, 1, 6},
+};
+
+constexpr int kEmblemSkin = 1;  // "2. Rounded", the default skin
+
+// Cube size whose 2 x 2 x 2 block is `height` pixels high.
+CubeSize BlockCubeSize(double height) {
+  const double w = height / (4 * kSheetCube.r / kSheetCube.w + 2 * kSheetCube.e / kSheetCube.w);
+  return {w, w * kSheetCube.r / kSheetCube.w, w * kSheetCube.e / kSheetCube.w};
+}
+
+// Draws the block `height` pixels high with its bounding box starting at (left, top).
+void DrawBlock(QImage& image, double left, double top, double height) {
+  const CubeSize size = BlockCubeSize(height);
+  // The sprite of cell (x, y, z) has its top-left corner at (ox + (x - y - 1) w, oy + (x + y) r - z
+  // e).
+  const double ox = left + 2 * size.w, oy = top + size.e;
+  const Skin& skin = Skins()[kEmblemSkin];
+  const int x0 = static_cast<int>(std::floor(left)), y0 = static_cast<int>(std::floor(top));
+  const int x1 = static_cast<int>(std::ceil(left + 4 * size.w));
+  const int y1 = static_cast<int>(std::ceil(top + height));
+  for (int py = std::max(0, y0); py < std::min(image.height(), y1); ++py) {
+    for (int px = std::max(0, x0); px < std::min(image.width(), x1); ++px) {
+      Rgb sum;
+      int covered = 0;
+      for (int j = 0; j < kSamplesPerAxis; ++j) {
+        for (int i = 0; i < kSamplesPerAxis; ++i) {
+          const double x = px + SampleOffset(i), y = py + SampleOffset(j);
+          for (auto cube = kBlock.rbegin(); cube != kBlock.rend(); ++cube) {
+            const double sx = x - (ox + (cube->x - cube->y - 1) * size.w);
+            const double sy = y - (oy + (cube->x + cube->y) * size.r - cube->z * size.e);
+            if (OutlineDistance(size, sx, sy) >= 0) {
+              sum = sum + CubeSampleColour(size, {&skin, cube->colourIndex, false}, sx, sy);
+              ++covered;
+              break;
+            }
+          }
+        }
+      }
+      if (covered == 0) {
+        continue;
+      }
+      const Rgb c = sum * (1.0 / covered);
+      const double alpha = static_cast<double>(covered) / (kSamplesPerAxis * kSamplesPerAxis);
+      image.setPixelColor(px, py,
+                          QColor::fromRgbF(static_cast<float>(c.x), static_cast<float>(c.y),
+                                           static_cast<float>(c.z), static_cast<float>(alpha)));
+    }
+  }
+}
+
+}  // namespace
+
+QImage RenderIcon(int size) {
+  QImage icon(size, size, QImage::Format_ARGB32);
+  icon.fill(Qt::transparent);
+  const double margin = size / 32.0;
+  const double height = size - 2 * margin;
+  const double width = 4 * BlockCubeSize(height).w;
+  DrawBlock(icon, (size - width) / 2, margin, height);
+  return icon;
+}
+
+QImage RenderAboutLogo() {
+  QImage logo(203, 61, QImage::Format_ARGB32);
+  logo.fill(Qt::transparent);
+  const double blockHeight = 53;
+  DrawBlock(logo, 4, 4, blockHeight);
+  const double textLeft = 4 + 4 * BlockCubeSize(blockHeight).w + 8;
+
+  QPainter painter(&logo);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  painter.setRenderHint(QPainter::Antialiasing);
+  QFont font("P052");
+  font.setBold(true);
+  font.setPixelSize(44);
+  const QString name = "Kelvane";
+  // Shrink the type until the name fits beside the block.
+  while (QFontMetricsF(font).horizontalAdvance(name) > logo.width() - textLeft - 4) {
+    font.setPixelSize(font.pixelSize() - 1);
+  }
+  painter.setFont(font);
+  const QFontMetricsF metrics(font);
+  const double baseline = (logo.height() + metrics.capHeight()) / 2;
+  painter.setPen(QColor(30, 44, 84));
+  painter.drawText(QPointF(textLeft, baseline), name);
+  return logo;
+}
+
+}  // namespace kelvane::art
