@@ -1,0 +1,85 @@
+// The model's per-repaint and start-up costs: placement preview, command states, tables, view turn.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+#include "model/command_states.h"
+#include "model/game.h"
+#include "model/game_init.h"
+#include "model/orientation.h"
+#include "model/placement.h"
+#include "model/view_turn.h"
+
+namespace kelvane {
+namespace {
+
+// Answers only the panel selection; everything else the model asks is a no-op here.
+class SelectionPlatform : public Platform {
+ public:
+  explicit SelectionPlatform(int item) : item_(item) {}
+  MessageAnswer ShowMessage(std::string_view, std::string_view, MessageStyle) override {
+    return MessageAnswer::Ok;
+  }
+  void Beep() override {}
+  void PlaySoundAsync(std::string_view) override {}
+  int PanelSelection() override { return item_; }
+  void SetPanelSelection(int item) override { item_ = item; }
+  void ResetPanel() override { item_ = -1; }
+  void Invalidate(bool) override {}
+  void ApplyCommandStates(const CommandStates&) override {}
+  void FitWindow() override {}
+  std::optional<std::string> ClipboardText() override { return std::nullopt; }
+
+ private:
+  int item_;
+};
+
+std::unique_ptr<Game> InitialisedGame() {
+  auto game = std::make_unique<Game>();
+  InitialiseGame(*game);
+  return game;
+}
+
+// Every mouse move repaints, and every repaint composes the preview.
+void BM_ComposePlacement(benchmark::State& state) {
+  auto game = InitialisedGame();
+  SelectionPlatform platform(7);
+  const FloorCell cell{static_cast<int>(state.range(0)), 1};  // (0,1) legal, (1,1) refused
+  CellGrid out;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(ComposePlacement(*game, platform, cell, out));
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_ComposePlacement)->Arg(0)->Arg(1);
+
+// Runs after every command.
+void BM_ComputeCommandStates(benchmark::State& state) {
+  auto game = InitialisedGame();
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(ComputeCommandStates(*game, 3));
+  }
+}
+BENCHMARK(BM_ComputeCommandStates);
+
+void BM_BuildOrientationTables(benchmark::State& state) {
+  auto game = InitialisedGame();
+  for (auto _ : state) {
+    BuildOrientationTables(*game);
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_BuildOrientationTables);
+
+void BM_RotateView(benchmark::State& state) {
+  auto game = InitialisedGame();
+  SelectionPlatform platform(0);
+  for (auto _ : state) {
+    RotateView(*game, platform, +1);
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_RotateView);
+
+}  // namespace
+}  // namespace kelvane
