@@ -1,12 +1,12 @@
 // Message boxes captioned with the product name.
 #include "creation/game_messages.h"
 
-#include <cstring>
+#include "storage/char_buffer.h"
 
 namespace kelvane {
 
 std::string_view ProductNameOf(const Game& game) {
-  return {game.ProductName.data(), strnlen(game.ProductName.data(), game.ProductName.size())};
+  return BufferText(game.ProductName);
 }
 
 MessageAnswer ShowGameMessage(const Game& game, Platform& platform, std::string_view text,

@@ -1,7 +1,7 @@
 // A small INI reader: case-blind names, first section and first key win, spaces ignored.
 #include "storage/ini_reader.h"
 
-#include <algorithm>
+#include "storage/text_case.h"
 
 namespace kelvane {
 namespace {
@@ -18,14 +18,6 @@ std::string_view Trim(std::string_view s) {
     s.remove_suffix(1);
   }
   return s;
-}
-
-char LowerAscii(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  return std::ranges::equal(a, b, [](char l, char r) { return LowerAscii(l) == LowerAscii(r); });
 }
 
 // The name of a section line ("[name]"), or nothing for any other line.

@@ -1,12 +1,11 @@
 // Reading and writing the settings file, walking one table of keys and defaults.
 #include "storage/settings_file.h"
 
-#include <algorithm>
 #include <array>
-#include <cstring>
 #include <variant>
 
 #include "creation/game_messages.h"
+#include "storage/char_buffer.h"
 #include "storage/ini_reader.h"
 #include "storage/text_file.h"
 
@@ -49,10 +48,6 @@ void Set(Settings& settings, const NumericSetting& option, std::int32_t value) {
       option.field);
 }
 
-std::string_view PuzzleOf(const Settings& settings) {
-  return {settings.PUZZLE.data(), strnlen(settings.PUZZLE.data(), settings.PUZZLE.size())};
-}
-
 }  // namespace
 
 void SetDefaultSettings(Settings& settings) {
@@ -64,7 +59,7 @@ void SetDefaultSettings(Settings& settings) {
 std::string FormatSettingsText(const Settings& settings) {
   std::string text = "[" + std::string(kLastSection) + "]";
   text += kLineEnd;
-  text += std::string(kPuzzleKey) + " = " + std::string(PuzzleOf(settings));
+  text += std::string(kPuzzleKey) + " = " + std::string(BufferText(settings.PUZZLE));
   text += kLineEnd;
   text += kLineEnd;
   text += "[" + std::string(kOptionsSection) + "]";
@@ -84,10 +79,8 @@ void ParseSettingsText(std::string_view text, Settings& settings) {
   if (settings.SCALE < 2 || settings.SCALE > 8) {
     settings.SCALE = kDefaultScale;
   }
-  const std::string puzzle =
-      ReadIniString(text, kLastSection, kPuzzleKey, "", settings.PUZZLE.size());
-  settings.PUZZLE.fill('\0');
-  std::copy(puzzle.begin(), puzzle.end(), settings.PUZZLE.begin());
+  SetBufferText(settings.PUZZLE,
+                ReadIniString(text, kLastSection, kPuzzleKey, "", settings.PUZZLE.size()));
 }
 
 std::string SettingsFileName(const Game& game) {
