@@ -1,0 +1,81 @@
+// The puzzle list of the New game dialog, its preview and its OK.
+#include "storage/new_game_dialog.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "creation/game_messages.h"
+#include "model/puzzle_start.h"
+#include "storage/char_buffer.h"
+#include "storage/puzzle_file.h"
+#include "storage/text_case.h"
+
+namespace kelvane {
+namespace {
+
+// Case-blind order, with the bytes deciding between names that differ only in case.
+bool ListedBefore(const std::string& a, const std::string& b) {
+  const std::weak_ordering order = CompareIgnoringCase(a, b);
+  return order != 0 ? order < 0 : a < b;
+}
+
+bool IsPuzzleFileName(std::string_view name) {
+  return name.size() > kPuzzleExtension.size() && !name.starts_with('.') &&
+         EqualsIgnoringCase(name.substr(name.size() - kPuzzleExtension.size()), kPuzzleExtension);
+}
+
+}  // namespace
+
+std::vector<std::string> ListPuzzleFiles() {
+  std::vector<std::string> names;
+  std::error_code error;
+  for (std::filesystem::directory_iterator it(kPuzzleFolder, error), end; !error && it != end;
+       it.increment(error)) {
+    std::error_code typeError;
+    const std::string name = it->path().filename().string();
+    if (it->is_regular_file(typeError) && IsPuzzleFileName(name)) {
+      names.push_back(name);
+    }
+  }
+  std::ranges::sort(names, ListedBefore);
+  return names;
+}
+
+int FindEntryIgnoringCase(const std::vector<std::string>& entries, std::string_view name) {
+  const auto found = std::ranges::find_if(
+      entries, [&](const std::string& entry) { return EqualsIgnoringCase(entry, name); });
+  return found == entries.end() ? -1 : static_cast<int>(found - entries.begin());
+}
+
+NewGameList OpenNewGameList(const Game& game) {
+  NewGameList list{ListPuzzleFiles()};
+  list.selection = FindEntryIgnoringCase(list.entries, BufferText(game.settings.PUZZLE));
+  return list;
+}
+
+NewGamePreview PreviewSelection(const NewGameList& list, CellGrid& LoadedFigure) {
+  if (list.selection < 0 || list.selection >= static_cast<int>(list.entries.size())) {
+    return NewGamePreview::NotSelected;
+  }
+  return ReadPuzzleFile(list.entries[list.selection], LoadedFigure) ? NewGamePreview::Figure
+                                                                    : NewGamePreview::InvalidFormat;
+}
+
+bool ConfirmNewGame(Game& game, Platform& platform, const NewGameList& list,
+                    CellGrid& LoadedFigure) {
+  switch (PreviewSelection(list, LoadedFigure)) {
+    case NewGamePreview::NotSelected:
+      ShowGameMessage(game, platform, kPuzzleNotSelectedMessage, MessageStyle::Information);
+      return false;
+    case NewGamePreview::InvalidFormat:
+      ShowGameMessage(game, platform, kInvalidPuzzleMessage, MessageStyle::Information);
+      return false;
+    case NewGamePreview::Figure:
+      break;
+  }
+  StartPuzzle(game, platform, LoadedFigure);
+  SetBufferText(game.settings.PUZZLE, list.entries[list.selection]);
+  return true;
+}
+
+}  // namespace kelvane

@@ -1,0 +1,48 @@
+// The logic of the New game dialog, without a window: the puzzle list, its preview and OK.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/cell_grid.h"
+#include "model/game.h"
+#include "model/platform.h"
+
+namespace kelvane {
+
+inline constexpr std::string_view kPuzzleNotSelectedMessage = "Puzzle is not selected.";
+inline constexpr std::string_view kInvalidPuzzleMessage = "Invalid format.";
+
+// The dialog's list of file names (extension included) and its selection, -1 for none.
+struct NewGameList {
+  std::vector<std::string> entries;
+  int selection = -1;
+};
+
+// The "*.kvp" files of "Puzzles/" (the extension in any letter case; folders and hidden files
+// left out), sorted without regard to letter case. Empty when the folder is missing.
+std::vector<std::string> ListPuzzleFiles();
+
+// The index of the first entry equal to `name` without regard to letter case, or -1.
+int FindEntryIgnoringCase(const std::vector<std::string>& entries, std::string_view name);
+
+// The list as the dialog opens: every puzzle file, with the settings' PUZZLE preselected.
+NewGameList OpenNewGameList(const Game& game);
+
+enum class NewGamePreview {
+  NotSelected,    // draws "Puzzle is not selected."
+  InvalidFormat,  // draws "Invalid format."
+  Figure,         // draws LoadedFigure
+};
+
+// Reads the selected entry into `LoadedFigure` and says what the preview area shows.
+NewGamePreview PreviewSelection(const NewGameList& list, CellGrid& LoadedFigure);
+
+// OK: reads the selected entry again, starts its figure and remembers it in PUZZLE. Without a
+// selection, or when the entry does not read, shows that message and starts nothing. True when
+// the dialog ends.
+bool ConfirmNewGame(Game& game, Platform& platform, const NewGameList& list,
+                    CellGrid& LoadedFigure);
+
+}  // namespace kelvane

@@ -1,0 +1,54 @@
+// The name rules of the Save puzzle dialog and its OK.
+#include "storage/save_puzzle_dialog.h"
+
+#include <algorithm>
+#include <string>
+
+#include "creation/game_messages.h"
+#include "storage/char_buffer.h"
+#include "storage/puzzle_file.h"
+#include "storage/puzzle_save.h"
+
+namespace kelvane {
+namespace {
+
+bool IsForbidden(char c) {
+  return kForbiddenNameCharacters.find(c) != std::string_view::npos;
+}
+
+// What the name field itself keeps out; only a caller bypassing the field can send such a name.
+bool FieldCouldHold(std::string_view name) {
+  return name.size() <= static_cast<std::size_t>(kPuzzleNameLimit) &&
+         std::ranges::none_of(name, [](char c) { return IsForbidden(c) || c == '\0'; });
+}
+
+}  // namespace
+
+bool AcceptNameCharacter(Platform& platform, char typed) {
+  if (IsForbidden(typed)) {
+    platform.Beep();
+    return false;
+  }
+  return true;
+}
+
+bool ConfirmSavePuzzle(Game& game, Platform& platform, std::string_view typedName) {
+  if (std::ranges::all_of(typedName, [](char c) { return c == ' '; })) {
+    ShowGameMessage(game, platform, kEnterFileNameMessage, MessageStyle::Plain);
+    return false;
+  }
+  if (!FieldCouldHold(typedName)) {
+    platform.Beep();
+    return false;
+  }
+  SetBufferText(game.PuzzleName, typedName);
+  const std::string path = PuzzleFilePath(std::string(typedName) + std::string(kPuzzleExtension));
+  if (PuzzleFileExists(path) && ShowGameMessage(game, platform, kOverwriteQuestion,
+                                                MessageStyle::Question) != MessageAnswer::Yes) {
+    return false;
+  }
+  SavePuzzleFile(game, platform);
+  return true;
+}
+
+}  // namespace kelvane

@@ -1,0 +1,28 @@
+// The logic of the Save puzzle dialog, without a window: the name rules and what OK does.
+#pragma once
+
+#include <string_view>
+
+#include "model/game.h"
+#include "model/platform.h"
+
+namespace kelvane {
+
+// The name field holds at most this many characters.
+inline constexpr int kPuzzleNameLimit = 100;
+// Characters a file name may not hold, refused while typing: < > " \ / * ? : |
+inline constexpr std::string_view kForbiddenNameCharacters = "<>\"\\/*?:|";
+
+inline constexpr std::string_view kEnterFileNameMessage = "Please enter a file name.";
+inline constexpr std::string_view kOverwriteQuestion = "File exist. Overwrite?";
+
+// Whether a character typed into the name field goes in; a forbidden one beeps and stays out.
+// (Pasting is refused the same way, with a beep, whatever the clipboard holds.)
+bool AcceptNameCharacter(Platform& platform, char typed);
+
+// OK with the name as typed: an empty or all-space name asks for a name; an existing file asks
+// "File exist. Overwrite?" and No keeps the dialog open; otherwise PuzzleName is set and the
+// puzzle saved. True when the dialog ends, whether the save succeeded or reported an error.
+bool ConfirmSavePuzzle(Game& game, Platform& platform, std::string_view typedName);
+
+}  // namespace kelvane
