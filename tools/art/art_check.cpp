@@ -22,12 +22,13 @@ bool IsWhite(QRgb p) {
   return qRed(p) == 255 && qGreen(p) == 255 && qBlue(p) == 255;
 }
 
-// The colour index whose sprite cell holds (x, y), or -1 in a gap; sets the cell-relative position.
+// The colour index whose sprite may colour (x, y), or -1 where no sprite may; sets the position
+// relative to that sprite's cell.
 int CellAt(int x, int y, int& cx, int& cy) {
-  const int column = x / kCellPitchX, row = y / kCellPitchY;
+  const int column = x / kCellPitchX, row = (y + kRowGap) / kCellPitchY;
   cx = x - column * kCellPitchX;
   cy = y - row * kCellPitchY;
-  if (column >= kSheetColumns || cx >= 2 * kSheetCube.w || cy >= kSheetCube.Height()) {
+  if (column >= kSheetColumns || row >= 4 || cx >= 2 * kSheetCube.w || cy >= kSheetCube.Height()) {
     return -1;
   }
   return (row / 2) * kSheetColumns + column;

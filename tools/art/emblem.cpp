@@ -39,6 +39,8 @@ void DrawBlock(QImage& image, double left, double top, double height) {
   // e).
   const double ox = left + 2 * size.w, oy = top + size.e;
   const Skin& skin = Skins()[kEmblemSkin];
+  // Every cube gets a dark rim, at least most of a pixel wide, so small sizes stay crisp.
+  const double edge = std::max(0.8, size.w / 20);
   const int x0 = static_cast<int>(std::floor(left)), y0 = static_cast<int>(std::floor(top));
   const int x1 = static_cast<int>(std::ceil(left + 4 * size.w));
   const int y1 = static_cast<int>(std::ceil(top + height));
@@ -52,8 +54,10 @@ void DrawBlock(QImage& image, double left, double top, double height) {
           for (auto cube = kBlock.rbegin(); cube != kBlock.rend(); ++cube) {
             const double sx = x - (ox + (cube->x - cube->y - 1) * size.w);
             const double sy = y - (oy + (cube->x + cube->y) * size.r - cube->z * size.e);
-            if (OutlineDistance(size, sx, sy) >= 0) {
-              sum = sum + CubeSampleColour(size, {&skin, cube->colourIndex, false}, sx, sy);
+            const double inside = OutlineDistance(size, sx, sy);
+            if (inside >= 0) {
+              const Rgb c = CubeSampleColour(size, {&skin, cube->colourIndex, false}, sx, sy);
+              sum = sum + (inside < edge ? c * 0.3 : c);
               ++covered;
               break;
             }

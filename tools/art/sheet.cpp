@@ -23,7 +23,7 @@ QImage RenderSheet(const Skin& skin) {
     for (bool lighter : {false, true}) {
       const CubeLook look{&skin, index, lighter};
       const int left = CellLeft(index), top = CellTop(index, lighter);
-      for (int py = 0; py < height; ++py) {
+      for (int py = BleedTop(top); py < height; ++py) {
         for (int px = 0; px < width; ++px) {
           const SpritePixel p = SpritePixelAt(kSheetCube, look, px, py, kSpriteBleed);
           const Rgb c = Mix({1, 1, 1}, p.colour, p.coverage);

@@ -164,10 +164,10 @@ const std::array<Skin, 7>& Skins() {
         FromBytes(20, 80, 240),   FromBytes(148, 40, 218), FromBytes(244, 244, 244)};
     return std::array<Skin, 7>{{
         {"1. Simple", Finish::kFlat, simple, 2.2, 1.6},
-        {"2. Rounded", Finish::kRounded, soft, 0, 0},
+        {"2. Rounded", Finish::kRounded, soft, 1.2, 0},
         {"3. Smoothed", Finish::kSmoothed, soft, 1.2, 0},
         {"4. Oak", Finish::kOak, stains, 1.4, 1.0},
-        {"5. Polished", Finish::kPolished, deep, 0, 0},
+        {"5. Polished", Finish::kPolished, deep, 1.0, 0},
         {"6. Ashen", Finish::kAshen, ash, 1.6, 1.0},
         {"7. Sharpen", Finish::kFaceted, vivid, 1.2, 0},
     }};
