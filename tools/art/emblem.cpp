@@ -32,35 +32,50 @@ CubeSize BlockCubeSize(double height) {
   return {w, w * kSheetCube.r / kSheetCube.w, w * kSheetCube.e / kSheetCube.w};
 }
 
+// Where the block is drawn: the sprite of cell (x, y, z) has its top-left corner at
+// (ox + (x - y - 1) w, oy + (x + y) r - z e).
+struct BlockPlacement {
+  CubeSize size;
+  double ox, oy;
+  double rim;  // width of each cube's dark rim, at least most of a pixel so small sizes stay crisp
+};
+
+// The colour of the frontmost cube at (x, y); false where no cube is.
+bool BlockSample(const BlockPlacement& at, double x, double y, Rgb& colour) {
+  const Skin& skin = Skins()[kEmblemSkin];
+  for (auto cube = kBlock.rbegin(); cube != kBlock.rend(); ++cube) {
+    const double sx = x - (at.ox + (cube->x - cube->y - 1) * at.size.w);
+    const double sy = y - (at.oy + (cube->x + cube->y) * at.size.r - cube->z * at.size.e);
+    const double inside = OutlineDistance(at.size, sx, sy);
+    if (inside >= 0) {
+      colour = CubeSampleColour(at.size, {&skin, cube->colourIndex, false}, sx, sy);
+      if (inside < at.rim) {
+        colour = colour * 0.3;
+      }
+      return true;
+    }
+  }
+  return false;
+}
+
 // Draws the block `height` pixels high with its bounding box starting at (left, top).
 void DrawBlock(QImage& image, double left, double top, double height) {
   const CubeSize size = BlockCubeSize(height);
-  // The sprite of cell (x, y, z) has its top-left corner at (ox + (x - y - 1) w, oy + (x + y) r - z
-  // e).
-  const double ox = left + 2 * size.w, oy = top + size.e;
-  const Skin& skin = Skins()[kEmblemSkin];
-  // Every cube gets a dark rim, at least most of a pixel wide, so small sizes stay crisp.
-  const double edge = std::max(0.8, size.w / 20);
-  const int x0 = static_cast<int>(std::floor(left)), y0 = static_cast<int>(std::floor(top));
-  const int x1 = static_cast<int>(std::ceil(left + 4 * size.w));
-  const int y1 = static_cast<int>(std::ceil(top + height));
-  for (int py = std::max(0, y0); py < std::min(image.height(), y1); ++py) {
-    for (int px = std::max(0, x0); px < std::min(image.width(), x1); ++px) {
+  const BlockPlacement at{size, left + 2 * size.w, top + size.e, std::max(0.8, size.w / 20)};
+  const int x0 = std::max(0, static_cast<int>(std::floor(left)));
+  const int y0 = std::max(0, static_cast<int>(std::floor(top)));
+  const int x1 = std::min(image.width(), static_cast<int>(std::ceil(left + 4 * size.w)));
+  const int y1 = std::min(image.height(), static_cast<int>(std::ceil(top + height)));
+  for (int py = y0; py < y1; ++py) {
+    for (int px = x0; px < x1; ++px) {
       Rgb sum;
       int covered = 0;
       for (int j = 0; j < kSamplesPerAxis; ++j) {
         for (int i = 0; i < kSamplesPerAxis; ++i) {
-          const double x = px + SampleOffset(i), y = py + SampleOffset(j);
-          for (auto cube = kBlock.rbegin(); cube != kBlock.rend(); ++cube) {
-            const double sx = x - (ox + (cube->x - cube->y - 1) * size.w);
-            const double sy = y - (oy + (cube->x + cube->y) * size.r - cube->z * size.e);
-            const double inside = OutlineDistance(size, sx, sy);
-            if (inside >= 0) {
-              const Rgb c = CubeSampleColour(size, {&skin, cube->colourIndex, false}, sx, sy);
-              sum = sum + (inside < edge ? c * 0.3 : c);
-              ++covered;
-              break;
-            }
+          Rgb c;
+          if (BlockSample(at, px + SampleOffset(i), py + SampleOffset(j), c)) {
+            sum = sum + c;
+            ++covered;
           }
         }
       }

@@ -13,7 +13,7 @@ namespace {
 const Rgb kWhite{1, 1, 1};
 const Vec3 kKeyLight = Normalize({0.25, 0.55, 1.0});
 const Vec3 kViewer = Normalize({1, 1, 1.263});
-// A lamp above and behind the cube whose mirror image lands on the top face's far half.
+// A lamp above and behind the cube whose reflection lands on the top face's upper-left part.
 const Vec3 kLamp{-0.34, -0.09, 1.8};
 
 struct Lighting {
