@@ -7,6 +7,7 @@
 #include "model/cell_grid.h"
 #include "model/pieces.h"
 #include "model/settings.h"
+#include "render/graphics.h"
 
 namespace kelvane {
 
@@ -30,6 +31,7 @@ struct Point {
 
 struct Game {
   Settings settings;
+  Graphics graphics;
 
   CellGrid figure;
   CellGrid field;

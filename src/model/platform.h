@@ -8,6 +8,7 @@
 namespace kelvane {
 
 struct CommandStates;
+struct Point;
 
 // The four kinds of message box the game shows.
 enum class MessageStyle {
@@ -47,6 +48,9 @@ class Platform {
   virtual void ApplyCommandStates(const CommandStates& states) = 0;
   // Sizes the window and the panel to the current Figure and scale.
   virtual void FitWindow() = 0;
+
+  // The pointer's position in the main window's client coordinates.
+  virtual Point CursorPosition() = 0;
 
   // Text on the clipboard, or nothing when it holds no text.
   virtual std::optional<std::string> ClipboardText() = 0;

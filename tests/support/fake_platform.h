@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/command_states.h"
+#include "model/game.h"
 #include "model/platform.h"
 
 namespace kelvane::testing {
@@ -28,6 +29,7 @@ class FakePlatform : public Platform {
   void Invalidate(bool erase) override { erase ? ++erasingInvalidations : ++invalidations; }
   void ApplyCommandStates(const CommandStates& states) override;
   void FitWindow() override { ++fits; }
+  Point CursorPosition() override { return cursor; }
   std::optional<std::string> ClipboardText() override { return clipboard; }
 
   // Answers for the next Question boxes, in order; an unscripted question answers No.
@@ -46,6 +48,7 @@ class FakePlatform : public Platform {
   std::optional<CommandStates> commandStates;
   // Messages, beeps and sounds in the order they happened: "message: …", "beep", "sound: …".
   std::vector<std::string> events;
+  Point cursor;
 };
 
 }  // namespace kelvane::testing

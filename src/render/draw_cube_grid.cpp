@@ -1,0 +1,38 @@
+// DrawCubeGrid: sprite copies from a sheet, clipped to the cube outline or masked.
+#include "render/draw_cube_grid.h"
+
+#include "render/cube_geometry.h"
+#include "render/region.h"
+
+namespace kelvane {
+
+void DrawCubeGrid(const Game& game, Surface& target, Point origin, const CellGrid& grid,
+                  const Surface* sheet, Checkers checkers, CubeGeometry g) {
+  const bool thumbnail = g.W == kThumbnailGeometry.W;
+  const Graphics& graphics = game.graphics;
+  if (sheet == nullptr) {
+    sheet = thumbnail ? &graphics.thumbnailSheet : &graphics.fieldSheet;
+  }
+  const bool checkersOn =
+      checkers == Checkers::On || (checkers == Checkers::AsSet && game.settings.SHOW_CHECKERS != 0);
+  const Polygon outline = CubeOutline(g);
+  for (int z = 0; z < kGridSize; ++z) {
+    for (int y = 0; y < kGridSize; ++y) {
+      for (int x = 0; x < kGridSize; ++x) {
+        const int value = grid.at(x, y, z);
+        if (value < 1) {
+          continue;
+        }
+        const Rect from = SourceRect(value, checkersOn, (x + y + z) % 2 == 1, g);
+        const Point at = SpriteTopLeft(g, origin, x, y, z);
+        if (thumbnail) {
+          CopyMasked(target, at.x, at.y, *sheet, from, graphics.spriteMask);
+        } else {
+          CopyThrough(target, Translated(outline, at), at.x, at.y, *sheet, from);
+        }
+      }
+    }
+  }
+}
+
+}  // namespace kelvane

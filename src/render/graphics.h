@@ -1,0 +1,36 @@
+// The drawing surfaces the Game owns from window creation to exit.
+#pragma once
+
+#include <functional>
+#include <string_view>
+
+#include "model/settings.h"
+#include "render/surface.h"
+
+namespace kelvane {
+
+inline constexpr int kInkSurfaceWidth = 936;
+inline constexpr int kInkSurfaceHeight = 624;
+
+// Draws one line of text centred both ways in `box` of `target`, in `colour`, with the panel font
+// and no background. The shell fills it with its font engine; left empty, no text is drawn.
+using TextHook =
+    std::function<void(Surface& target, Rect box, std::string_view text, Colour colour)>;
+
+struct Graphics {
+  // The screen size read once at start-up; the BackBuffer keeps it for the whole run.
+  int screenWidth = 0;
+  int screenHeight = 0;
+  // Every frame and owner-drawn item is composed here first.
+  Surface backBuffer;
+  // Solid COLOR_INK, the source of the translucent layer tint.
+  Surface inkSurface;
+  // The chosen skin, shrunk into its top-left corner for the field and the thumbnail geometry.
+  Surface fieldSheet;
+  Surface thumbnailSheet;
+  // White inside the thumbnail cube outline, black elsewhere.
+  Surface spriteMask;
+  TextHook drawText;
+};
+
+}  // namespace kelvane

@@ -1,0 +1,22 @@
+// Building the Game's surfaces: at start-up, and again whenever the scale or skin may have changed.
+#pragma once
+
+#include "model/game.h"
+#include "model/platform.h"
+
+namespace kelvane {
+
+// Makes the screen-sized BackBuffer and the 936 × 624 InkSurface (filled with COLOR_INK) and
+// records the screen size. Once, at window creation, before ApplyScaleAndSkin.
+void CreateGraphics(Game& game, int screenWidth, int screenHeight);
+
+// Sets the field cube geometry from SCALE, reloads the FieldSheet (shrunk to 128s × 96s unless s
+// is 8) and the ThumbnailSheet from SKIN_INDEX, refills the InkSurface with COLOR_INK, then asks
+// the platform to fit the window, whose size depends on the geometry.
+void ApplyScaleAndSkin(Game& game, Platform& platform);
+
+// The 18 × 21 SpriteMask of the Game's thumbnail geometry: white exactly on the pixels its cube
+// outline covers, black elsewhere. Once, after the thumbnail geometry is set.
+void BuildSpriteMask(Game& game);
+
+}  // namespace kelvane

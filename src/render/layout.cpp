@@ -1,0 +1,106 @@
+// Client-area layout and window fitting arithmetic.
+#include "render/layout.h"
+
+#include <algorithm>
+
+namespace kelvane {
+
+namespace {
+
+constexpr int kMargin = 16;
+
+// How far the shorter of the panel and the scene is pushed down to centre it against the other.
+int PanelDrop(int sceneHeight) {
+  return sceneHeight > kPanelHeight ? (sceneHeight - kPanelHeight) / 2 : 0;
+}
+int SceneDrop(int sceneHeight) {
+  return sceneHeight < kPanelHeight ? (kPanelHeight - sceneHeight) / 2 : 0;
+}
+
+}  // namespace
+
+Size SceneSize(const Game& game) {
+  const Extents e = GridExtents(game.figure);
+  const CubeGeometry g = game.fieldGeometry;
+  return {(e.x + e.y + 4) * g.W, (e.x + e.y + 4) * g.R + (e.z + 1) * g.E};
+}
+
+Size RequiredClientSize(const Game& game) {
+  const Size scene = SceneSize(game);
+  const int width = game.createMode != 0 ? scene.width + 144 : 2 * scene.width + 160;
+  return {width, std::max(scene.height, kPanelHeight) + 2 * kMargin};
+}
+
+Rect RequiredWindowRect(const Game& game, FrameMargins margins) {
+  const Size client = RequiredClientSize(game);
+  Rect r{-margins.left, -margins.top, client.width + margins.right, client.height + margins.bottom};
+  if (r.Width() > game.graphics.screenWidth) {
+    r.right = r.left + game.graphics.screenWidth;
+  }
+  if (r.Height() > game.graphics.screenHeight) {
+    r.bottom = r.top + game.graphics.screenHeight;
+  }
+  return r;
+}
+
+Rect PanelRect(const Game& game) {
+  const int left = game.layoutOrigin.x + kMargin;
+  const int top = game.layoutOrigin.y + kMargin + PanelDrop(SceneSize(game).height);
+  return {left, top, left + kPanelWidth, top + kPanelHeight};
+}
+
+Rect FieldViewRect(const Game& game) {
+  const Size scene = SceneSize(game);
+  const int left = game.layoutOrigin.x + 2 * kMargin + kPanelWidth;
+  const int top = game.layoutOrigin.y + kMargin + SceneDrop(scene.height);
+  return {left, top, left + scene.width, top + scene.height};
+}
+
+Point HelperOrigin(const Game& game) {
+  const Extents e = GridExtents(game.figure);
+  const Rect view = FieldViewRect(game);
+  return {view.left + (e.y + 2) * game.fieldGeometry.W,
+          view.top + (e.z + 1) * game.fieldGeometry.E};
+}
+
+Point PreviewOrigin(const Game& game) {
+  const Point field = HelperOrigin(game);
+  return {field.x + SceneSize(game).width + kMargin, field.y};
+}
+
+Point FigureOrigin(CubeGeometry g, Point helperOrigin) {
+  return {helperOrigin.x, helperOrigin.y + 2 * g.R - g.E};
+}
+
+Rect FittedWindowRect(const Game& game, FrameMargins margins, bool visible, Rect normal) {
+  const Rect required = RequiredWindowRect(game, margins);
+  const int width = required.Width();
+  const int height = required.Height();
+  if (!visible) {
+    const int left = std::max(game.graphics.screenWidth / 2 - width / 2, 0);
+    const int top = std::max(game.graphics.screenHeight / 2 - height / 2, 0);
+    return {left, top, left + width, top + height};
+  }
+  return {normal.left, normal.top, normal.left + std::max(width, normal.Width()),
+          normal.top + std::max(height, normal.Height())};
+}
+
+Rect PlaceContent(Game& game, Size client) {
+  const Size required = RequiredClientSize(game);
+  game.layoutOrigin = {
+      client.width >= required.width ? (client.width - required.width) / 2 : 0,
+      client.height >= required.height ? (client.height - required.height) / 2 : 0};
+  return PanelRect(game);
+}
+
+std::array<Rect, 4> FrameCopyRects(const Game& game) {
+  const Rect panel = PanelRect(game);
+  const int cx = game.graphics.screenWidth;
+  const int cy = game.graphics.screenHeight;
+  return {{{0, 0, cx, panel.top},
+           {0, 0, panel.left, cy},
+           {panel.right, 0, cx, cy},
+           {0, panel.bottom, cx, cy}}};
+}
+
+}  // namespace kelvane

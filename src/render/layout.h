@@ -1,0 +1,67 @@
+// Where everything sits in the client area: the piece panel, the field view and the target
+// preview, all derived from the Figure's extents, the field cube geometry and the layout origin.
+//
+// Fitting the window (the shell's Platform::FitWindow) goes in three steps:
+//   1. rect = FittedWindowRect(game, margins, visible, normalRect): the window's new outer
+//      rectangle — centred on the screen before the window is first shown, afterwards grown to the
+//      required size but never shrunk;
+//   2. apply it as the window's normal (not maximised) geometry;
+//   3. panel = PlaceContent(game, clientSize) with the client size the window then has: stores the
+//      layout origin and returns the rectangle the piece panel is moved to.
+#pragma once
+
+#include <array>
+
+#include "model/game.h"
+#include "render/surface.h"
+
+namespace kelvane {
+
+struct Size {
+  int width = 0;
+  int height = 0;
+  friend bool operator==(const Size&, const Size&) = default;
+};
+
+// What the window's frame, caption and menu add to each side of the client area (all ≥ 0).
+struct FrameMargins {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+};
+
+inline constexpr int kPanelWidth = 96;
+inline constexpr int kPanelHeight = 512;
+
+// The scene's size w0 × h0: (X + Y + 4)·W by (X + Y + 4)·R + (Z + 1)·E.
+Size SceneSize(const Game& game);
+
+// 2·w0 + 160 (w0 + 144 in create mode) by max(h0, 512) + 32.
+Size RequiredClientSize(const Game& game);
+
+// The window rectangle around the required client area, (0, 0) being the client's corner; cut
+// to the screen's width and height when larger.
+Rect RequiredWindowRect(const Game& game, FrameMargins margins);
+
+// The piece panel's 96 × 512 rectangle and the field view's w0 × h0 rectangle, centred
+// vertically against each other.
+Rect PanelRect(const Game& game);
+Rect FieldViewRect(const Game& game);
+
+// The helper origin of the field view; the Figure and the Field are drawn at FigureOrigin of it.
+Point HelperOrigin(const Game& game);
+// The helper origin of the target preview, w0 + 16 to the right of the field view's.
+Point PreviewOrigin(const Game& game);
+// (ox, oy + 2R − E) for helper origin (ox, oy).
+Point FigureOrigin(CubeGeometry g, Point helperOrigin);
+
+Rect FittedWindowRect(const Game& game, FrameMargins margins, bool visible, Rect normal);
+// Centres the required client size in `client` (origin 0 on an axis where it does not fit).
+Rect PlaceContent(Game& game, Size client);
+
+// The four rectangles of the screen-sized BackBuffer, outside the piece panel, that a frame copies
+// to the window; the panel paints its own area.
+std::array<Rect, 4> FrameCopyRects(const Game& game);
+
+}  // namespace kelvane

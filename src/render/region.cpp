@@ -1,0 +1,154 @@
+// Span conversion of winding-rule polygons, and the clipped copy and blend built on it.
+#include "render/region.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <utility>
+
+namespace kelvane {
+
+namespace {
+
+// Smallest integer not below n / d, for d > 0.
+std::int64_t CeilDiv(std::int64_t n, std::int64_t d) {
+  return n >= 0 ? (n + d - 1) / d : -(-n / d);
+}
+
+struct Crossing {
+  int firstPixel;  // the first pixel whose centre lies at or right of the crossing
+  int direction;   // +1 for a downward edge, -1 for an upward one
+};
+
+// Calls rowOp(y, begin, end) for every covered run of pixels of the copy window that lies on
+// the target and inside `area` (target coordinates).
+template <typename RowOp>
+void ForEachCoveredRun(const Surface& target, const Polygon& clip, Rect area, RowOp rowOp) {
+  const Rect bounds = Bounds(clip);
+  const int top = std::max({area.top, bounds.top, 0});
+  const int bottom = std::min({area.bottom, bounds.bottom, target.height});
+  const int left = std::max(area.left, 0);
+  const int right = std::min(area.right, target.width);
+  for (int y = top; y < bottom; ++y) {
+    const RowSpans row = SpansOnRow(clip, y);
+    for (int i = 0; i < row.count; ++i) {
+      const int begin = std::max(row.spans[i].begin, left);
+      const int end = std::min(row.spans[i].end, right);
+      if (begin < end) {
+        rowOp(y, begin, end);
+      }
+    }
+  }
+}
+
+Rect CopyArea(int x, int y, const Surface& source, Rect from) {
+  // Limit the copy to the part of `from` that exists in the source.
+  const int left = std::max(from.left, 0);
+  const int top = std::max(from.top, 0);
+  const int right = std::min(from.right, source.width);
+  const int bottom = std::min(from.bottom, source.height);
+  return {x + left - from.left, y + top - from.top, x + right - from.left, y + bottom - from.top};
+}
+
+}  // namespace
+
+RowSpans SpansOnRow(const Polygon& polygon, int y) {
+  // Work in doubled coordinates so that the row's centre line 2y + 1 is an integer; it never
+  // meets a vertex, so each edge either crosses it once or not at all.
+  const std::int64_t centre = 2 * static_cast<std::int64_t>(y) + 1;
+  std::array<Crossing, 6> crossings{};
+  int count = 0;
+  for (int i = 0; i < polygon.count; ++i) {
+    const Point a = polygon.points[i];
+    const Point b = polygon.points[(i + 1) % polygon.count];
+    const std::int64_t ay = 2 * static_cast<std::int64_t>(a.y);
+    const std::int64_t by = 2 * static_cast<std::int64_t>(b.y);
+    if ((ay < centre) == (by < centre)) {
+      continue;
+    }
+    // Doubled crossing x = 2·a.x + (centre − ay)·2(b.x − a.x)/(by − ay); the first pixel p with
+    // 2p + 1 ≥ that x is the ceiling of (x − 1) / 2.
+    std::int64_t num = 2 * static_cast<std::int64_t>(a.x) * (by - ay) +
+                       (centre - ay) * 2 * (static_cast<std::int64_t>(b.x) - a.x) - (by - ay);
+    std::int64_t den = 2 * (by - ay);
+    if (den < 0) {
+      num = -num;
+      den = -den;
+    }
+    crossings[count++] = {static_cast<int>(CeilDiv(num, den)), by > ay ? 1 : -1};
+  }
+  // Insertion sort: never more than six crossings.
+  for (int i = 1; i < count; ++i) {
+    for (int j = i; j > 0 && crossings[j].firstPixel < crossings[j - 1].firstPixel; --j) {
+      std::swap(crossings[j], crossings[j - 1]);
+    }
+  }
+  RowSpans row;
+  int winding = 0;
+  for (int i = 0; i < count; ++i) {
+    const int before = winding;
+    winding += crossings[i].direction;
+    if (before == 0 && winding != 0) {
+      row.spans[row.count].begin = crossings[i].firstPixel;
+    } else if (before != 0 && winding == 0) {
+      row.spans[row.count].end = crossings[i].firstPixel;
+      if (row.spans[row.count].begin < row.spans[row.count].end) {
+        ++row.count;
+      }
+    }
+  }
+  return row;
+}
+
+bool Covers(const Polygon& polygon, Point pixel) {
+  const RowSpans row = SpansOnRow(polygon, pixel.y);
+  for (int i = 0; i < row.count; ++i) {
+    if (pixel.x >= row.spans[i].begin && pixel.x < row.spans[i].end) {
+      return true;
+    }
+  }
+  return false;
+}
+
+Polygon Translated(const Polygon& polygon, Point by) {
+  Polygon moved = polygon;
+  for (int i = 0; i < moved.count; ++i) {
+    moved.points[i].x += by.x;
+    moved.points[i].y += by.y;
+  }
+  return moved;
+}
+
+Rect Bounds(const Polygon& polygon) {
+  if (polygon.count == 0) {
+    return {};
+  }
+  Rect r{polygon.points[0].x, polygon.points[0].y, polygon.points[0].x, polygon.points[0].y};
+  for (int i = 1; i < polygon.count; ++i) {
+    r.left = std::min(r.left, polygon.points[i].x);
+    r.top = std::min(r.top, polygon.points[i].y);
+    r.right = std::max(r.right, polygon.points[i].x);
+    r.bottom = std::max(r.bottom, polygon.points[i].y);
+  }
+  return r;
+}
+
+void CopyThrough(Surface& target, const Polygon& clip, int x, int y, const Surface& source,
+                 Rect from) {
+  ForEachCoveredRun(target, clip, CopyArea(x, y, source, from), [&](int row, int begin, int end) {
+    std::copy(source.Row(row - y + from.top) + begin - x + from.left,
+              source.Row(row - y + from.top) + end - x + from.left, target.Row(row) + begin);
+  });
+}
+
+void BlendThrough(Surface& target, const Polygon& clip, int x, int y, const Surface& source,
+                  Rect from, int alpha) {
+  ForEachCoveredRun(target, clip, CopyArea(x, y, source, from), [&](int row, int begin, int end) {
+    const Pixel* fromRow = source.Row(row - y + from.top) - x + from.left;
+    Pixel* toRow = target.Row(row);
+    for (int column = begin; column < end; ++column) {
+      toRow[column] = BlendPixel(fromRow[column], toRow[column], alpha);
+    }
+  });
+}
+
+}  // namespace kelvane

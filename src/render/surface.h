@@ -1,0 +1,75 @@
+// Plain 32-bit pixel buffers and the rectangle operations every picture is composed with.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "model/settings.h"
+
+namespace kelvane {
+
+// One pixel as 0xFFRRGGBB: the byte order a toolkit image of 32-bit RGB can wrap without copying.
+using Pixel = std::uint32_t;
+
+// The one place where a Settings colour (red in the low byte) becomes a pixel and back.
+constexpr Pixel PixelFromColour(Colour colour) {
+  return 0xFF000000u | ((colour & 0xFFu) << 16) | (colour & 0xFF00u) | ((colour >> 16) & 0xFFu);
+}
+constexpr Colour ColourFromPixel(Pixel pixel) {
+  return ((pixel >> 16) & 0xFFu) | (pixel & 0xFF00u) | ((pixel & 0xFFu) << 16);
+}
+
+inline constexpr Pixel kBlackPixel = 0xFF000000u;
+inline constexpr Pixel kWhitePixel = 0xFFFFFFFFu;
+
+// Left and top inside, right and bottom outside.
+struct Rect {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+  int Width() const { return right - left; }
+  int Height() const { return bottom - top; }
+  friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+// A width × height picture, rows top to bottom, no padding. An empty surface (0 × 0) is valid
+// everywhere: drawing into it or reading from it touches nothing.
+struct Surface {
+  int width = 0;
+  int height = 0;
+  std::vector<Pixel> pixels;
+
+  Pixel* Row(int y) { return pixels.data() + static_cast<std::size_t>(y) * width; }
+  const Pixel* Row(int y) const { return pixels.data() + static_cast<std::size_t>(y) * width; }
+  Pixel At(int x, int y) const { return Row(y)[x]; }
+  bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
+};
+
+Surface MakeSurface(int width, int height, Pixel fill);
+
+// Fills the part of `area` that lies on the surface.
+void FillRect(Surface& target, Rect area, Pixel pixel);
+
+// Copies `from` of `source` to `target` with its top-left at (x, y); whatever falls outside
+// either surface is left out.
+void CopyRect(Surface& target, int x, int y, const Surface& source, Rect from);
+
+// The masked sprite copy: like CopyRect, but only where the mask pixel (indexed from the top-left
+// of `from`) is white; elsewhere the target keeps its pixel.
+void CopyMasked(Surface& target, int x, int y, const Surface& source, Rect from,
+                const Surface& mask);
+
+// Constant-alpha source-over blend of one channel set: source·a/255 + target·(255 − a)/255,
+// rounded to the nearest value.
+Pixel BlendPixel(Pixel source, Pixel target, int alpha);
+
+// A 1-pixel line from `from` towards `to`; the last pixel is not drawn, so joined lines never
+// paint their shared corner twice.
+void DrawLine(Surface& target, int fromX, int fromY, int toX, int toY, Pixel pixel);
+
+// Shrinks the whole surface into its own top-left width × height pixels by averaging the source
+// pixels that fall into each target pixel; the rest keeps its pixels. Only ever shrinks.
+void ShrinkInPlace(Surface& sheet, int width, int height);
+
+}  // namespace kelvane

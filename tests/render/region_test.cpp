@@ -1,0 +1,107 @@
+// The winding-rule polygons and their one coverage rule.
+#include "render/region.h"
+
+#include <gtest/gtest.h>
+
+#include "render/cube_geometry.h"
+
+namespace kelvane {
+namespace {
+
+int CoveredPixels(const Polygon& p) {
+  const Rect b = Bounds(p);
+  int count = 0;
+  for (int y = b.top; y < b.bottom; ++y) {
+    for (int x = b.left; x < b.right; ++x) {
+      count += Covers(p, {x, y}) ? 1 : 0;
+    }
+  }
+  return count;
+}
+
+TEST(Region, RectangleCoversItsLeftAndTopEdgesButNotItsRightAndBottom) {
+  const Polygon square{{{{2, 3}, {6, 3}, {6, 5}, {2, 5}}}, 4};
+  EXPECT_TRUE(Covers(square, {2, 3}));
+  EXPECT_TRUE(Covers(square, {5, 4}));
+  EXPECT_FALSE(Covers(square, {6, 4}));
+  EXPECT_FALSE(Covers(square, {2, 5}));
+  EXPECT_EQ(CoveredPixels(square), 8);
+  // Either orientation of the vertices covers the same pixels.
+  const Polygon reversed{{{{2, 5}, {6, 5}, {6, 3}, {2, 3}}}, 4};
+  EXPECT_EQ(CoveredPixels(reversed), 8);
+}
+
+TEST(Region, WindingRuleFillsWhereAnOutlineWindsTwice) {
+  // A five-pointed star drawn in one stroke: its centre is wound twice, which the alternate rule
+  // would leave empty.
+  const Polygon star{{{{10, 0}, {16, 19}, {0, 7}, {20, 7}, {4, 19}}}, 5};
+  EXPECT_TRUE(Covers(star, {10, 10}));
+  EXPECT_TRUE(Covers(star, {10, 2}));
+  EXPECT_FALSE(Covers(star, {1, 18}));
+}
+
+TEST(Region, SpansSplitARowAtTheOutlinesCrossings) {
+  const Polygon vee{{{{0, 0}, {4, 0}, {6, 4}, {8, 0}, {12, 0}, {6, 12}}}, 6};
+  const RowSpans row = SpansOnRow(vee, 1);
+  ASSERT_EQ(row.count, 2);
+  EXPECT_LT(row.spans[0].end, row.spans[1].begin);
+  EXPECT_EQ(SpansOnRow(vee, 12).count, 0);
+}
+
+// Guards the promise behind pointer and tint: diamonds tiling the floor share their edges
+// without a pixel covered twice or left out.
+TEST(Region, NeighbouringFloorDiamondsSplitTheirSharedEdges) {
+  for (const int scale : {2, 3, 4, 5, 6, 7, 8}) {
+    const CubeGeometry g = FieldGeometry(scale);
+    const Point origin{300, 40};
+    // Probe the inner diamond (1, 1) of a 3 × 3 patch: each pixel of its box is covered by
+    // exactly one of the nine diamonds.
+    const Polygon inner = FloorDiamond(g, origin, 1, 1, 0);
+    const Rect box = Bounds(inner);
+    for (int y = box.top; y < box.bottom; ++y) {
+      for (int x = box.left; x < box.right; ++x) {
+        int owners = 0;
+        for (int cy = 0; cy < 3; ++cy) {
+          for (int cx = 0; cx < 3; ++cx) {
+            owners += Covers(FloorDiamond(g, origin, cx, cy, 0), {x, y}) ? 1 : 0;
+          }
+        }
+        ASSERT_EQ(owners, 1) << "scale " << scale << " pixel " << x << "," << y;
+      }
+    }
+  }
+}
+
+TEST(Region, CubeOutlineFillsEveryColumnOfItsSpriteAndEveryRow) {
+  for (const int scale : {2, 4, 8}) {
+    const CubeGeometry g = FieldGeometry(scale);
+    const Polygon outline = CubeOutline(g);
+    for (int y = 0; y < g.H; ++y) {
+      const RowSpans row = SpansOnRow(outline, y);
+      ASSERT_EQ(row.count, 1);
+      EXPECT_GE(row.spans[0].begin, 0);
+      EXPECT_LE(row.spans[0].end, 2 * g.W);
+    }
+    // The straight sides span the whole sprite width.
+    EXPECT_EQ(SpansOnRow(outline, g.H / 2).spans[0], (Span{0, 2 * g.W}));
+    EXPECT_EQ(SpansOnRow(outline, -1).count, 0);
+    EXPECT_EQ(SpansOnRow(outline, g.H).count, 0);
+  }
+}
+
+TEST(Region, BlendThroughTouchesOnlyCoveredPixels) {
+  Surface target = MakeSurface(10, 10, kWhitePixel);
+  const Surface ink = MakeSurface(10, 10, kBlackPixel);
+  const Polygon square{{{{2, 2}, {5, 2}, {5, 4}, {2, 4}}}, 4};
+  BlendThrough(target, square, 0, 0, ink, {0, 0, 10, 10}, 255);
+  int black = 0;
+  for (const Pixel p : target.pixels) {
+    black += p == kBlackPixel ? 1 : 0;
+  }
+  EXPECT_EQ(black, 6);
+  EXPECT_EQ(target.At(2, 2), kBlackPixel);
+  EXPECT_EQ(target.At(5, 2), kWhitePixel);
+}
+
+}  // namespace
+}  // namespace kelvane

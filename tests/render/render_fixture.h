@@ -1,0 +1,37 @@
+// Helpers for the rendering tests: a skin sheet drawn in code, a Game ready to draw, PNG files.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/game.h"
+#include "render/surface.h"
+
+namespace kelvane::testing {
+
+inline constexpr int kTestScreenWidth = 1920;
+inline constexpr int kTestScreenHeight = 1080;
+
+// The three faces of a cube sprite.
+enum class Face { Top, Left, Right };
+
+// The colour the test sheet gives a face of cell value v (1…12), normal or lighter shade.
+Pixel TestFaceColour(int value, Face face, bool lighter);
+
+// A 1024 × 768 sheet in the skin layout, white background, each sprite a cube outline of the
+// scale-8 geometry with three flat faces in TestFaceColour.
+const Surface& TestSheet();
+
+// A point well inside `face` of a sprite whose top-left corner is `spriteTopLeft`.
+Point FaceSample(CubeGeometry g, Point spriteTopLeft, Face face);
+
+// An initialised Game in play on the default figure with the default colours and switches,
+// 1920 × 1080 surfaces, the test sheet at `scale`, the SpriteMask, and a layout origin of 0.
+std::unique_ptr<Game> NewDrawingGame(int scale);
+
+std::vector<std::uint8_t> EncodePng(const Surface& picture);
+bool WritePng(const Surface& picture, const std::string& path);
+
+}  // namespace kelvane::testing

@@ -1,0 +1,103 @@
+// Pixel-buffer operations: colour conversion, copies, the constant-alpha blend, lines, shrinking.
+#include "render/surface.h"
+
+#include <gtest/gtest.h>
+
+namespace kelvane {
+namespace {
+
+TEST(Surface, SettingsColoursBecomeOpaquePixelsAndBack) {
+  EXPECT_EQ(PixelFromColour(0x0000FF), 0xFFFF0000u);  // red sits in the low byte of a colour
+  EXPECT_EQ(PixelFromColour(0x123456), 0xFF563412u);
+  EXPECT_EQ(ColourFromPixel(PixelFromColour(0x123456)), 0x123456u);
+}
+
+TEST(Surface, CopiesAreCutToBothSurfaces) {
+  Surface source = MakeSurface(4, 4, 0xFF000001u);
+  source.Row(0)[0] = 0xFF000002u;
+  Surface target = MakeSurface(3, 3, kWhitePixel);
+  CopyRect(target, -1, -1, source, {0, 0, 4, 4});
+  EXPECT_EQ(target.At(0, 0), 0xFF000001u);  // source (1, 1)
+  EXPECT_EQ(target.At(2, 2), 0xFF000001u);
+
+  Surface target2 = MakeSurface(3, 3, kWhitePixel);
+  CopyRect(target2, 1, 1, source, {3, 3, 6, 6});  // only (3, 3) exists in the source
+  EXPECT_EQ(target2.At(1, 1), 0xFF000001u);
+  EXPECT_EQ(target2.At(2, 2), kWhitePixel);
+  EXPECT_EQ(target2.At(0, 0), kWhitePixel);
+}
+
+TEST(Surface, MaskedCopyTakesTheSourceOnlyUnderWhiteMaskPixels) {
+  const Surface source = MakeSurface(2, 1, 0xFF0000FFu);
+  Surface mask = MakeSurface(2, 1, kBlackPixel);
+  mask.Row(0)[1] = kWhitePixel;
+  Surface target = MakeSurface(2, 1, 0xFF00FF00u);
+  CopyMasked(target, 0, 0, source, {0, 0, 2, 1}, mask);
+  EXPECT_EQ(target.At(0, 0), 0xFF00FF00u);
+  EXPECT_EQ(target.At(1, 0), 0xFF0000FFu);
+}
+
+TEST(Surface, ConstantAlphaBlendFollowsTheSourceOverFormula) {
+  const Pixel ink = PixelFromColour(0x969696);
+  const Pixel back = PixelFromColour(0xC8C8C8);
+  // 150·191/255 + 200·64/255 = 162.55…, and 150·127/255 + 200·128/255 = 175.09…
+  EXPECT_EQ(BlendPixel(ink, back, 191), 0xFFA3A3A3u);
+  EXPECT_EQ(BlendPixel(ink, back, 127), 0xFFAFAFAFu);
+  EXPECT_EQ(BlendPixel(ink, back, 255), ink);
+  EXPECT_EQ(BlendPixel(ink, back, 0), back);
+  // Channels blend independently.
+  EXPECT_EQ(BlendPixel(0xFFFF0000u, 0xFF0000FFu, 255), 0xFFFF0000u);
+}
+
+TEST(Surface, LinesLeaveOutTheirLastPixel) {
+  Surface s = MakeSurface(8, 8, kWhitePixel);
+  DrawLine(s, 1, 1, 4, 1, kBlackPixel);
+  EXPECT_EQ(s.At(1, 1), kBlackPixel);
+  EXPECT_EQ(s.At(3, 1), kBlackPixel);
+  EXPECT_EQ(s.At(4, 1), kWhitePixel);
+
+  // A 3:2 slope, as the layer grid draws: one pixel per column, end excluded.
+  DrawLine(s, 0, 3, 6, 7, kBlackPixel);
+  int painted = 0;
+  for (int x = 0; x < 8; ++x) {
+    for (int y = 3; y < 8; ++y) {
+      painted += s.At(x, y) == kBlackPixel ? 1 : 0;
+    }
+  }
+  EXPECT_EQ(painted, 6);
+  EXPECT_EQ(s.At(0, 3), kBlackPixel);
+  EXPECT_EQ(s.At(6, 7), kWhitePixel);
+}
+
+TEST(Surface, LinesOffTheSurfaceAreCut) {
+  Surface s = MakeSurface(4, 4, kWhitePixel);
+  DrawLine(s, -10, 2, 10, 2, kBlackPixel);
+  for (int x = 0; x < 4; ++x) {
+    EXPECT_EQ(s.At(x, 2), kBlackPixel);
+  }
+}
+
+TEST(Surface, ShrinkAveragesIntoTheTopLeftAndKeepsTheRest) {
+  Surface s = MakeSurface(4, 2, kWhitePixel);
+  s.Row(0)[0] = kBlackPixel;
+  s.Row(1)[1] = PixelFromColour(0x0000FF);
+  s.Row(1)[3] = 0xFF123456u;
+  ShrinkInPlace(s, 2, 1);
+  // (0 + 255 + 255 + 255) / 4 red, (0 + 0 + 255 + 255) / 4 green and blue, rounded.
+  EXPECT_EQ(s.At(0, 0), 0xFFBF8080u);
+  EXPECT_EQ(s.At(2, 0), kWhitePixel);  // outside the shrunk area: as stored
+  EXPECT_EQ(s.At(3, 1), 0xFF123456u);
+}
+
+TEST(Surface, EmptySurfacesTakeAndGiveNothing) {
+  Surface empty;
+  FillRect(empty, {0, 0, 10, 10}, kBlackPixel);
+  DrawLine(empty, 0, 0, 5, 5, kBlackPixel);
+  ShrinkInPlace(empty, 1, 1);
+  Surface target = MakeSurface(2, 2, kWhitePixel);
+  CopyRect(target, 0, 0, empty, {0, 0, 2, 2});
+  EXPECT_EQ(target.At(0, 0), kWhitePixel);
+}
+
+}  // namespace
+}  // namespace kelvane
