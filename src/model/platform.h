@@ -49,8 +49,9 @@ class Platform {
   // Sizes the window and the panel to the current Figure and scale.
   virtual void FitWindow() = 0;
 
-  // The pointer's position in the main window's client coordinates.
-  virtual Point CursorPosition() = 0;
+  // The pointer's position in the main window's client coordinates; by default (-1, -1), off
+  // every floor cell, for platforms without a pointer.
+  virtual Point CursorPosition();
 
   // Text on the clipboard, or nothing when it holds no text.
   virtual std::optional<std::string> ClipboardText() = 0;

@@ -1,0 +1,12 @@
+// The default answers of the Platform's optional calls.
+#include "model/platform.h"
+
+#include "model/game.h"
+
+namespace kelvane {
+
+Point Platform::CursorPosition() {
+  return {-1, -1};
+}
+
+}  // namespace kelvane
