@@ -20,7 +20,7 @@ bool ListedBefore(const std::string& a, const std::string& b) {
 }
 
 bool IsPuzzleFileName(std::string_view name) {
-  return name.size() > kPuzzleExtension.size() && !name.starts_with('.') &&
+  return name.size() >= kPuzzleExtension.size() &&
          EqualsIgnoringCase(name.substr(name.size() - kPuzzleExtension.size()), kPuzzleExtension);
 }
 

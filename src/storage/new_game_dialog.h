@@ -20,8 +20,8 @@ struct NewGameList {
   int selection = -1;
 };
 
-// The "*.kvp" files of "Puzzles/" (the extension in any letter case; folders and hidden files
-// left out), sorted without regard to letter case. Empty when the folder is missing.
+// The "*.kvp" files of "Puzzles/" (the extension in any letter case; folders left out), sorted
+// without regard to letter case. Empty when the folder is missing.
 std::vector<std::string> ListPuzzleFiles();
 
 // The index of the first entry equal to `name` without regard to letter case, or -1.

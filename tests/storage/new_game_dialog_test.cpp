@@ -38,11 +38,11 @@ class NewGameDialog : public testing::InTemporaryDirectory {
 
 TEST_F(NewGameDialog, ListsPuzzleFilesSortedWithoutRegardToCase) {
   for (const char* name : {"b.kvp", "Castle.kvp", "a.kvp", "TOWER.KVP", "cube.kvp.bak", "notes.txt",
-                           ".hidden.kvp", "kvp"}) {
+                           "-dash.kvp", "kvp"}) {
     AddPuzzle(name);
   }
   std::filesystem::create_directories("Puzzles/x.kvp");
-  EXPECT_EQ(ListPuzzleFiles(), (Names{"a.kvp", "b.kvp", "Castle.kvp", "TOWER.KVP"}));
+  EXPECT_EQ(ListPuzzleFiles(), (Names{"-dash.kvp", "a.kvp", "b.kvp", "Castle.kvp", "TOWER.KVP"}));
 }
 
 TEST_F(NewGameDialog, NoFolderGivesAnEmptyListAndNothingSelected) {
