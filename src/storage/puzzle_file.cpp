@@ -30,6 +30,10 @@ std::string PuzzleFilePath(std::string_view fileName) {
   return std::string(kPuzzleFolder) + "/" + std::string(fileName);
 }
 
+std::string SavedPuzzlePath(std::string_view puzzleName) {
+  return PuzzleFilePath(std::string(puzzleName) + std::string(kPuzzleExtension));
+}
+
 std::string FormatPuzzleText(const CellGrid& figure) {
   const Extents size = GridExtents(figure);
   std::string text = "[SIZE]";

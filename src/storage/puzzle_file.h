@@ -18,6 +18,9 @@ inline constexpr int kMaxPuzzleExtent = kGridSize;
 // "Puzzles/" + fileName, relative to the current directory.
 std::string PuzzleFilePath(std::string_view fileName);
 
+// The path a puzzle saved under `puzzleName` goes to: "Puzzles/" + puzzleName + ".kvp".
+std::string SavedPuzzlePath(std::string_view puzzleName);
+
 // The file text of `figure` over its extents ("[SIZE]", DX/DY/DZ, then one "[Zz]" section of
 // "Yy = " rows per layer), CR LF line ends and no empty line at the end. A cell is "1" when
 // non-zero. The figure is expected to start at the origin.

@@ -19,9 +19,7 @@ void SavePuzzleFile(Game& game, Platform& platform) {
 
   std::error_code ignored;
   std::filesystem::create_directory(kPuzzleFolder, ignored);
-  const std::string path =
-      PuzzleFilePath(std::string(BufferText(game.PuzzleName)) + std::string(kPuzzleExtension));
-  switch (ReplaceFile(path, text)) {
+  switch (ReplaceFile(SavedPuzzlePath(BufferText(game.PuzzleName)), text)) {
     case FileWriteResult::NotCreated:
       ShowGameMessage(game, platform, kCannotCreateMessage, MessageStyle::Stop);
       return;

@@ -2,7 +2,6 @@
 #include "storage/save_puzzle_dialog.h"
 
 #include <algorithm>
-#include <string>
 
 #include "creation/game_messages.h"
 #include "storage/char_buffer.h"
@@ -42,9 +41,9 @@ bool ConfirmSavePuzzle(Game& game, Platform& platform, std::string_view typedNam
     return false;
   }
   SetBufferText(game.PuzzleName, typedName);
-  const std::string path = PuzzleFilePath(std::string(typedName) + std::string(kPuzzleExtension));
-  if (PuzzleFileExists(path) && ShowGameMessage(game, platform, kOverwriteQuestion,
-                                                MessageStyle::Question) != MessageAnswer::Yes) {
+  if (PuzzleFileExists(SavedPuzzlePath(typedName)) &&
+      ShowGameMessage(game, platform, kOverwriteQuestion, MessageStyle::Question) !=
+          MessageAnswer::Yes) {
     return false;
   }
   SavePuzzleFile(game, platform);

@@ -139,7 +139,7 @@ TEST_F(PuzzleFiles, ExistenceFollowsTheFileSystem) {
   EXPECT_FALSE(PuzzleFileExists(PuzzleFilePath("cube.kvp")));
   WriteFile("Puzzles/cube.kvp", kSmallFigureText);
   EXPECT_TRUE(PuzzleFileExists(PuzzleFilePath("cube.kvp")));
-  EXPECT_EQ(PuzzleFilePath("my cube .kvp"), "Puzzles/my cube .kvp");
+  EXPECT_EQ(SavedPuzzlePath("my cube "), "Puzzles/my cube .kvp");
 }
 
 }  // namespace
