@@ -1,0 +1,17 @@
+// The first completion in the plain search's order, found over precomputed placements.
+#pragma once
+
+#include <array>
+
+#include "analysis/cell_set.h"
+#include "analysis/placements.h"
+
+namespace kelvane {
+
+// Lays the table's pieces in list order, each trying its placements in table order, and stops
+// at the first completion: the same one that trying every orientation and anchor in turn would
+// find, because only subtrees without a completion are cut. On success chosen[e] holds the cells
+// of entry e of the table's piece list.
+bool FindFirstCompletion(const PlacementTable& table, std::array<CellSet, kPieceCount>& chosen);
+
+}  // namespace kelvane

@@ -1,0 +1,16 @@
+// The search cell by cell on WorkGrid, for Figures with more free cells than a CellSet holds.
+#pragma once
+
+#include "analysis/placements.h"
+#include "model/cell_grid.h"
+
+namespace kelvane {
+
+struct Game;
+
+// Lays pieces.index[first …] into game.WorkGrid, each trying its orientation slots in order and,
+// inside each, the anchors with z outermost, then y, then x, and returns at the first
+// completion, which stays in WorkGrid. On false WorkGrid is as it was on entry.
+bool PlainSearch(Game& game, const PieceList& pieces, int first, Extents box);
+
+}  // namespace kelvane

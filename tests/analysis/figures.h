@@ -1,0 +1,53 @@
+// Figures and positions the analysis tests share.
+#pragma once
+
+#include <initializer_list>
+#include <memory>
+
+#include "analysis/solver.h"
+#include "model/cell_grid.h"
+#include "model/game.h"
+#include "support/test_game.h"
+
+namespace kelvane::testing {
+
+struct Cell {
+  int x, y, z;
+};
+
+inline CellGrid Block(int sizeX, int sizeY, int sizeZ) {
+  CellGrid grid;
+  for (int z = 0; z < sizeZ; ++z) {
+    for (int y = 0; y < sizeY; ++y) {
+      for (int x = 0; x < sizeX; ++x) {
+        grid.at(x, y, z) = kPlainCube;
+      }
+    }
+  }
+  return grid;
+}
+
+inline CellGrid Cells(std::initializer_list<Cell> cells) {
+  CellGrid grid;
+  for (const Cell& c : cells) {
+    grid.at(c.x, c.y, c.z) = kPlainCube;
+  }
+  return grid;
+}
+
+// An initialised game in play on `figure`, with an empty Field.
+inline std::unique_ptr<Game> GameOn(const CellGrid& figure) {
+  auto game = NewInitialisedGame();
+  game->figure = figure;
+  game->field.Clear();
+  game->winAnnouncement = 1;
+  return game;
+}
+
+// The search the Analyse commands run: WorkGrid from the Field, every piece from the first.
+inline bool SolveField(Game& game) {
+  game.WorkGrid = game.field;
+  return SolveFrom(game, 0, GridExtents(game.figure));
+}
+
+}  // namespace kelvane::testing
