@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <random>
 
 #include "model/cell_grid.h"
 #include "model/pieces.h"
@@ -50,6 +51,8 @@ struct Game {
   std::int32_t createMode = 0;
   std::int32_t creationKind = 0;
   std::int32_t winAnnouncement = 0;
+  // Hint's draws; the shell seeds it once at start, tests seed it to replay a game.
+  std::minstd_rand randomSource;
 
   Point layoutOrigin;
 

@@ -1,0 +1,89 @@
+// Running the solver for the Analyse commands and revealing what it found.
+#include "analysis/analyse.h"
+
+#include <string_view>
+
+#include "analysis/solver.h"
+#include "creation/game_messages.h"
+#include "model/game.h"
+#include "model/placement.h"
+#include "model/platform.h"
+
+namespace kelvane {
+
+namespace {
+
+constexpr std::string_view kNotPassed = "Test is not passed.";
+constexpr std::string_view kPassed = "Test is passed successfully";
+constexpr std::string_view kConfirmShowAll = "Are you shure?";
+constexpr int kHintDraws = 1000;
+
+// WorkGrid holds only piece k's cells: they become the piece grid, shifted to the origin.
+void TakeOrientationFromWorkGrid(Game& game, int k) {
+  if (GridHasCells(game.WorkGrid)) {
+    NormaliseGrid(game.WorkGrid);
+  }
+  game.pieceGrids[k] = game.WorkGrid;
+}
+
+void RevealOnePiece(Game& game) {
+  int k = -1;
+  for (int draw = 0; draw < kHintDraws && k < 0; ++draw) {
+    const int drawn = static_cast<int>(game.randomSource() % kPieceCount);
+    if (!PieceOnField(game, PieceCellValue(drawn))) {
+      k = drawn;
+    }
+  }
+  if (k < 0) {
+    return;
+  }
+  const std::int8_t value = PieceCellValue(k);
+  for (int i = 0; i < kGridCells; ++i) {
+    if (game.WorkGrid.cells[i] == value) {
+      game.field.cells[i] = value;
+    } else {
+      game.WorkGrid.cells[i] = 0;
+    }
+  }
+  TakeOrientationFromWorkGrid(game, k);
+}
+
+void RevealAllPieces(Game& game) {
+  game.field = game.WorkGrid;
+  for (int k = 0; k < kPieceCount; ++k) {
+    game.hideFlags[k] = 0;
+    game.WorkGrid = game.field;
+    for (std::int8_t& cell : game.WorkGrid.cells) {
+      if (cell != PieceCellValue(k)) {
+        cell = 0;
+      }
+    }
+    TakeOrientationFromWorkGrid(game, k);
+  }
+}
+
+}  // namespace
+
+void AnalysePuzzle(Game& game, Platform& platform, AnalyseMode mode) {
+  if (mode == AnalyseMode::ShowAll &&
+      ShowGameMessage(game, platform, kConfirmShowAll, MessageStyle::Question) ==
+          MessageAnswer::No) {
+    return;
+  }
+  game.WorkGrid = game.field;
+  if (!SolveFrom(game, 0, GridExtents(game.figure))) {
+    ShowGameMessage(game, platform, kNotPassed, MessageStyle::Information);
+    return;
+  }
+  if (mode == AnalyseMode::Hint) {
+    game.winAnnouncement = 0;
+    RevealOnePiece(game);
+  } else if (mode == AnalyseMode::ShowAll) {
+    game.winAnnouncement = 0;
+    RevealAllPieces(game);
+  }
+  platform.Invalidate(false);
+  ShowGameMessage(game, platform, kPassed, MessageStyle::Information);
+}
+
+}  // namespace kelvane

@@ -1,0 +1,22 @@
+// The three Analyse commands: Test puzzle, Hint by show one piece and Show all pieces.
+#pragma once
+
+namespace kelvane {
+
+struct Game;
+class Platform;
+
+enum class AnalyseMode { Test, Hint, ShowAll };
+
+// Searches for a completion of the Field (ShowAll asks "Are you shure?" first and stops at No)
+// and, when there is none, says "Test is not passed." and changes nothing else. When there is:
+// - Test changes nothing the player sees; WorkGrid keeps the completion.
+// - Hint lays one piece not yet on the Field, drawn with game.randomSource, where the completion
+//   puts it, and turns that piece's grid to the orientation it lies in.
+// - ShowAll lays the whole completion, shows every piece and turns every piece grid to its
+//   orientation on the Field.
+// Hint and ShowAll clear the win-announcement flag. All three then invalidate the window and say
+// "Test is passed successfully". The caller refreshes the command states.
+void AnalysePuzzle(Game& game, Platform& platform, AnalyseMode mode);
+
+}  // namespace kelvane
