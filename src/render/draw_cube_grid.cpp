@@ -15,7 +15,7 @@ void DrawCubeGrid(const Game& game, Surface& target, Point origin, const CellGri
   }
   const bool checkersOn =
       checkers == Checkers::On || (checkers == Checkers::AsSet && game.settings.SHOW_CHECKERS != 0);
-  const Polygon outline = CubeOutline(g);
+  const Region outline = MakeRegion(CubeOutline(g));
   for (int z = 0; z < kGridSize; ++z) {
     for (int y = 0; y < kGridSize; ++y) {
       for (int x = 0; x < kGridSize; ++x) {
@@ -28,7 +28,7 @@ void DrawCubeGrid(const Game& game, Surface& target, Point origin, const CellGri
         if (thumbnail) {
           CopyMasked(target, at.x, at.y, *sheet, from, graphics.spriteMask);
         } else {
-          CopyThrough(target, Translated(outline, at), at.x, at.y, *sheet, from);
+          CopyThrough(target, at.x, at.y, *sheet, from, outline);
         }
       }
     }

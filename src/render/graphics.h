@@ -21,6 +21,10 @@ struct Graphics {
   // The screen size read once at start-up; the BackBuffer keeps it for the whole run.
   int screenWidth = 0;
   int screenHeight = 0;
+  // The window's client size at the last fitting (0 before it): the part of the BackBuffer a
+  // frame can show, and so the part PaintField keeps up to date.
+  int clientWidth = 0;
+  int clientHeight = 0;
   // Every frame and owner-drawn item is composed here first.
   Surface backBuffer;
   // Solid COLOR_INK, the source of the translucent layer tint.

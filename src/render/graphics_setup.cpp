@@ -31,7 +31,7 @@ void BuildSpriteMask(Game& game) {
   const Surface white = MakeSurface(2 * g.W, g.H, kWhitePixel);
   Surface& mask = game.graphics.spriteMask;
   mask = MakeSurface(2 * g.W, g.H, kBlackPixel);
-  CopyThrough(mask, CubeOutline(g), 0, 0, white, {0, 0, 2 * g.W, g.H});
+  CopyThrough(mask, 0, 0, white, {0, 0, 2 * g.W, g.H}, MakeRegion(CubeOutline(g)));
 }
 
 }  // namespace kelvane

@@ -3,15 +3,16 @@
 
 #include "render/cube_geometry.h"
 #include "render/layout.h"
+#include "render/region.h"
 
 namespace kelvane {
 
 std::optional<FloorCell> HitTestFloorCell(const Game& game, Point cursor) {
-  const Extents e = GridExtents(game.figure);
-  const Point origin = FigureOrigin(game.fieldGeometry, HelperOrigin(game));
-  for (int y = 0; y < e.y; ++y) {
-    for (int x = 0; x < e.x; ++x) {
-      if (Covers(FloorDiamond(game.fieldGeometry, origin, x, y, game.currentLayer), cursor)) {
+  const ClientLayout layout = LayOutClient(game);
+  for (int y = 0; y < layout.figure.y; ++y) {
+    for (int x = 0; x < layout.figure.x; ++x) {
+      if (Covers(FloorDiamond(game.fieldGeometry, layout.figureOrigin, x, y, game.currentLayer),
+                 cursor)) {
         return FloorCell{x, y};
       }
     }

@@ -19,10 +19,26 @@ int SceneDrop(int sceneHeight) {
 
 }  // namespace
 
-Size SceneSize(const Game& game) {
-  const Extents e = GridExtents(game.figure);
+ClientLayout LayOutClient(const Game& game) {
+  ClientLayout l;
   const CubeGeometry g = game.fieldGeometry;
-  return {(e.x + e.y + 4) * g.W, (e.x + e.y + 4) * g.R + (e.z + 1) * g.E};
+  const Extents e = GridExtents(game.figure);
+  l.figure = e;
+  l.scene = {(e.x + e.y + 4) * g.W, (e.x + e.y + 4) * g.R + (e.z + 1) * g.E};
+  const Point o = game.layoutOrigin;
+  const int panelTop = o.y + kMargin + PanelDrop(l.scene.height);
+  l.panel = {o.x + kMargin, panelTop, o.x + kMargin + kPanelWidth, panelTop + kPanelHeight};
+  const int viewLeft = o.x + 2 * kMargin + kPanelWidth;
+  const int viewTop = o.y + kMargin + SceneDrop(l.scene.height);
+  l.fieldView = {viewLeft, viewTop, viewLeft + l.scene.width, viewTop + l.scene.height};
+  l.helperOrigin = {viewLeft + (e.y + 2) * g.W, viewTop + (e.z + 1) * g.E};
+  l.previewOrigin = {l.helperOrigin.x + l.scene.width + kMargin, l.helperOrigin.y};
+  l.figureOrigin = FigureOrigin(g, l.helperOrigin);
+  return l;
+}
+
+Size SceneSize(const Game& game) {
+  return LayOutClient(game).scene;
 }
 
 Size RequiredClientSize(const Game& game) {
@@ -44,28 +60,16 @@ Rect RequiredWindowRect(const Game& game, FrameMargins margins) {
 }
 
 Rect PanelRect(const Game& game) {
-  const int left = game.layoutOrigin.x + kMargin;
-  const int top = game.layoutOrigin.y + kMargin + PanelDrop(SceneSize(game).height);
-  return {left, top, left + kPanelWidth, top + kPanelHeight};
+  return LayOutClient(game).panel;
 }
-
 Rect FieldViewRect(const Game& game) {
-  const Size scene = SceneSize(game);
-  const int left = game.layoutOrigin.x + 2 * kMargin + kPanelWidth;
-  const int top = game.layoutOrigin.y + kMargin + SceneDrop(scene.height);
-  return {left, top, left + scene.width, top + scene.height};
+  return LayOutClient(game).fieldView;
 }
-
 Point HelperOrigin(const Game& game) {
-  const Extents e = GridExtents(game.figure);
-  const Rect view = FieldViewRect(game);
-  return {view.left + (e.y + 2) * game.fieldGeometry.W,
-          view.top + (e.z + 1) * game.fieldGeometry.E};
+  return LayOutClient(game).helperOrigin;
 }
-
 Point PreviewOrigin(const Game& game) {
-  const Point field = HelperOrigin(game);
-  return {field.x + SceneSize(game).width + kMargin, field.y};
+  return LayOutClient(game).previewOrigin;
 }
 
 Point FigureOrigin(CubeGeometry g, Point helperOrigin) {
@@ -86,6 +90,8 @@ Rect FittedWindowRect(const Game& game, FrameMargins margins, bool visible, Rect
 }
 
 Rect PlaceContent(Game& game, Size client) {
+  game.graphics.clientWidth = client.width;
+  game.graphics.clientHeight = client.height;
   const Size required = RequiredClientSize(game);
   game.layoutOrigin = {
       client.width >= required.width ? (client.width - required.width) / 2 : 0,

@@ -7,7 +7,8 @@
 //      required size but never shrunk;
 //   2. apply it as the window's normal (not maximised) geometry;
 //   3. panel = PlaceContent(game, clientSize) with the client size the window then has: stores the
-//      layout origin and returns the rectangle the piece panel is moved to.
+//      layout origin and the client size and returns the rectangle the piece panel is moved to.
+// Every resize of the window fits it again, so the stored client size stays current.
 #pragma once
 
 #include <array>
@@ -34,7 +35,23 @@ struct FrameMargins {
 inline constexpr int kPanelWidth = 96;
 inline constexpr int kPanelHeight = 512;
 
-// The scene's size w0 × h0: (X + Y + 4)·W by (X + Y + 4)·R + (Z + 1)·E.
+// Every place of the client area at once, from one look at the Figure.
+struct ClientLayout {
+  Extents figure;
+  // The scene's size w0 × h0: (X + Y + 4)·W by (X + Y + 4)·R + (Z + 1)·E.
+  Size scene;
+  // The piece panel's 96 × 512 rectangle and the field view's w0 × h0 rectangle, centred
+  // vertically against each other.
+  Rect panel;
+  Rect fieldView;
+  // The helper origin of the field view, and of the target preview w0 + 16 to its right.
+  Point helperOrigin;
+  Point previewOrigin;
+  // FigureOrigin of the field view's helper origin: where the Figure and the Field are drawn.
+  Point figureOrigin;
+};
+ClientLayout LayOutClient(const Game& game);
+
 Size SceneSize(const Game& game);
 
 // 2·w0 + 160 (w0 + 144 in create mode) by max(h0, 512) + 32.
@@ -44,20 +61,17 @@ Size RequiredClientSize(const Game& game);
 // to the screen's width and height when larger.
 Rect RequiredWindowRect(const Game& game, FrameMargins margins);
 
-// The piece panel's 96 × 512 rectangle and the field view's w0 × h0 rectangle, centred
-// vertically against each other.
+// Single places of LayOutClient.
 Rect PanelRect(const Game& game);
 Rect FieldViewRect(const Game& game);
-
-// The helper origin of the field view; the Figure and the Field are drawn at FigureOrigin of it.
 Point HelperOrigin(const Game& game);
-// The helper origin of the target preview, w0 + 16 to the right of the field view's.
 Point PreviewOrigin(const Game& game);
 // (ox, oy + 2R − E) for helper origin (ox, oy).
 Point FigureOrigin(CubeGeometry g, Point helperOrigin);
 
 Rect FittedWindowRect(const Game& game, FrameMargins margins, bool visible, Rect normal);
-// Centres the required client size in `client` (origin 0 on an axis where it does not fit).
+// Centres the required client size in `client` (origin 0 on an axis where it does not fit) and
+// remembers `client` as the part of the BackBuffer that frames show.
 Rect PlaceContent(Game& game, Size client);
 
 // The four rectangles of the screen-sized BackBuffer, outside the piece panel, that a frame copies

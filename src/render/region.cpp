@@ -19,22 +19,22 @@ struct Crossing {
   int direction;   // +1 for a downward edge, -1 for an upward one
 };
 
-// Calls rowOp(y, begin, end) for every covered run of pixels of the copy window that lies on
-// the target and inside `area` (target coordinates).
+// Calls rowOp(y, begin, end) for every covered run of target pixels inside `area`, with the
+// clip's (0, 0) at (x, y).
 template <typename RowOp>
-void ForEachCoveredRun(const Surface& target, const Polygon& clip, Rect area, RowOp rowOp) {
-  const Rect bounds = Bounds(clip);
-  const int top = std::max({area.top, bounds.top, 0});
-  const int bottom = std::min({area.bottom, bounds.bottom, target.height});
+void ForEachCoveredRun(const Surface& target, int x, int y, const Region& clip, Rect area,
+                       RowOp rowOp) {
+  const int top = std::max({area.top, clip.bounds.top + y, 0});
+  const int bottom = std::min({area.bottom, clip.bounds.bottom + y, target.height});
   const int left = std::max(area.left, 0);
   const int right = std::min(area.right, target.width);
-  for (int y = top; y < bottom; ++y) {
-    const RowSpans row = SpansOnRow(clip, y);
-    for (int i = 0; i < row.count; ++i) {
-      const int begin = std::max(row.spans[i].begin, left);
-      const int end = std::min(row.spans[i].end, right);
+  for (int row = top; row < bottom; ++row) {
+    const RowSpans& spans = clip.rows[row - y - clip.bounds.top];
+    for (int i = 0; i < spans.count; ++i) {
+      const int begin = std::max(spans.spans[i].begin + x, left);
+      const int end = std::min(spans.spans[i].end + x, right);
       if (begin < end) {
-        rowOp(y, begin, end);
+        rowOp(row, begin, end);
       }
     }
   }
@@ -109,6 +109,15 @@ bool Covers(const Polygon& polygon, Point pixel) {
   return false;
 }
 
+Region MakeRegion(const Polygon& polygon) {
+  Region region{Bounds(polygon), {}};
+  region.rows.reserve(static_cast<std::size_t>(std::max(region.bounds.Height(), 0)));
+  for (int y = region.bounds.top; y < region.bounds.bottom; ++y) {
+    region.rows.push_back(SpansOnRow(polygon, y));
+  }
+  return region;
+}
+
 Polygon Translated(const Polygon& polygon, Point by) {
   Polygon moved = polygon;
   for (int i = 0; i < moved.count; ++i) {
@@ -132,23 +141,25 @@ Rect Bounds(const Polygon& polygon) {
   return r;
 }
 
-void CopyThrough(Surface& target, const Polygon& clip, int x, int y, const Surface& source,
-                 Rect from) {
-  ForEachCoveredRun(target, clip, CopyArea(x, y, source, from), [&](int row, int begin, int end) {
-    std::copy(source.Row(row - y + from.top) + begin - x + from.left,
-              source.Row(row - y + from.top) + end - x + from.left, target.Row(row) + begin);
-  });
+void CopyThrough(Surface& target, int x, int y, const Surface& source, Rect from,
+                 const Region& clip) {
+  ForEachCoveredRun(target, x, y, clip, CopyArea(x, y, source, from),
+                    [&](int row, int begin, int end) {
+                      const Pixel* fromRow = source.Row(row - y + from.top) - x + from.left;
+                      std::copy(fromRow + begin, fromRow + end, target.Row(row) + begin);
+                    });
 }
 
-void BlendThrough(Surface& target, const Polygon& clip, int x, int y, const Surface& source,
-                  Rect from, int alpha) {
-  ForEachCoveredRun(target, clip, CopyArea(x, y, source, from), [&](int row, int begin, int end) {
-    const Pixel* fromRow = source.Row(row - y + from.top) - x + from.left;
-    Pixel* toRow = target.Row(row);
-    for (int column = begin; column < end; ++column) {
-      toRow[column] = BlendPixel(fromRow[column], toRow[column], alpha);
-    }
-  });
+void BlendThrough(Surface& target, int x, int y, const Surface& source, Rect from,
+                  const Region& clip, int alpha) {
+  ForEachCoveredRun(target, x, y, clip, CopyArea(x, y, source, from),
+                    [&](int row, int begin, int end) {
+                      const Pixel* fromRow = source.Row(row - y + from.top) - x + from.left;
+                      Pixel* toRow = target.Row(row);
+                      for (int column = begin; column < end; ++column) {
+                        toRow[column] = BlendPixel(fromRow[column], toRow[column], alpha);
+                      }
+                    });
 }
 
 }  // namespace kelvane

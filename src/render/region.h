@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 #include "model/game.h"
 #include "render/surface.h"
@@ -35,15 +36,24 @@ struct RowSpans {
 RowSpans SpansOnRow(const Polygon& polygon, int y);
 bool Covers(const Polygon& polygon, Point pixel);
 
+// A polygon's coverage worked out row by row once, to clip many copies of the same shape: moving
+// a polygon by whole pixels moves its coverage by as much.
+struct Region {
+  Rect bounds;                 // rows bounds.top … bounds.bottom − 1
+  std::vector<RowSpans> rows;  // one per row of bounds
+};
+Region MakeRegion(const Polygon& polygon);
+
 Polygon Translated(const Polygon& polygon, Point by);
 // The smallest rectangle around the vertices.
 Rect Bounds(const Polygon& polygon);
 
-// Copies `from` of `source` to `target` at (x, y), only on target pixels the clip covers.
-void CopyThrough(Surface& target, const Polygon& clip, int x, int y, const Surface& source,
-                 Rect from);
+// Copies `from` of `source` to `target` at (x, y), only where `clip` — placed with its (0, 0)
+// at (x, y) — covers the target pixel.
+void CopyThrough(Surface& target, int x, int y, const Surface& source, Rect from,
+                 const Region& clip);
 // The same with a constant-alpha blend (BlendPixel) in place of the copy.
-void BlendThrough(Surface& target, const Polygon& clip, int x, int y, const Surface& source,
-                  Rect from, int alpha);
+void BlendThrough(Surface& target, int x, int y, const Surface& source, Rect from,
+                  const Region& clip, int alpha);
 
 }  // namespace kelvane

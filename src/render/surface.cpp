@@ -73,16 +73,6 @@ void CopyMasked(Surface& target, int x, int y, const Surface& source, Rect from,
   }
 }
 
-Pixel BlendPixel(Pixel source, Pixel target, int alpha) {
-  Pixel result = 0xFF000000u;
-  for (int shift = 0; shift < 24; shift += 8) {
-    const int s = static_cast<int>((source >> shift) & 0xFFu);
-    const int t = static_cast<int>((target >> shift) & 0xFFu);
-    result |= static_cast<Pixel>((s * alpha + t * (255 - alpha) + 127) / 255) << shift;
-  }
-  return result;
-}
-
 void DrawLine(Surface& target, int fromX, int fromY, int toX, int toY, Pixel pixel) {
   const int dx = std::abs(toX - fromX);
   const int dy = -std::abs(toY - fromY);

@@ -89,11 +89,22 @@ TEST(Region, CubeOutlineFillsEveryColumnOfItsSpriteAndEveryRow) {
   }
 }
 
+TEST(Region, MovingAPolygonMovesItsCoverage) {
+  const Polygon d = FloorDiamond(FieldGeometry(3), {0, 0}, 0, 0, 0);
+  const Region region = MakeRegion(d);
+  const Polygon moved = Translated(d, {17, -5});
+  for (int y = region.bounds.top; y < region.bounds.bottom; ++y) {
+    for (int x = region.bounds.left - 1; x <= region.bounds.right; ++x) {
+      ASSERT_EQ(Covers(d, {x, y}), Covers(moved, {x + 17, y - 5}));
+    }
+  }
+}
+
 TEST(Region, BlendThroughTouchesOnlyCoveredPixels) {
   Surface target = MakeSurface(10, 10, kWhitePixel);
   const Surface ink = MakeSurface(10, 10, kBlackPixel);
-  const Polygon square{{{{2, 2}, {5, 2}, {5, 4}, {2, 4}}}, 4};
-  BlendThrough(target, square, 0, 0, ink, {0, 0, 10, 10}, 255);
+  const Region square = MakeRegion({{{{1, 1}, {4, 1}, {4, 3}, {1, 3}}}, 4});
+  BlendThrough(target, 1, 1, ink, {0, 0, 10, 10}, square, 255);  // the square lands at (2, 2)
   int black = 0;
   for (const Pixel p : target.pixels) {
     black += p == kBlackPixel ? 1 : 0;

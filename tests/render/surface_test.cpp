@@ -45,8 +45,17 @@ TEST(Surface, ConstantAlphaBlendFollowsTheSourceOverFormula) {
   EXPECT_EQ(BlendPixel(ink, back, 127), 0xFFAFAFAFu);
   EXPECT_EQ(BlendPixel(ink, back, 255), ink);
   EXPECT_EQ(BlendPixel(ink, back, 0), back);
-  // Channels blend independently.
+  // Channels blend independently, each rounded to nearest.
   EXPECT_EQ(BlendPixel(0xFFFF0000u, 0xFF0000FFu, 255), 0xFFFF0000u);
+  for (int alpha = 0; alpha < 256; alpha += 15) {
+    for (int s = 0; s < 256; s += 17) {
+      for (int t = 0; t < 256; t += 3) {
+        const auto grey = [](int level) { return 0xFF000000u | 0x010101u * level; };
+        ASSERT_EQ(BlendPixel(grey(s), grey(t), alpha),
+                  grey((s * alpha + t * (255 - alpha) + 127) / 255));
+      }
+    }
+  }
 }
 
 TEST(Surface, LinesLeaveOutTheirLastPixel) {

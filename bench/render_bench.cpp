@@ -1,0 +1,121 @@
+// Frame composition and pointer hit test timings: a whole PaintField at several scales, and the
+// floor-cell lookup that runs on every pointer move.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+#include "model/game_init.h"
+#include "render/cube_geometry.h"
+#include "render/graphics_setup.h"
+#include "render/hit_test.h"
+#include "render/layout.h"
+#include "render/paint_field.h"
+
+namespace kelvane {
+namespace {
+
+// Answers the panel with piece 3 selected and the pointer on floor cell (1, 2).
+class BenchPlatform : public Platform {
+ public:
+  explicit BenchPlatform(Point pointer) : pointer_(pointer) {}
+  MessageAnswer ShowMessage(std::string_view, std::string_view, MessageStyle) override {
+    return MessageAnswer::Ok;
+  }
+  void Beep() override {}
+  void PlaySoundAsync(std::string_view) override {}
+  int PanelSelection() override { return 3; }
+  void SetPanelSelection(int) override {}
+  void ResetPanel() override {}
+  void Invalidate(bool) override {}
+  void ApplyCommandStates(const CommandStates&) override {}
+  void FitWindow() override {}
+  Point CursorPosition() override { return pointer_; }
+  std::optional<std::string> ClipboardText() override { return std::nullopt; }
+
+ private:
+  Point pointer_;
+};
+
+std::unique_ptr<Game> DrawingGame(int scale) {
+  auto game = std::make_unique<Game>();
+  Settings& s = game->settings;
+  s.COLOR_BACK = 0xC8C8C8;
+  s.COLOR_INK = 0x969696;
+  s.SHOW_CHECKERS = 1;
+  s.SHOW_HELPERS = 1;
+  s.SKIN_INDEX = 1;
+  s.SCALE = scale;
+  InitialiseGame(*game);
+  CreateGraphics(*game, 1920, 1080);
+  BenchPlatform none({-1, -1});
+  ApplyScaleAndSkin(*game, none);
+  BuildSpriteMask(*game);
+  return game;
+}
+
+// The 10 × 10 × 10 block of the create modes, with 27 cubes built by hand on its lowest layers.
+void MakeCreateBlock(Game& game) {
+  game.figure.Clear();
+  game.field.Clear();
+  for (int z = 0; z < 10; ++z) {
+    for (int y = 0; y < 10; ++y) {
+      for (int x = 0; x < 10; ++x) {
+        game.figure.at(x, y, z) = kPlainCube;
+      }
+    }
+  }
+  for (int i = 0; i < 27; ++i) {
+    game.field.at(i % 3 + 3, i / 3 % 3 + 3, i / 9) = kPlainCube;
+  }
+  game.createMode = 1;
+  game.creationKind = 0;
+  game.currentLayer = 2;
+  game.shownLayers = 10;
+}
+
+Point FloorCellMiddle(const Game& game, int x, int y) {
+  const Point p =
+      ProjectLattice(game.fieldGeometry, LayOutClient(game).figureOrigin, x, y, game.currentLayer);
+  return {p.x, p.y + game.fieldGeometry.R};
+}
+
+void BM_PaintField(benchmark::State& state) {
+  auto game = DrawingGame(static_cast<int>(state.range(0)));
+  if (state.range(1) != 0) {
+    MakeCreateBlock(*game);
+  }
+  PlaceContent(*game, RequiredClientSize(*game));  // the window fitted to the content
+  BenchPlatform platform(FloorCellMiddle(*game, 1, 2));
+  const CopyToScreen copy = [](const Surface& s, std::span<const Rect>) {
+    benchmark::DoNotOptimize(s.pixels.data());
+  };
+  for (auto _ : state) {
+    PaintField(*game, platform, copy);
+    benchmark::ClobberMemory();
+  }
+}
+// Arguments: scale, and 1 for the create block.
+BENCHMARK(BM_PaintField)
+    ->ArgNames({"scale", "create"})
+    ->Args({2, 0})
+    ->Args({4, 0})
+    ->Args({8, 0})
+    ->Args({4, 1})
+    ->Unit(benchmark::kMicrosecond);
+
+void BM_HitTestFloorCell(benchmark::State& state) {
+  auto game = DrawingGame(4);
+  if (state.range(0) != 0) {
+    MakeCreateBlock(*game);
+  }
+  // The last cell of the footprint: the test visits every diamond before it.
+  const Extents e = GridExtents(game->figure);
+  const Point pointer = FloorCellMiddle(*game, e.x - 1, e.y - 1);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(HitTestFloorCell(*game, pointer));
+  }
+}
+BENCHMARK(BM_HitTestFloorCell)->ArgName("create")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace kelvane

@@ -1,0 +1,70 @@
+// DrawPanelItem: piece thumbnails, the cube count and orientation-menu pictures.
+#include "render/panel_item.h"
+
+#include <string>
+
+#include "model/command_ids.h"
+#include "model/create_mode.h"
+#include "model/orientation.h"
+#include "model/placement.h"
+#include "render/draw_cube_grid.h"
+
+namespace kelvane {
+
+namespace {
+
+// The last orientation slot, shown for menu ids beyond the first 23 orientations.
+constexpr int kLastOrientation = 23;
+// Ids 32772…32836 stand for orientations 0…22; 32838 and anything else shows the last slot.
+constexpr int kLastMappedOrientationCommand = 32836;
+
+void DrawThumbnail(Game& game, const Rect& r, const CellGrid& grid) {
+  const Point centre{r.left + r.Width() / 2, r.top + r.Height() / 2};
+  DrawCubeGrid(game, game.graphics.backBuffer, centre, grid, nullptr, Checkers::AsSet,
+               game.thumbnailGeometry);
+}
+
+void DrawPieceItem(Game& game, const PanelItem& item) {
+  const int n = item.itemId;
+  if (n >= 1 && n <= kPieceCount && !InCreateByCubesMode(game)) {
+    const int k = n - 1;
+    if (PieceOnField(game, PieceCellValue(k))) {
+      CellGrid placed = game.pieceGrids[k];
+      RecolourGrid(placed, game.hideFlags[k] != 0 ? kMarkedCell : kPlainCube);
+      DrawThumbnail(game, item.rect, placed);
+    } else {
+      DrawThumbnail(game, item.rect, game.pieceGrids[k]);
+    }
+  } else if (n == 0 && InCreateByCubesMode(game) && game.graphics.drawText) {
+    const std::string text = "Amount: " + std::to_string(CountCells(game.field));
+    game.graphics.drawText(game.graphics.backBuffer, item.rect, text,
+                           item.selected ? game.settings.COLOR_BACK : game.settings.COLOR_INK);
+  }
+}
+
+void DrawOrientationItem(Game& game, Platform& platform, const PanelItem& item) {
+  const int n = SelectedPanelItem(platform);
+  if (n < 1 || n > kPieceCount) {
+    return;
+  }
+  const bool mapped =
+      item.itemId >= kFirstOrientationCommand && item.itemId <= kLastMappedOrientationCommand;
+  const int o = mapped ? OrientationIndexFromCommand(item.itemId) : kLastOrientation;
+  DrawThumbnail(game, item.rect, OrientationSlot(game, n - 1, o));
+}
+
+}  // namespace
+
+void DrawPanelItem(Game& game, Platform& platform, const PanelItem& item,
+                   const CopyToScreen& copy) {
+  const Colour fill = item.selected ? game.settings.COLOR_INK : game.settings.COLOR_BACK;
+  FillRect(game.graphics.backBuffer, item.rect, PixelFromColour(fill));
+  if (item.controlId == kPiecePanelId) {
+    DrawPieceItem(game, item);
+  } else {
+    DrawOrientationItem(game, platform, item);
+  }
+  copy(game.graphics.backBuffer, std::span<const Rect>(&item.rect, 1));
+}
+
+}  // namespace kelvane
