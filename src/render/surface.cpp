@@ -37,10 +37,15 @@ Surface MakeSurface(int width, int height, Pixel fill) {
 void FillRect(Surface& target, Rect area, Pixel pixel) {
   const int left = std::max(area.left, 0);
   const int right = std::min(area.right, target.width);
-  for (int y = std::max(area.top, 0); y < std::min(area.bottom, target.height); ++y) {
-    if (left < right) {
-      std::fill(target.Row(y) + left, target.Row(y) + right, pixel);
-    }
+  const int top = std::max(area.top, 0);
+  const int bottom = std::min(area.bottom, target.height);
+  if (left >= right || top >= bottom) {
+    return;
+  }
+  // Fill one row, then copy it: the library's block copy is much faster than a pixel loop.
+  std::fill(target.Row(top) + left, target.Row(top) + right, pixel);
+  for (int y = top + 1; y < bottom; ++y) {
+    std::memcpy(target.Row(y) + left, target.Row(top) + left, sizeof(Pixel) * (right - left));
   }
 }
 

@@ -54,19 +54,6 @@ TEST(CubeGeometry, SpritesOfNeighbouringCellsLandWhereTheProjectionPutsThem) {
   EXPECT_EQ((Point{top.x + g.W, top.y}), ProjectLattice(g, {500, 300}, 2, 3, 2));
 }
 
-TEST(CubeGeometry, FloorDiamondIsTheTopFaceOfTheCubeBelow) {
-  const CubeGeometry g = FieldGeometry(4);
-  const Polygon d = FloorDiamond(g, {100, 200}, 1, 2, 1);
-  const Point p = ProjectLattice(g, {100, 200}, 1, 2, 1);
-  EXPECT_EQ(d.points[0], p);
-  EXPECT_EQ(d.points[1], (Point{p.x + g.W, p.y + g.R}));
-  EXPECT_EQ(d.points[2], (Point{p.x, p.y + 2 * g.R}));
-  EXPECT_EQ(d.points[3], (Point{p.x - g.W, p.y + g.R}));
-  EXPECT_EQ(Bounds(d), (Rect{p.x - g.W, p.y, p.x + g.W, p.y + 2 * g.R}));
-  // Same as the top of cell (1, 2, 0)'s sprite.
-  EXPECT_EQ(SpriteTopLeft(g, {100, 200}, 1, 2, 0), (Point{p.x - g.W, p.y}));
-}
-
 TEST(CubeGeometry, SpriteCellsFollowColourIndexColumnAndPairRows) {
   const CubeGeometry g = FieldGeometry(4);  // pitch 80 across, 90 down
   EXPECT_EQ(SourceRect(1, false, false, g), (Rect{0, 0, 72, 86}));

@@ -19,16 +19,6 @@ Surface Paper() {
   return MakeSurface(400, 400, kPaper);
 }
 
-TEST(DrawCubeGrid, EmptyGridDrawsNothing) {
-  auto game = testing::NewDrawingGame(4);
-  Surface target = Paper();
-  DrawCubeGrid(*game, target, {200, 200}, CellGrid{}, nullptr, Checkers::AsSet,
-               game->fieldGeometry);
-  for (const Pixel p : target.pixels) {
-    ASSERT_EQ(p, kPaper);
-  }
-}
-
 TEST(DrawCubeGrid, OneCubeFillsExactlyItsOutline) {
   for (const int scale : {2, 4, 8}) {
     auto game = testing::NewDrawingGame(scale);
@@ -80,19 +70,6 @@ TEST(DrawCubeGrid, CheckersAsSetFollowTheSetting) {
   }
 }
 
-TEST(DrawCubeGrid, ThumbnailsAreMaskedByTheSpriteMask) {
-  auto game = testing::NewDrawingGame(4);
-  const CubeGeometry g = game->thumbnailGeometry;
-  CellGrid grid;
-  grid.at(0, 0, 0) = 2;
-  Surface target = Paper();
-  DrawCubeGrid(*game, target, {50, 50}, grid, nullptr, Checkers::AsSet, g);
-  const Point at = SpriteTopLeft(g, {50, 50}, 0, 0, 0);
-  EXPECT_EQ(at, (Point{41, 41}));
-  const Point top = FaceSample(g, at, Face::Top);
-  EXPECT_EQ(target.At(top.x, top.y), TestFaceColour(2, Face::Top, false));
-}
-
 // The sheet's white corners beside each thumbnail must never reach the picture: whatever the
 // value and shade, only pixels inside the sprite's outline change.
 TEST(DrawCubeGrid, ThumbnailOutlineCornersNeverReachTheTarget) {
@@ -130,27 +107,6 @@ TEST(DrawCubeGrid, SpriteMaskAndFieldClipGiveTheSamePixels) {
       EXPECT_TRUE(mask.At(x, y) == kWhitePixel || mask.At(x, y) == kBlackPixel);
     }
   }
-}
-
-TEST(DrawCubeGrid, SpritesOffTheTargetAreCut) {
-  auto game = testing::NewDrawingGame(8);
-  CellGrid grid;
-  grid.at(0, 11, 0) = 1;  // far to the left of the origin
-  grid.at(11, 0, 11) = 1;
-  Surface target = MakeSurface(50, 50, kPaper);
-  DrawCubeGrid(*game, target, {0, 0}, grid, nullptr, Checkers::On, game->fieldGeometry);
-  DrawCubeGrid(*game, target, {-5000, 5000}, grid, nullptr, Checkers::On, game->fieldGeometry);
-  SUCCEED();  // nothing written outside the target: the sanitiser build checks the bounds
-}
-
-TEST(DrawCubeGrid, AnExplicitSheetReplacesTheGamesOwn) {
-  auto game = testing::NewDrawingGame(4);
-  const Surface black = MakeSurface(200, 100, kBlackPixel);
-  CellGrid grid;
-  grid.at(0, 0, 0) = 1;
-  Surface target = Paper();
-  DrawCubeGrid(*game, target, {50, 50}, grid, &black, Checkers::Off, game->thumbnailGeometry);
-  EXPECT_EQ(target.At(50, 47), kBlackPixel);
 }
 
 }  // namespace

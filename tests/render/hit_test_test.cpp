@@ -33,14 +33,6 @@ TEST(HitTest, OnlyTheFootprintOfTheFigureCanBeHit) {
   EXPECT_EQ(HitTestFloorCell(*game, Point{0, 0}), std::nullopt);
 }
 
-TEST(HitTest, HigherLayersLiftTheDiamondsByOneEdgeEach) {
-  auto game = testing::NewDrawingGame(4);
-  game->currentLayer = 2;
-  const Point centre = DiamondCentre(*game, 1, 2, 2);
-  EXPECT_EQ(HitTestFloorCell(*game, centre), (FloorCell{1, 2}));
-  EXPECT_EQ(centre.y, DiamondCentre(*game, 1, 2, 0).y - 2 * game->fieldGeometry.E);
-}
-
 TEST(HitTest, ThePlatformSuppliesTheCursor) {
   auto game = testing::NewDrawingGame(4);
   testing::FakePlatform platform;

@@ -7,10 +7,13 @@
 
 #include "model/game_init.h"
 #include "render/cube_geometry.h"
+#include "render/graphics_setup.h"
 #include "render/hit_test.h"
 #include "render/layout.h"
 #include "render/render_fixture.h"
+#include "render/skins.h"
 #include "support/fake_platform.h"
+#include "support/test_game.h"
 
 namespace kelvane {
 namespace {
@@ -90,6 +93,38 @@ TEST(PaintField, DefaultFrameAtScaleFourLooksRight) {
   EXPECT_EQ(f.copied, std::vector<Rect>(expected.begin(), expected.end()));
 }
 
+TEST(PaintField, DefaultFrameWithTheBuiltInSkin) {
+  Frame f(4);
+  testing::FakePlatform fitter;
+  ApplyScaleAndSkin(*f.game, fitter);  // "2. Rounded", the default skin
+  ASSERT_EQ(f.game->graphics.fieldSheet.width, kSheetWidth);
+  f.platform.selection = 3;
+  f.PointAt(0, 0);
+  f.Paint();
+  ASSERT_TRUE(testing::WritePng(f.game->graphics.backBuffer,
+                                KELVANE_BINARY_DIR "/render_default_frame_skin.png"));
+  // The preview's top layer is drawn from the sheet, not left as background.
+  EXPECT_NE(f.At(f.FaceOf(f.PreviewFigureOrigin(), 0, 0, 2, Face::Top)), f.Back());
+}
+
+// Guards against writes outside the surfaces before the graphics exist (a paint that arrives
+// early) or with a skin that did not load: such frames draw what they can and nothing else.
+TEST(PaintField, FramesBeforeTheGraphicsExistDrawNothingAndDoNotCrash) {
+  auto blank = testing::NewInitialisedGame();
+  testing::FakePlatform platform;
+  platform.selection = 3;
+  int copies = 0;
+  PaintField(*blank, platform, [&](const Surface&, std::span<const Rect>) { ++copies; });
+  EXPECT_EQ(copies, 1);
+  EXPECT_TRUE(blank->graphics.backBuffer.pixels.empty());
+
+  Frame f(4);
+  f.game->graphics.fieldSheet = Surface{};
+  f.game->graphics.thumbnailSheet = Surface{};
+  f.Paint();
+  EXPECT_EQ(f.At(f.FaceOf(f.PreviewFigureOrigin(), 0, 0, 2, Face::Top)), f.Back());
+}
+
 TEST(PaintField, AFittedWindowGetsItsWholeClientAreaRepainted) {
   Frame f(4);
   PlaceContent(*f.game, {1300, 700});
@@ -129,17 +164,6 @@ TEST(PaintField, WithoutHelpersNeitherPlateNorColumnsAppear) {
       EXPECT_EQ(f.At(column), f.Back());
     }
   }
-}
-
-TEST(PaintField, LayerColumnsArePlainUpToTheCurrentLayer) {
-  Frame f(4);
-  f.game->currentLayer = 2;
-  f.Paint();
-  const Point origin = HelperOrigin(*f.game);
-  EXPECT_EQ(f.At(f.FaceOf(origin, 4, 0, 2, Face::Right)),
-            TestFaceColour(kPlainCube, Face::Right, false));  // checkers off
-  EXPECT_EQ(f.At(f.FaceOf(origin, 4, 0, 3, Face::Top)),
-            TestFaceColour(kMarkedCell, Face::Top, false));
 }
 
 TEST(PaintField, LayersAboveTheCurrentOneStandOverTheTint) {
@@ -211,27 +235,25 @@ TEST(PaintField, TargetPreviewShowsOnlyTheShownLayers) {
 // Guards the promise that the player clicks the cell that is shaded: at every pixel, the cell the
 // hit test finds is the one whose tint that pixel carries, edges and corners included.
 TEST(PaintField, ThePointerHitsTheDiamondThatIsTinted) {
-  for (const int scale : {2, 7}) {
-    for (const int layer : {0, 2}) {
-      Frame f(scale);
-      f.game->currentLayer = layer;
-      Surface& picture = f.game->graphics.backBuffer;
-      FillRect(picture, {0, 0, picture.width, picture.height}, f.Back());
-      DrawLayerTint(*f.game, LayOutClient(*f.game));
-      // The footprint's box on the layer, with a margin beyond its outer edges.
-      const CubeGeometry g = f.g();
-      const Point back = ProjectLattice(g, f.FigureOrigin(), 0, 0, layer);
-      const Rect box{back.x - 5 * g.W - 2, back.y - 2, back.x + 3 * g.W + 2, back.y + 8 * g.R + 2};
-      for (int y = box.top; y < box.bottom; ++y) {
-        for (int x = box.left; x < box.right; ++x) {
-          const std::optional<FloorCell> hit = HitTestFloorCell(*f.game, Point{x, y});
-          Pixel expected = f.Back();
-          if (hit) {
-            const bool onFigure = f.game->figure.at(hit->x, hit->y, layer) != kEmptyCell;
-            expected = BlendPixel(f.Ink(), f.Back(), onFigure ? 191 : 127);
-          }
-          ASSERT_EQ(picture.At(x, y), expected) << "scale " << scale << " at " << x << "," << y;
+  for (const auto& [scale, layer] : {std::pair{2, 0}, std::pair{3, 2}}) {
+    Frame f(scale);
+    f.game->currentLayer = layer;
+    Surface& picture = f.game->graphics.backBuffer;
+    FillRect(picture, {0, 0, picture.width, picture.height}, f.Back());
+    DrawLayerTint(*f.game, LayOutClient(*f.game));
+    // The footprint's box on the layer, with a margin beyond its outer edges.
+    const CubeGeometry g = f.g();
+    const Point back = ProjectLattice(g, f.FigureOrigin(), 0, 0, layer);
+    const Rect box{back.x - 5 * g.W - 2, back.y - 2, back.x + 3 * g.W + 2, back.y + 8 * g.R + 2};
+    for (int y = box.top; y < box.bottom; ++y) {
+      for (int x = box.left; x < box.right; ++x) {
+        const std::optional<FloorCell> hit = HitTestFloorCell(*f.game, Point{x, y});
+        Pixel expected = f.Back();
+        if (hit) {
+          const bool onFigure = f.game->figure.at(hit->x, hit->y, layer) != kEmptyCell;
+          expected = BlendPixel(f.Ink(), f.Back(), onFigure ? 191 : 127);
         }
+        ASSERT_EQ(picture.At(x, y), expected) << "scale " << scale << " at " << x << "," << y;
       }
     }
   }

@@ -65,14 +65,6 @@ TEST(PanelItem, APieceOffTheFieldShowsInItsOwnColour) {
   EXPECT_EQ(d.copied, std::vector<Rect>{kItemRect});
 }
 
-TEST(PanelItem, SelectedItemsStandOnInk) {
-  ItemDrawing d;
-  d.Draw({kPiecePanelId, 3, kItemRect, true});
-  EXPECT_EQ(d.At(kItemRect.left, kItemRect.top), PixelFromColour(d.game->settings.COLOR_INK));
-  EXPECT_EQ(d.At(kItemRect.right - 1, kItemRect.bottom - 1),
-            PixelFromColour(d.game->settings.COLOR_INK));
-}
-
 TEST(PanelItem, APieceOnTheFieldShowsPlainAndPaleWhileHidden) {
   ItemDrawing d;
   d.game->field.at(0, 0, 0) = 4;  // piece 3 counts as on the Field
@@ -104,21 +96,12 @@ TEST(PanelItem, BuildingByCubesCountsTheCubesInItemZeroAndBlanksThePieces) {
   d.game->field.at(1, 1, 1) = kPlainCube;
   d.game->field.at(2, 1, 1) = kPlainCube;
   d.Draw({kPiecePanelId, 0, {0, 0, 96, 64}, true});
+  EXPECT_EQ(d.At(95, 63), PixelFromColour(d.game->settings.COLOR_INK));  // selected: on ink
   ASSERT_EQ(d.texts.size(), 2u);
   EXPECT_EQ(d.texts[0], std::make_pair(std::string("Amount: 0"), d.game->settings.COLOR_INK));
   EXPECT_EQ(d.texts[1], std::make_pair(std::string("Amount: 2"), d.game->settings.COLOR_BACK));
   d.Draw({kPiecePanelId, 3, kItemRect, false});
   EXPECT_TRUE(d.ValuesShown(kItemRect).empty());
-}
-
-TEST(PanelItem, BuildingByPiecesShowsThePieces) {
-  ItemDrawing d;
-  d.game->createMode = 1;
-  d.game->creationKind = 1;
-  d.Draw({kPiecePanelId, 5, kItemRect, false});
-  EXPECT_EQ(d.ValuesShown(kItemRect), std::set<int>{6});
-  d.Draw({kPiecePanelId, 0, kItemRect, false});
-  EXPECT_TRUE(d.texts.empty());
 }
 
 TEST(PanelItem, OrientationItemsShowTheirSlotOfTheSelectedPiece) {

@@ -40,14 +40,6 @@ TEST(Region, WindingRuleFillsWhereAnOutlineWindsTwice) {
   EXPECT_FALSE(Covers(star, {1, 18}));
 }
 
-TEST(Region, SpansSplitARowAtTheOutlinesCrossings) {
-  const Polygon vee{{{{0, 0}, {4, 0}, {6, 4}, {8, 0}, {12, 0}, {6, 12}}}, 6};
-  const RowSpans row = SpansOnRow(vee, 1);
-  ASSERT_EQ(row.count, 2);
-  EXPECT_LT(row.spans[0].end, row.spans[1].begin);
-  EXPECT_EQ(SpansOnRow(vee, 12).count, 0);
-}
-
 // Guards the promise behind pointer and tint: diamonds tiling the floor share their edges
 // without a pixel covered twice or left out.
 TEST(Region, NeighbouringFloorDiamondsSplitTheirSharedEdges) {
@@ -68,34 +60,6 @@ TEST(Region, NeighbouringFloorDiamondsSplitTheirSharedEdges) {
         }
         ASSERT_EQ(owners, 1) << "scale " << scale << " pixel " << x << "," << y;
       }
-    }
-  }
-}
-
-TEST(Region, CubeOutlineFillsEveryColumnOfItsSpriteAndEveryRow) {
-  for (const int scale : {2, 4, 8}) {
-    const CubeGeometry g = FieldGeometry(scale);
-    const Polygon outline = CubeOutline(g);
-    for (int y = 0; y < g.H; ++y) {
-      const RowSpans row = SpansOnRow(outline, y);
-      ASSERT_EQ(row.count, 1);
-      EXPECT_GE(row.spans[0].begin, 0);
-      EXPECT_LE(row.spans[0].end, 2 * g.W);
-    }
-    // The straight sides span the whole sprite width.
-    EXPECT_EQ(SpansOnRow(outline, g.H / 2).spans[0], (Span{0, 2 * g.W}));
-    EXPECT_EQ(SpansOnRow(outline, -1).count, 0);
-    EXPECT_EQ(SpansOnRow(outline, g.H).count, 0);
-  }
-}
-
-TEST(Region, MovingAPolygonMovesItsCoverage) {
-  const Polygon d = FloorDiamond(FieldGeometry(3), {0, 0}, 0, 0, 0);
-  const Region region = MakeRegion(d);
-  const Polygon moved = Translated(d, {17, -5});
-  for (int y = region.bounds.top; y < region.bounds.bottom; ++y) {
-    for (int x = region.bounds.left - 1; x <= region.bounds.right; ++x) {
-      ASSERT_EQ(Covers(d, {x, y}), Covers(moved, {x + 17, y - 5}));
     }
   }
 }

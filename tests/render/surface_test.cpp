@@ -78,14 +78,6 @@ TEST(Surface, LinesLeaveOutTheirLastPixel) {
   EXPECT_EQ(s.At(6, 7), kWhitePixel);
 }
 
-TEST(Surface, LinesOffTheSurfaceAreCut) {
-  Surface s = MakeSurface(4, 4, kWhitePixel);
-  DrawLine(s, -10, 2, 10, 2, kBlackPixel);
-  for (int x = 0; x < 4; ++x) {
-    EXPECT_EQ(s.At(x, 2), kBlackPixel);
-  }
-}
-
 TEST(Surface, ShrinkAveragesIntoTheTopLeftAndKeepsTheRest) {
   Surface s = MakeSurface(4, 2, kWhitePixel);
   s.Row(0)[0] = kBlackPixel;
@@ -96,16 +88,6 @@ TEST(Surface, ShrinkAveragesIntoTheTopLeftAndKeepsTheRest) {
   EXPECT_EQ(s.At(0, 0), 0xFFBF8080u);
   EXPECT_EQ(s.At(2, 0), kWhitePixel);  // outside the shrunk area: as stored
   EXPECT_EQ(s.At(3, 1), 0xFF123456u);
-}
-
-TEST(Surface, EmptySurfacesTakeAndGiveNothing) {
-  Surface empty;
-  FillRect(empty, {0, 0, 10, 10}, kBlackPixel);
-  DrawLine(empty, 0, 0, 5, 5, kBlackPixel);
-  ShrinkInPlace(empty, 1, 1);
-  Surface target = MakeSurface(2, 2, kWhitePixel);
-  CopyRect(target, 0, 0, empty, {0, 0, 2, 2});
-  EXPECT_EQ(target.At(0, 0), kWhitePixel);
 }
 
 }  // namespace
