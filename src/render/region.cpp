@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <utility>
 
 namespace kelvane {
@@ -12,6 +13,29 @@ namespace {
 // Smallest integer not below n / d, for d > 0.
 std::int64_t CeilDiv(std::int64_t n, std::int64_t d) {
   return n >= 0 ? (n + d - 1) / d : -(-n / d);
+}
+
+// BlendPixel over a run, two pixels per 64-bit word: each channel pair gets its own 16-bit lane.
+void BlendRow(const Pixel* source, Pixel* target, int count, int alpha) {
+  constexpr std::uint64_t kLanes = 0x00FF00FF00FF00FFull;
+  const std::uint64_t a = static_cast<std::uint64_t>(alpha);
+  const std::uint64_t b = 255 - a;
+  const auto blendLanes = [&](std::uint64_t s, std::uint64_t t) {
+    std::uint64_t v = (s & kLanes) * a + (t & kLanes) * b + 0x0080008000800080ull;
+    return ((v + ((v >> 8) & kLanes)) >> 8) & kLanes;
+  };
+  int i = 0;
+  for (; i + 1 < count; i += 2) {
+    std::uint64_t s;
+    std::uint64_t t;
+    std::memcpy(&s, source + i, sizeof s);
+    std::memcpy(&t, target + i, sizeof t);
+    const std::uint64_t blended = blendLanes(s, t) | (blendLanes(s >> 8, t >> 8) << 8);
+    std::memcpy(target + i, &blended, sizeof blended);
+  }
+  if (i < count) {
+    target[i] = BlendPixel(source[i], target[i], alpha);
+  }
 }
 
 struct Crossing {
@@ -155,10 +179,7 @@ void BlendThrough(Surface& target, int x, int y, const Surface& source, Rect fro
   ForEachCoveredRun(target, x, y, clip, CopyArea(x, y, source, from),
                     [&](int row, int begin, int end) {
                       const Pixel* fromRow = source.Row(row - y + from.top) - x + from.left;
-                      Pixel* toRow = target.Row(row);
-                      for (int column = begin; column < end; ++column) {
-                        toRow[column] = BlendPixel(fromRow[column], toRow[column], alpha);
-                      }
+                      BlendRow(fromRow + begin, target.Row(row) + begin, end - begin, alpha);
                     });
 }
 

@@ -1,0 +1,32 @@
+// The floor plate and the layer columns of the field view.
+#include "render/helper_shapes.h"
+
+#include <gtest/gtest.h>
+
+namespace kelvane {
+namespace {
+
+TEST(HelperShapes, PlateLiesUnderTheFootprintAndColumnsAtItsSideCorners) {
+  const Extents figure{3, 5, 3};
+  const CellGrid plate = FloorPlate(figure);
+  EXPECT_EQ(CountCells(plate), 15);
+  EXPECT_EQ(plate.at(1, 1, 0), kMarkedCell);
+  EXPECT_EQ(plate.at(3, 5, 0), kMarkedCell);
+  const CellGrid columns = LayerColumns(figure, 1);
+  EXPECT_EQ(CountCells(columns), 8);
+  EXPECT_EQ(columns.at(0, 6, 1), kPlainCube);
+  EXPECT_EQ(columns.at(4, 0, 1), kPlainCube);
+  EXPECT_EQ(columns.at(4, 0, 2), kMarkedCell);
+  EXPECT_EQ(columns.at(0, 6, 3), kMarkedCell);
+}
+
+// Regression: an imported figure may fill the grid to its last row, column or layer; its helper
+// cells one step beyond would be written past the end of the grid. They are left out instead.
+TEST(HelperShapes, HelpersOfAFigureFillingTheGridStayInsideIt) {
+  EXPECT_EQ(CountCells(FloorPlate({12, 12, 12})), 11 * 11);
+  EXPECT_EQ(CountCells(LayerColumns({12, 12, 12}, 5)), 0);
+  EXPECT_EQ(CountCells(LayerColumns({10, 11, 11}, 5)), 12);  // only the column at (11, 0)
+}
+
+}  // namespace
+}  // namespace kelvane
