@@ -1,5 +1,4 @@
-// Frame composition and pointer hit test timings: a whole PaintField at several scales, and the
-// floor-cell lookup that runs on every pointer move.
+// Timings of a whole PaintField at several scales and of the per-move pointer hit test.
 #include <benchmark/benchmark.h>
 
 #include <memory>

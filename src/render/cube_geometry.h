@@ -1,5 +1,4 @@
-// The cube sprite sizes for every scale, the isometric projection, the two polygon shapes drawn
-// and hit-tested (cube outline, floor diamond) and the rule that finds a cell's sprite in a sheet.
+// Cube sprite sizes, the isometric projection, cube outline and floor diamond, sprite lookup.
 #pragma once
 
 #include "model/game.h"

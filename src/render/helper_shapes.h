@@ -1,10 +1,12 @@
-// The field's helper shapes, as grids drawn at a helper origin, where cell (a, b, c) stands for
-// figure position (a − 1, b − 1, c − 1).
+// The field's helper shapes: the floor plate and the layer columns.
 #pragma once
 
 #include "model/cell_grid.h"
 
 namespace kelvane {
+
+// Both are grids drawn at a helper origin, where cell (a, b, c) stands for figure position
+// (a − 1, b − 1, c − 1).
 
 // Marked cells one level below layer 0 under the Figure's X × Y footprint.
 CellGrid FloorPlate(Extents figure);

@@ -1,5 +1,6 @@
-// Where everything sits in the client area: the piece panel, the field view and the target
-// preview, all derived from the Figure's extents, the field cube geometry and the layout origin.
+// Where the piece panel, the field view and the target preview sit in the client area.
+//
+// All places derive from the Figure's extents, the field cube geometry and the layout origin.
 //
 // Fitting the window (the shell's Platform::FitWindow) goes in three steps:
 //   1. rect = FittedWindowRect(game, margins, visible, normalRect): the window's new outer

@@ -1,5 +1,4 @@
-// Polygon regions filled with the winding rule, and the one pixel-coverage rule that both drawing
-// and pointer hit-testing use.
+// Winding-rule polygons and the one pixel-coverage rule shared by drawing and hit-testing.
 #pragma once
 
 #include <array>

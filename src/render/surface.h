@@ -11,12 +11,9 @@ namespace kelvane {
 // One pixel as 0xFFRRGGBB: the byte order a toolkit image of 32-bit RGB can wrap without copying.
 using Pixel = std::uint32_t;
 
-// The one place where a Settings colour (red in the low byte) becomes a pixel and back.
+// The one place where a Settings colour (red in the low byte) becomes a pixel.
 constexpr Pixel PixelFromColour(Colour colour) {
   return 0xFF000000u | ((colour & 0xFFu) << 16) | (colour & 0xFF00u) | ((colour >> 16) & 0xFFu);
-}
-constexpr Colour ColourFromPixel(Pixel pixel) {
-  return ((pixel >> 16) & 0xFFu) | (pixel & 0xFF00u) | ((pixel & 0xFFu) << 16);
 }
 
 inline constexpr Pixel kBlackPixel = 0xFF000000u;
