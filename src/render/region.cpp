@@ -124,6 +124,12 @@ RowSpans SpansOnRow(const Polygon& polygon, int y) {
 }
 
 bool Covers(const Polygon& polygon, Point pixel) {
+  // A covered pixel's centre lies inside the polygon, so inside its bounds: reject cheaply.
+  const Rect bounds = Bounds(polygon);
+  if (pixel.x < bounds.left || pixel.x >= bounds.right || pixel.y < bounds.top ||
+      pixel.y >= bounds.bottom) {
+    return false;
+  }
   const RowSpans row = SpansOnRow(polygon, pixel.y);
   for (int i = 0; i < row.count; ++i) {
     if (pixel.x >= row.spans[i].begin && pixel.x < row.spans[i].end) {
