@@ -2,21 +2,36 @@
 #include "model/cell_grid.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace kelvane {
 
 Extents GridExtents(const CellGrid& grid) {
+  // A row at a time: an occupied row raises y and z, and the OR of all rows shows which x
+  // occur. The solver and every repaint ask for extents many times.
   Extents e;
+  std::uint64_t front = 0;
+  std::uint32_t back = 0;
   for (int z = 0; z < kGridSize; ++z) {
     for (int y = 0; y < kGridSize; ++y) {
-      for (int x = 0; x < kGridSize; ++x) {
-        if (grid.at(x, y, z) != 0) {
-          e.x = std::max(e.x, x + 1);
-          e.y = std::max(e.y, y + 1);
-          e.z = std::max(e.z, z + 1);
-        }
+      std::uint64_t rowFront;
+      std::uint32_t rowBack;
+      const std::int8_t* row = &grid.cells[CellGrid::Index(0, y, z)];
+      std::memcpy(&rowFront, row, sizeof rowFront);
+      std::memcpy(&rowBack, row + sizeof rowFront, sizeof rowBack);
+      if ((rowFront | rowBack) != 0) {
+        e.y = std::max(e.y, y + 1);
+        e.z = z + 1;
       }
+      front |= rowFront;
+      back |= rowBack;
     }
+  }
+  std::array<std::int8_t, kGridSize> columns;
+  std::memcpy(columns.data(), &front, sizeof front);
+  std::memcpy(columns.data() + sizeof front, &back, sizeof back);
+  for (int x = kGridSize; x > 0 && e.x == 0; --x) {
+    e.x = columns[x - 1] != 0 ? x : 0;
   }
   return e;
 }
