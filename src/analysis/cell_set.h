@@ -14,8 +14,8 @@ struct CellSet {
   std::uint64_t high = 0;
 
   static CellSet Single(int cell) {
-    return cell < 64 ? CellSet{std::uint64_t{1} << cell, 0}
-                     : CellSet{0, std::uint64_t{1} << (cell - 64)};
+    const std::uint64_t bit = std::uint64_t{1} << (cell & 63);
+    return cell < 64 ? CellSet{bit, 0} : CellSet{0, bit};
   }
   bool Empty() const { return (low | high) == 0; }
   bool Contains(int cell) const { return !Disjoint(Single(cell)); }

@@ -34,11 +34,14 @@ OrientationCubes CubesOf(const CellGrid& orientation) {
   OrientationCubes cubes;
   for (int dz = 0; dz < 3; ++dz) {
     for (int dy = 0; dy < 3; ++dy) {
+      const std::int8_t* row = &orientation.cells[CellGrid::Index(0, dy, dz)];
+      if ((row[0] | row[1] | row[2]) == 0) {
+        continue;
+      }
       for (int dx = 0; dx < 3; ++dx) {
-        if (orientation.at(dx, dy, dz) != 0) {
+        if (row[dx] != 0) {
           cubes.offset[cubes.count++] = CellGrid::Index(dx, dy, dz);
-          cubes.span = {std::max(cubes.span.x, dx + 1), std::max(cubes.span.y, dy + 1),
-                        std::max(cubes.span.z, dz + 1)};
+          cubes.span = {std::max(cubes.span.x, dx + 1), std::max(cubes.span.y, dy + 1), dz + 1};
         }
       }
     }
@@ -55,15 +58,13 @@ void AddPlacements(const OrientationCubes& cubes, Extents box,
       for (int x = 0; x + cubes.span.x <= box.x; ++x) {
         const int anchor = CellGrid::Index(x, y, z);
         CellSet placement;
-        int i = 0;
-        for (; i < cubes.count; ++i) {
+        bool fits = true;
+        for (int i = 0; i < cubes.count; ++i) {
           const int cell = cellNumber[anchor + cubes.offset[i]];
-          if (cell == kNoCell) {
-            break;
-          }
-          placement |= CellSet::Single(cell);
+          fits = fits && cell != kNoCell;
+          placement |= CellSet::Single(cell & (kCellSetCapacity - 1));
         }
-        if (i == cubes.count) {
+        if (fits) {
           placements.push_back(placement);
         }
       }
