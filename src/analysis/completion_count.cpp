@@ -5,6 +5,7 @@
 #include <bit>
 #include <vector>
 
+#include "analysis/figure_symmetry.h"
 #include "analysis/placements.h"
 #include "model/game.h"
 
@@ -78,17 +79,47 @@ std::uint64_t Count(const Counter& counter, const CellSet& free, unsigned entrie
 
 std::optional<std::uint64_t> CountCompletions(const Game& game) {
   const PieceList pieces = PiecesToLay(game, 0);
-  const std::optional<PlacementTable> table =
-      BuildPlacementTable(game, game.field, GridExtents(game.figure), pieces);
+  const Extents box = GridExtents(game.figure);
+  const std::optional<PlacementTable> table = BuildPlacementTable(game, game.field, box, pieces);
   if (!table) {
     return std::nullopt;
+  }
+  if (pieces.count == 0) {
+    return 1;
   }
   for (int e = 0; e < pieces.count; ++e) {
     if (table->placements[e].empty()) {
       return 0;
     }
   }
-  return Count(MakeCounter(*table), table->freeCells, (1u << pieces.count) - 1);
+  // Every completion lays the piece with the most placements somewhere. Placements that a
+  // symmetry of the position maps onto each other have equally many completions, so each class
+  // is counted once and weighed by its size.
+  const Counter counter = MakeCounter(*table);
+  const std::vector<CellTurn> turns = PlacementSymmetries(*table, box);
+  const int first = static_cast<int>(
+      std::ranges::max_element(table->placements, {}, &std::vector<CellSet>::size) -
+      table->placements.begin());
+  const std::vector<CellSet>& placements = table->placements[first];
+  const unsigned others = ((1u << pieces.count) - 1) & ~(1u << first);
+  std::vector<bool> counted(placements.size());
+  std::uint64_t total = 0;
+  for (std::size_t i = 0; i < placements.size(); ++i) {
+    if (counted[i]) {
+      continue;
+    }
+    std::uint64_t classSize = 0;
+    for (const CellTurn& turn : turns) {
+      const CellSet image = turn.Apply(placements[i]);
+      const auto at = std::ranges::find(placements, image);
+      if (!counted[at - placements.begin()]) {
+        counted[at - placements.begin()] = true;
+        ++classSize;
+      }
+    }
+    total += classSize * Count(counter, table->freeCells.Without(placements[i]), others);
+  }
+  return total;
 }
 
 }  // namespace kelvane

@@ -14,12 +14,11 @@ TEST(CountCompletions, CountsEveryWayToBuildTheCube) {
   EXPECT_EQ(CountCompletions(*game), 11520u);
 }
 
-TEST(CountCompletions, SplitsByWhereTheFirstPieceLies) {
+// Guards the use of the figure's symmetry: with piece 6 fixed in each of its places the
+// positions keep fewer (or no) turns, and their counts must still add up to the whole.
+TEST(CountCompletions, SplitsByWhereAPieceLies) {
   auto game = GameOn(Block(3, 3, 3));
-  game->figure.at(1, 1, 2) = 0;
-  game->figure.at(3, 1, 0) = kPlainCube;
   const std::uint64_t total = CountCompletions(*game).value();
-  EXPECT_GT(total, 0u);
   std::uint64_t sum = 0;
   for (int slot = 0; slot < game->orientationCounts[5]; ++slot) {
     for (int z = 0; z < 3; ++z) {
