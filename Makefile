@@ -31,8 +31,9 @@ fuzz: build-fuzz
 	    build-fuzz/corpus/$$t tests/fuzz/corpus/$$t || exit 1; \
 	done
 
+# The game reads and writes every file relative to its working folder, build/run.
 run: build
-	@echo "The game window is not built yet: run 'make test' for the engine."
+	cd build/run && ../src/shell/kelvane
 
 test: build build-asan
 	cd build && ctest --output-on-failure -j $(JOBS)

@@ -1,0 +1,44 @@
+// The client area under the menu bar: shows each composed frame and turns pointer input into
+// requests for the main window.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <optional>
+
+namespace kelvane {
+
+// Composes and draws the whole frame for a pointer at `pointer` (none when it is elsewhere).
+using FramePainter = std::function<void(QPainter& painter, std::optional<QPoint> pointer)>;
+
+class FieldView : public QWidget {
+  Q_OBJECT
+
+ public:
+  FieldView(FramePainter painter, QWidget* parent);
+
+  // Where the pointer was last seen over the view, in view coordinates.
+  std::optional<QPoint> Pointer() const { return pointer_; }
+
+ signals:
+  void PrimaryPressed();
+  // One wheel event with a vertical delta (positive away from the user).
+  void WheelTurned(int delta);
+  void ContextMenuRequested(QPoint globalPosition);
+  void Resized();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  FramePainter painter_;
+  std::optional<QPoint> pointer_;
+};
+
+}  // namespace kelvane

@@ -1,0 +1,24 @@
+// The program's entry point: one copy per user, one window, one event loop.
+#include <QApplication>
+
+#include "model/game.h"
+#include "shell/main_window.h"
+#include "shell/single_instance.h"
+
+namespace {
+// The one game, alive for the whole run.
+kelvane::Game game;
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QApplication application(argc, argv);
+  kelvane::SingleInstance instance;
+  if (instance.AnotherIsRunning()) {
+    return 0;
+  }
+  kelvane::MainWindow window(game);
+  QObject::connect(&instance, &kelvane::SingleInstance::ActivationRequested, &window,
+                   &kelvane::MainWindow::BringToFront);
+  window.show();
+  return QApplication::exec();
+}

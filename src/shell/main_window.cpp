@@ -1,0 +1,228 @@
+// Window creation, command routing and shutdown of the main window.
+#include "shell/main_window.h"
+
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <algorithm>
+#include <cstdlib>
+
+#include "model/command_ids.h"
+#include "model/command_states.h"
+#include "model/field_input.h"
+#include "model/game.h"
+#include "model/game_init.h"
+#include "model/layers.h"
+#include "model/placement.h"
+#include "model/view_turn.h"
+#include "shell/frame_painting.h"
+#include "shell/menu_bar.h"
+#include "shell/qt_platform.h"
+#include "storage/settings_file.h"
+
+namespace kelvane {
+
+namespace {
+
+bool IsOrientationCommand(int commandId) {
+  return std::ranges::find(kOrientationCommandIds, commandId) != kOrientationCommandIds.end();
+}
+
+// The Hide piece command's piece number (1…7), or 0 for any other command.
+int HiddenPieceOf(int commandId) {
+  const auto found = std::ranges::find(kCmdHidePiece, commandId);
+  return found == kCmdHidePiece.end() ? 0 : static_cast<int>(found - kCmdHidePiece.begin()) + 1;
+}
+
+void RunHook(const std::function<void()>& hook) {
+  if (hook) {
+    hook();
+  }
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Game& game, MessageBoxRunner messageBox)
+    : game_(game), platform_(std::make_unique<QtPlatform>(*this, std::move(messageBox))) {
+  setWindowTitle(QString::fromUtf8(game_.ProductName.data()));
+  field_ = new FieldView(
+      [this](QPainter& painter, std::optional<QPoint> pointer) {
+        PaintFrame(game_, *platform_, painter, pointer);
+      },
+      this);
+  setCentralWidget(field_);
+  panel_ = new PiecePanel(
+      [this](QPainter& painter, const QRect& area, int item, bool selected) {
+        PaintPanelItem(game_, *platform_, painter, area, item, selected);
+      },
+      field_);
+  actions_ = BuildMenuBar(*menuBar(), MainMenuTable(), [this](int id) { RunCommand(id); });
+
+  connect(field_, &FieldView::PrimaryPressed, this,
+          [this] { FieldClick(game_, *platform_, std::nullopt); });
+  connect(field_, &FieldView::WheelTurned, this, &MainWindow::TurnWheel);
+  connect(field_, &FieldView::ContextMenuRequested, this,
+          [this](QPoint position) { OpenOrientationPopup(position); });
+  connect(field_, &FieldView::Resized, this, &MainWindow::LayOutContent);
+  connect(panel_, &PiecePanel::KeyPassedUp, this,
+          [this](QKeyEvent* event) { PressKey(event->key()); });
+  connect(panel_, &PiecePanel::WheelPassedUp, this, [this](QWheelEvent* event) {
+    if (event->angleDelta().y() != 0) {
+      TurnWheel(event->angleDelta().y());
+    }
+  });
+  connect(panel_, &QListWidget::itemSelectionChanged, this,
+          [this] { UpdateCommandStates(game_, *platform_); });
+  connect(panel_, &QListWidget::itemDoubleClicked, this, [this] {
+    ToggleHideFromPanel(game_, *platform_);
+    UpdateCommandStates(game_, *platform_);
+  });
+
+  Initialise();
+}
+
+MainWindow::~MainWindow() = default;
+
+Platform& MainWindow::GamePlatform() {
+  return *platform_;
+}
+
+QAction* MainWindow::Action(int commandId) const {
+  const auto found = actions_.find(commandId);
+  return found == actions_.end() ? nullptr : found->second;
+}
+
+void MainWindow::Initialise() {
+  LoadSettings(game_);
+  InitialiseGame(game_);
+  FitToFigure();
+  panel_->Reset();
+  UpdateCommandStates(game_, *platform_);
+  // Only the hints' choice among equal completions is random.
+  std::srand(static_cast<unsigned>(QDateTime::currentMSecsSinceEpoch()));
+}
+
+void MainWindow::RunCommand(int commandId) {
+  if (const int piece = HiddenPieceOf(commandId); piece != 0) {
+    HidePiece(game_, *platform_, piece);
+  } else if (IsOrientationCommand(commandId)) {
+    ApplyOrientationCommand(game_, *platform_, commandId);
+  } else {
+    switch (commandId) {
+      case kCmdNew:
+        RunHook(dialogs_.newGame);
+        break;
+      case kCmdSavePuzzle:
+        RunHook(dialogs_.savePuzzle);
+        break;
+      case kCmdExit:
+        close();
+        return;
+      case kCmdLayerUp:
+        TurnWheel(1);
+        break;
+      case kCmdLayerDown:
+        TurnWheel(-1);
+        break;
+      case kCmdRotatePlus90:
+        RotateView(game_, *platform_, +1);
+        break;
+      case kCmdRotateMinus90:
+        RotateView(game_, *platform_, -1);
+        break;
+      case kCmdRemovePiece:
+        RemoveSelectedPiece(game_, *platform_);
+        break;
+      case kCmdShowUpLayer:
+        ShowUpLayer(game_, *platform_);
+        break;
+      case kCmdHideDownLayer:
+        HideDownLayer(game_, *platform_);
+        break;
+      case kCmdOptions:
+        RunHook(dialogs_.options);
+        break;
+      case kCmdUserManual:
+      case kCmdTutorial:
+        if (dialogs_.showHelp) {
+          dialogs_.showHelp(commandId == kCmdUserManual ? 0 : 2);
+        }
+        break;
+      case kCmdAbout:
+        RunHook(dialogs_.about);
+        break;
+      case kCmdHomePage:
+        RunHook(dialogs_.homePage);
+        break;
+      default:
+        return;
+    }
+  }
+  UpdateCommandStates(game_, *platform_);
+}
+
+void MainWindow::ApplyCommandStates(const CommandStates& states) {
+  for (const CommandState& state : states.items) {
+    if (QAction* action = Action(state.commandId)) {
+      action->setEnabled(state.enabled);
+      action->setChecked(state.checked);
+    }
+  }
+}
+
+void MainWindow::FitToFigure() {
+  field_->setMinimumSize(1024, 544);
+  LayOutContent();
+}
+
+void MainWindow::LayOutContent() {
+  panel_->setGeometry(16, 16, 96, 512);
+}
+
+OrientationPopup* MainWindow::OpenOrientationPopup(QPoint globalPosition) {
+  const std::optional<int> menuId = OrientationMenuToOpen(game_, *platform_);
+  if (!menuId) {
+    return nullptr;
+  }
+  auto* popup = new OrientationPopup(
+      OrientationMenuLayout(*menuId),
+      [this](QPainter& painter, const QRect& area, int commandId, bool selected) {
+        PaintOrientationItem(game_, *platform_, painter, area, commandId, selected);
+      },
+      this);
+  connect(popup, &OrientationPopup::Chosen, this, &MainWindow::RunCommand);
+  popup->Open(globalPosition);
+  return popup;
+}
+
+void MainWindow::BringToFront() {
+  if (isMinimized()) {
+    showNormal();
+  }
+  raise();
+  activateWindow();
+}
+
+void MainWindow::PressKey(int key) {
+  if (key == Qt::Key_X || key == Qt::Key_Y || key == Qt::Key_Z) {
+    // Qt's letter keys carry the same codes as the virtual keys 'X', 'Y' and 'Z'.
+    TurnSelectedPiece(game_, *platform_, key);
+  }
+}
+
+void MainWindow::TurnWheel(int delta) {
+  ChangeLayer(game_, *platform_, delta);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  PressKey(event->key());
+  event->accept();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  SaveSettings(game_);
+  event->accept();
+}
+
+}  // namespace kelvane

@@ -1,0 +1,65 @@
+// The main window: owns the field view, the piece panel and the menus, and routes every command,
+// click, key and wheel turn to the game.
+#pragma once
+
+#include <QMainWindow>
+#include <map>
+#include <memory>
+
+#include "shell/dialog_hooks.h"
+#include "shell/field_view.h"
+#include "shell/message_box.h"
+#include "shell/orientation_popup.h"
+#include "shell/piece_panel.h"
+
+namespace kelvane {
+
+struct Game;
+struct CommandStates;
+class QtPlatform;
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // Builds the whole game on `game` (settings read, default figure laid, panel filled, menus set)
+  // before the window is first shown.
+  explicit MainWindow(Game& game, MessageBoxRunner messageBox = RunMessageBox);
+  ~MainWindow() override;
+
+  Platform& GamePlatform();
+  PiecePanel& Panel() { return *panel_; }
+  FieldView& Field() { return *field_; }
+  QAction* Action(int commandId) const;
+  DialogHooks& Dialogs() { return dialogs_; }
+
+  // A menu command, accelerator or orientation choice by id; the menu states follow.
+  void RunCommand(int commandId);
+  void ApplyCommandStates(const CommandStates& states);
+  // Sizes the window to the Figure and scale (growing only, once shown) and lays out its content.
+  void FitToFigure();
+  // The orientation popup of the selected piece at `globalPosition`, or none when the piece
+  // cannot be turned now.
+  OrientationPopup* OpenOrientationPopup(QPoint globalPosition);
+  // Brings the window to the front, restoring it when minimised.
+  void BringToFront();
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void Initialise();
+  void LayOutContent();
+  void PressKey(int key);
+  void TurnWheel(int delta);
+
+  Game& game_;
+  std::unique_ptr<QtPlatform> platform_;
+  FieldView* field_ = nullptr;
+  PiecePanel* panel_ = nullptr;
+  std::map<int, QAction*> actions_;
+  DialogHooks dialogs_;
+};
+
+}  // namespace kelvane

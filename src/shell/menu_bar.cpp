@@ -1,0 +1,58 @@
+// The menu-table walker.
+#include "shell/menu_bar.h"
+
+#include <QKeySequence>
+#include <QMenu>
+#include <vector>
+
+namespace kelvane {
+
+namespace {
+
+QAction* MakeCommand(QObject* owner, const MenuEntry& entry, const std::function<void(int)>& run) {
+  auto* action = new QAction(QString::fromUtf8(entry.text), owner);
+  QList<QKeySequence> keys;
+  for (const char* key : entry.keys) {
+    if (key != nullptr) {
+      keys.append(QKeySequence(QString::fromUtf8(key)));
+    }
+  }
+  action->setShortcuts(keys);
+  action->setCheckable(entry.checkable);
+  const int id = entry.id;
+  QObject::connect(action, &QAction::triggered, owner, [run, id] { run(id); });
+  return action;
+}
+
+}  // namespace
+
+std::map<int, QAction*> BuildMenuBar(QMenuBar& bar, std::span<const MenuEntry> table,
+                                     const std::function<void(int)>& run) {
+  std::map<int, QAction*> actions;
+  std::vector<QMenu*> open;
+  for (const MenuEntry& entry : table) {
+    switch (entry.kind) {
+      case MenuEntryKind::Menu:
+        open.push_back(open.empty() ? bar.addMenu(QString::fromUtf8(entry.text))
+                                    : open.back()->addMenu(QString::fromUtf8(entry.text)));
+        break;
+      case MenuEntryKind::EndMenu:
+        open.pop_back();
+        break;
+      case MenuEntryKind::Separator:
+        open.back()->addSeparator();
+        break;
+      case MenuEntryKind::Command:
+        actions[entry.id] = MakeCommand(open.back(), entry, run);
+        open.back()->addAction(actions[entry.id]);
+        break;
+      case MenuEntryKind::BarCommand:
+        actions[entry.id] = MakeCommand(&bar, entry, run);
+        bar.addAction(actions[entry.id]);
+        break;
+    }
+  }
+  return actions;
+}
+
+}  // namespace kelvane

@@ -1,0 +1,75 @@
+// The rows of the main menu bar.
+#include "shell/menu_table.h"
+
+#include "model/command_ids.h"
+
+namespace kelvane {
+
+namespace {
+
+using enum MenuEntryKind;
+
+constexpr MenuEntry kMainMenu[] = {
+    {Menu, 0, "&Game"},
+    {Command, kCmdNew, "&New...\tCTRL+N", {"Ctrl+N"}},
+    {Separator},
+    {Menu, 0, "&Create puzzle"},
+    {Command, kCmdCreateByCubes, "By cubes\tCTRL+C", {"Ctrl+C"}},
+    {Command, kCmdCreateByPieces, "By pieces"},
+    {Command, kCmdImportFromHtm, "Import from HTM file\tCTRL+I", {"Ctrl+I"}},
+    {EndMenu},
+    {Command, kCmdSavePuzzle, "&Save puzzle...\tCTRL+S", {"Ctrl+S"}},
+    {Separator},
+    // Alt+F4 reaches the same shutdown through the window manager.
+    {Command, kCmdExit, "E&xit\tALT+F4"},
+    {EndMenu},
+
+    {Menu, 0, "&Field"},
+    {Command, kCmdLayerUp, "Layer &up\tCTRL+Up", {"Ctrl+Up"}},
+    {Command, kCmdLayerDown, "Layer &down\tCTRL+Down", {"Ctrl+Down"}},
+    {Separator},
+    {Command, kCmdRotatePlus90, "Rotate +90 degrees\tCTRL+LEFT", {"Ctrl+Left"}},
+    {Command, kCmdRotateMinus90, "Rotate -90 degrees\tCTRL+RIGHT", {"Ctrl+Right"}},
+    {Separator},
+    {Menu, 0, "Hide piece"},
+    {Command, kCmdHidePiece[0], "&1\tCTRL+1", {"Ctrl+1"}, true},
+    {Command, kCmdHidePiece[1], "&2\tCTRL+2", {"Ctrl+2"}, true},
+    {Command, kCmdHidePiece[2], "&3\tCTRL+3", {"Ctrl+3"}, true},
+    {Command, kCmdHidePiece[3], "&4\tCTRL+4", {"Ctrl+4"}, true},
+    {Command, kCmdHidePiece[4], "&5\tCTRL+5", {"Ctrl+5"}, true},
+    {Command, kCmdHidePiece[5], "&6\tCTRL+6", {"Ctrl+6"}, true},
+    {Command, kCmdHidePiece[6], "&7\tCTRL+7", {"Ctrl+7"}, true},
+    {EndMenu},
+    {Separator},
+    {Command, kCmdRemovePiece, "&Remove piece\tCTRL+Delete", {"Ctrl+Del"}},
+    {EndMenu},
+
+    {Menu, 0, "&Puzzle"},
+    {Command, kCmdShowUpLayer, "&Show up layer\tCTRL+Home", {"Ctrl+Home"}},
+    {Command, kCmdHideDownLayer, "&Hide down layer\tCTRL+End", {"Ctrl+End"}},
+    {EndMenu},
+
+    {BarCommand, kCmdOptions, "&Options...", {"Ctrl+O"}},
+
+    {Menu, 0, "&Analyse"},
+    {Command, kCmdTestPuzzle, "&Test puzzle\tCTRL+T", {"Ctrl+T"}},
+    {Command, kCmdHintOnePiece, "&Hint by show one piece"},
+    {Command, kCmdShowAllPieces, "&Show all pieces"},
+    {EndMenu},
+
+    {Menu, 0, "&Help"},
+    {Command, kCmdUserManual, "&User manual\tF1", {"F1"}},
+    {Command, kCmdTutorial, "&Tutorial"},
+    {Separator},
+    {Command, kCmdAbout, "&About ...", {"Alt+/", "Alt+?"}},
+    {Command, kCmdHomePage, "&Home page"},
+    {EndMenu},
+};
+
+}  // namespace
+
+std::span<const MenuEntry> MainMenuTable() {
+  return kMainMenu;
+}
+
+}  // namespace kelvane

@@ -1,0 +1,112 @@
+// Layout, drawing and choice of the orientation popup.
+#include "shell/orientation_popup.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <algorithm>
+
+namespace kelvane {
+
+namespace {
+// The divider between columns, as a menu bar break draws it.
+constexpr int kDividerWidth = 1;
+}  // namespace
+
+OrientationPopup::OrientationPopup(const OrientationMenu& menu, OrientationItemPainter painter,
+                                   QWidget* parent)
+    : QWidget(parent, Qt::Popup), painter_(std::move(painter)) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(true);
+  int left = 0;
+  int top = 0;
+  int height = 0;
+  for (const OrientationMenuItem& item : menu.items) {
+    if (item.startsColumn && top > 0) {
+      left += kItemSize + kDividerWidth;
+      top = 0;
+    }
+    cells_.push_back({item.commandId, QRect(left, top, kItemSize, kItemSize), item.startsColumn});
+    top += kItemSize;
+    height = std::max(height, top);
+  }
+  setFixedSize(left + kItemSize, height);
+}
+
+void OrientationPopup::Open(QPoint globalPosition) {
+  QPoint position = globalPosition;
+  if (const QScreen* screen = QGuiApplication::screenAt(globalPosition)) {
+    const QRect available = screen->availableGeometry();
+    position.setX(std::clamp(position.x(), available.left(),
+                             std::max(available.left(), available.right() + 1 - width())));
+    position.setY(std::clamp(position.y(), available.top(),
+                             std::max(available.top(), available.bottom() + 1 - height())));
+  }
+  move(position);
+  show();
+}
+
+void OrientationPopup::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), palette().color(QPalette::Mid));
+  for (std::size_t i = 0; i < cells_.size(); ++i) {
+    painter_(painter, cells_[i].area, cells_[i].commandId, static_cast<int>(i) == highlighted_);
+  }
+}
+
+int OrientationPopup::ItemAt(QPoint position) const {
+  for (std::size_t i = 0; i < cells_.size(); ++i) {
+    if (cells_[i].area.contains(position)) {
+      return static_cast<int>(i);
+    }
+  }
+  return -1;
+}
+
+void OrientationPopup::mouseMoveEvent(QMouseEvent* event) {
+  const int item = ItemAt(event->position().toPoint());
+  if (item != highlighted_) {
+    highlighted_ = item;
+    update();
+  }
+}
+
+void OrientationPopup::mouseReleaseEvent(QMouseEvent* event) {
+  const int item = ItemAt(event->position().toPoint());
+  if (item >= 0) {
+    Choose(item);
+  }
+}
+
+void OrientationPopup::keyPressEvent(QKeyEvent* event) {
+  const int count = ItemCount();
+  switch (event->key()) {
+    case Qt::Key_Down:
+      highlighted_ = (highlighted_ + 1) % count;
+      break;
+    case Qt::Key_Up:
+      highlighted_ = highlighted_ <= 0 ? count - 1 : highlighted_ - 1;
+      break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      if (highlighted_ >= 0) {
+        Choose(highlighted_);
+      }
+      return;
+    default:
+      QWidget::keyPressEvent(event);
+      return;
+  }
+  update();
+}
+
+void OrientationPopup::Choose(int index) {
+  const int commandId = cells_[static_cast<std::size_t>(index)].commandId;
+  close();
+  emit Chosen(commandId);
+}
+
+}  // namespace kelvane

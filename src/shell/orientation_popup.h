@@ -1,0 +1,56 @@
+// The orientation popup: the selected piece's orientations as 64 × 64 pictures in columns.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+#include "model/orientation_menus.h"
+
+namespace kelvane {
+
+// Draws the picture of orientation item `commandId` into `area`, highlighted when `selected`.
+using OrientationItemPainter =
+    std::function<void(QPainter& painter, const QRect& area, int commandId, bool selected)>;
+
+class OrientationPopup : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr int kItemSize = 64;
+
+  // Lays out the items of `menu` column by column; closes itself when an item is chosen.
+  OrientationPopup(const OrientationMenu& menu, OrientationItemPainter painter, QWidget* parent);
+
+  // Shows the popup with its top-left corner at `globalPosition`, kept on the screen.
+  void Open(QPoint globalPosition);
+
+  // The area of item `index` (in menu order), in popup coordinates.
+  QRect ItemRect(int index) const { return cells_[static_cast<std::size_t>(index)].area; }
+  int ItemCount() const { return static_cast<int>(cells_.size()); }
+
+ signals:
+  void Chosen(int commandId);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  struct Cell {
+    int commandId;
+    QRect area;
+    bool startsColumn;
+  };
+
+  int ItemAt(QPoint position) const;
+  void Choose(int index);
+
+  OrientationItemPainter painter_;
+  std::vector<Cell> cells_;
+  int highlighted_ = -1;
+};
+
+}  // namespace kelvane

@@ -1,0 +1,63 @@
+// Platform calls answered by Qt and the main window.
+#include "shell/qt_platform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
+
+#include "shell/main_window.h"
+
+namespace kelvane {
+
+QtPlatform::QtPlatform(MainWindow& window, MessageBoxRunner messageBox)
+    : window_(window), messageBox_(std::move(messageBox)) {}
+
+MessageAnswer QtPlatform::ShowMessage(std::string_view text, std::string_view caption,
+                                      MessageStyle style) {
+  return messageBox_(&window_, text, caption, style);
+}
+
+void QtPlatform::Beep() {
+  QApplication::beep();
+}
+
+void QtPlatform::PlaySoundAsync(std::string_view fileName) {
+  sound_.Play(fileName);
+}
+
+int QtPlatform::PanelSelection() {
+  return window_.Panel().Selection();
+}
+
+void QtPlatform::SetPanelSelection(int item) {
+  window_.Panel().Select(item);
+}
+
+void QtPlatform::ResetPanel() {
+  window_.Panel().Reset();
+}
+
+void QtPlatform::Invalidate(bool) {
+  // Every frame is composed whole, so erasing first would add nothing. The panel's thumbnails
+  // show what lies on the Field and what is hidden, so they follow every change of the picture.
+  window_.Field().update();
+  window_.Panel().viewport()->update();
+}
+
+void QtPlatform::ApplyCommandStates(const CommandStates& states) {
+  window_.ApplyCommandStates(states);
+}
+
+void QtPlatform::FitWindow() {
+  window_.FitToFigure();
+}
+
+std::optional<std::string> QtPlatform::ClipboardText() {
+  const QMimeData* data = QApplication::clipboard()->mimeData();
+  if (data == nullptr || !data->hasText()) {
+    return std::nullopt;
+  }
+  return data->text().toStdString();
+}
+
+}  // namespace kelvane

@@ -1,0 +1,99 @@
+// The menu's enabled and checked marks follow the game after every step the player takes.
+#include <QTest>
+
+#include "model/command_ids.h"
+#include "test_registry.h"
+#include "window_fixture.h"
+
+namespace kelvane::testing {
+
+namespace {
+
+bool Enabled(MainWindow& window, int id) {
+  return window.Action(id)->isEnabled();
+}
+
+void ShowActive(MainWindow& window) {
+  window.show();
+  QVERIFY(QTest::qWaitForWindowActive(&window));
+}
+
+}  // namespace
+
+class CommandStateTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void AFreshGameOffersOnlyWhatMakesSense() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.window();
+    QVERIFY(!Enabled(window, kCmdSavePuzzle));
+    QVERIFY(!Enabled(window, kCmdLayerDown));
+    QVERIFY(Enabled(window, kCmdLayerUp));
+    // All three layers of the default figure are shown.
+    QVERIFY(!Enabled(window, kCmdShowUpLayer));
+    QVERIFY(Enabled(window, kCmdHideDownLayer));
+    QVERIFY(Enabled(window, kCmdTestPuzzle));
+    QVERIFY(!Enabled(window, kCmdRemovePiece));
+    for (const int id : kCmdHidePiece) {
+      QVERIFY(!Enabled(window, id));
+      QVERIFY(!window.Action(id)->isChecked());
+    }
+    QVERIFY(Enabled(window, kCmdNew));
+    QVERIFY(Enabled(window, kCmdOptions));
+  }
+
+  void LayerShortcutsMoveOneLayerAndGreyAtTheEnds() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.window();
+    ShowActive(window);
+    QTest::keyClick(&window, Qt::Key_Up, Qt::ControlModifier);
+    QCOMPARE(fixture.game().currentLayer, 1);
+    QVERIFY(Enabled(window, kCmdLayerDown));
+    QTest::keyClick(&window, Qt::Key_Up, Qt::ControlModifier);
+    QCOMPARE(fixture.game().currentLayer, 2);
+    QVERIFY(!Enabled(window, kCmdLayerUp));
+    // A greyed command's key does nothing.
+    QTest::keyClick(&window, Qt::Key_Up, Qt::ControlModifier);
+    QCOMPARE(fixture.game().currentLayer, 2);
+    QTest::keyClick(&window, Qt::Key_Down, Qt::ControlModifier);
+    QCOMPARE(fixture.game().currentLayer, 1);
+  }
+
+  void ShownLayerShortcutsStopAtOneAndAtTheTop() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.window();
+    ShowActive(window);
+    QTest::keyClick(&window, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(&window, Qt::Key_End, Qt::ControlModifier);
+    QCOMPARE(fixture.game().shownLayers, 1);
+    QVERIFY(!Enabled(window, kCmdHideDownLayer));
+    QVERIFY(Enabled(window, kCmdShowUpLayer));
+    QTest::keyClick(&window, Qt::Key_Home, Qt::ControlModifier);
+    QCOMPARE(fixture.game().shownLayers, 2);
+  }
+
+  void SelectingAPieceOnTheFieldEnablesRemove() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.window();
+    // Piece 2 lies on the Field; choosing it in the panel makes Remove available.
+    fixture.game().field.at(0, 0, 0) = 3;
+    window.Panel().Select(2);
+    QVERIFY(Enabled(window, kCmdRemovePiece));
+    QVERIFY(Enabled(window, kCmdHidePiece[1]));
+    window.RunCommand(kCmdHidePiece[1]);
+    QVERIFY(window.Action(kCmdHidePiece[1])->isChecked());
+    window.RunCommand(kCmdRemovePiece);
+    // Removed while hidden: greyed, still checked.
+    QVERIFY(!Enabled(window, kCmdHidePiece[1]));
+    QVERIFY(window.Action(kCmdHidePiece[1])->isChecked());
+  }
+};
+
+namespace {
+const RegisterTest<CommandStateTest> registered("CommandStateTest");
+}
+
+}  // namespace kelvane::testing
+
+#include "command_state_test.moc"

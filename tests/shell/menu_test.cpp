@@ -1,0 +1,141 @@
+// The menu bar as the player sees it: order, texts, separators, submenus and shortcuts.
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+#include "model/command_ids.h"
+#include "test_registry.h"
+#include "window_fixture.h"
+
+namespace kelvane::testing {
+
+namespace {
+
+// One line per entry: "-" for a separator, "title >" for a submenu, else the item's text.
+QStringList Describe(const QMenu* menu) {
+  QStringList lines;
+  for (const QAction* action : menu->actions()) {
+    if (action->isSeparator()) {
+      lines << "-";
+    } else if (action->menu() != nullptr) {
+      lines << action->text() + " >";
+    } else {
+      lines << action->text();
+    }
+  }
+  return lines;
+}
+
+const QMenu* TopMenu(MainWindow& window, const QString& title) {
+  for (const QAction* action : window.menuBar()->actions()) {
+    if (action->text() == title) {
+      return action->menu();
+    }
+  }
+  return nullptr;
+}
+
+const QMenu* Submenu(const QMenu* menu, const QString& title) {
+  for (const QAction* action : menu->actions()) {
+    if (action->text() == title) {
+      return action->menu();
+    }
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+class MenuTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void BarHoldsFiveMenusAndTheOptionsCommandInOrder() {
+    WindowFixture fixture;
+    QStringList titles;
+    for (const QAction* action : fixture.window().menuBar()->actions()) {
+      titles << action->text();
+    }
+    QCOMPARE(titles,
+             QStringList({"&Game", "&Field", "&Puzzle", "&Options...", "&Analyse", "&Help"}));
+    // Options is a command on the bar itself, not a menu.
+    QCOMPARE(fixture.window().Action(kCmdOptions), fixture.window().menuBar()->actions()[3]);
+    QVERIFY(fixture.window().menuBar()->actions()[3]->menu() == nullptr);
+  }
+
+  void EachMenuListsItsItemsWithShownShortcuts() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.window();
+    const QMenu* game = TopMenu(window, "&Game");
+    QCOMPARE(Describe(game), QStringList({"&New...\tCTRL+N", "-", "&Create puzzle >",
+                                          "&Save puzzle...\tCTRL+S", "-", "E&xit\tALT+F4"}));
+    QCOMPARE(Describe(Submenu(game, "&Create puzzle")),
+             QStringList({"By cubes\tCTRL+C", "By pieces", "Import from HTM file\tCTRL+I"}));
+    const QMenu* field = TopMenu(window, "&Field");
+    QCOMPARE(Describe(field),
+             QStringList({"Layer &up\tCTRL+Up", "Layer &down\tCTRL+Down", "-",
+                          "Rotate +90 degrees\tCTRL+LEFT", "Rotate -90 degrees\tCTRL+RIGHT", "-",
+                          "Hide piece >", "-", "&Remove piece\tCTRL+Delete"}));
+    QCOMPARE(Describe(Submenu(field, "Hide piece")),
+             QStringList({"&1\tCTRL+1", "&2\tCTRL+2", "&3\tCTRL+3", "&4\tCTRL+4", "&5\tCTRL+5",
+                          "&6\tCTRL+6", "&7\tCTRL+7"}));
+    QCOMPARE(Describe(TopMenu(window, "&Puzzle")),
+             QStringList({"&Show up layer\tCTRL+Home", "&Hide down layer\tCTRL+End"}));
+    QCOMPARE(Describe(TopMenu(window, "&Analyse")),
+             QStringList({"&Test puzzle\tCTRL+T", "&Hint by show one piece", "&Show all pieces"}));
+    QCOMPARE(Describe(TopMenu(window, "&Help")),
+             QStringList({"&User manual\tF1", "&Tutorial", "-", "&About ...", "&Home page"}));
+  }
+
+  void EveryAcceleratorIsBoundToItsCommand() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.window();
+    const std::vector<std::pair<int, QList<QKeySequence>>> expected = {
+        {kCmdTestPuzzle, {QKeySequence("Ctrl+T")}},
+        {kCmdCreateByCubes, {QKeySequence("Ctrl+C")}},
+        {kCmdLayerDown, {QKeySequence("Ctrl+Down")}},
+        {kCmdLayerUp, {QKeySequence("Ctrl+Up")}},
+        {kCmdRemovePiece, {QKeySequence("Ctrl+Del")}},
+        {kCmdHidePiece[0], {QKeySequence("Ctrl+1")}},
+        {kCmdHidePiece[6], {QKeySequence("Ctrl+7")}},
+        {kCmdNew, {QKeySequence("Ctrl+N")}},
+        {kCmdSavePuzzle, {QKeySequence("Ctrl+S")}},
+        {kCmdUserManual, {QKeySequence("F1")}},
+        {kCmdOptions, {QKeySequence("Ctrl+O")}},
+        {kCmdHideDownLayer, {QKeySequence("Ctrl+End")}},
+        {kCmdRotatePlus90, {QKeySequence("Ctrl+Left")}},
+        {kCmdRotateMinus90, {QKeySequence("Ctrl+Right")}},
+        {kCmdShowUpLayer, {QKeySequence("Ctrl+Home")}},
+        {kCmdImportFromHtm, {QKeySequence("Ctrl+I")}},
+        {kCmdAbout, {QKeySequence("Alt+/"), QKeySequence("Alt+?")}},
+    };
+    for (const auto& [id, keys] : expected) {
+      QCOMPARE(window.Action(id)->shortcuts(), keys);
+    }
+    for (int k = 1; k < 6; ++k) {
+      QCOMPARE(window.Action(kCmdHidePiece[k])->shortcuts(),
+               QList<QKeySequence>({QKeySequence(QString("Ctrl+%1").arg(k + 1))}));
+    }
+    // Commands without a key in the table have none.
+    for (const int id : {kCmdCreateByPieces, kCmdExit, kCmdHintOnePiece, kCmdShowAllPieces,
+                         kCmdTutorial, kCmdHomePage}) {
+      QVERIFY(window.Action(id)->shortcuts().isEmpty());
+    }
+  }
+
+  void OnlyTheHidePieceItemsCarryCheckMarks() {
+    WindowFixture fixture;
+    for (const int id : kCmdHidePiece) {
+      QVERIFY(fixture.window().Action(id)->isCheckable());
+    }
+    QVERIFY(!fixture.window().Action(kCmdRemovePiece)->isCheckable());
+  }
+};
+
+namespace {
+const RegisterTest<MenuTest> registered("MenuTest");
+}
+
+}  // namespace kelvane::testing
+
+#include "menu_test.moc"

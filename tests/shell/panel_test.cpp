@@ -1,0 +1,120 @@
+// The piece panel: selection by click and arrows, hiding by double click, and keys and wheel
+// reaching the main window whichever has the focus.
+#include <QScrollBar>
+#include <QTest>
+
+#include "model/cell_grid.h"
+#include "model/command_ids.h"
+#include "test_registry.h"
+#include "window_fixture.h"
+
+namespace kelvane::testing {
+
+namespace {
+
+QPoint ItemCentre(PiecePanel& panel, int item) {
+  return panel.visualItemRect(panel.item(item)).center();
+}
+
+void ClickItem(PiecePanel& panel, int item) {
+  QTest::mouseClick(panel.viewport(), Qt::LeftButton, {}, ItemCentre(panel, item));
+}
+
+void TurnWheelOver(QWidget* widget, int delta) {
+  QWheelEvent event(QPointF(10, 10), widget->mapToGlobal(QPointF(10, 10)), QPoint(),
+                    QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(widget, &event);
+}
+
+}  // namespace
+
+class PanelTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void HoldsEightItemsOf64PixelsAndStartsWithNoSelection() {
+    WindowFixture fixture;
+    PiecePanel& panel = fixture.window().Panel();
+    QCOMPARE(panel.count(), 8);
+    QCOMPARE(panel.visualItemRect(panel.item(7)).height(), 64);
+    QCOMPARE(panel.Selection(), -1);
+  }
+
+  void ClickAndArrowKeysSelectAndTheMenuFollows() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.window();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    PiecePanel& panel = window.Panel();
+    fixture.game().field.at(0, 0, 0) = 5;  // piece 4 lies on the Field
+    ClickItem(panel, 3);
+    QCOMPARE(panel.Selection(), 3);
+    QVERIFY(!window.Action(kCmdRemovePiece)->isEnabled());
+    QTest::keyClick(panel.viewport(), Qt::Key_Down);
+    QCOMPARE(panel.Selection(), 4);
+    QVERIFY(window.Action(kCmdRemovePiece)->isEnabled());
+  }
+
+  void TurnKeysReachTheGameWhileThePanelHasTheFocus() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.window();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    PiecePanel& panel = window.Panel();
+    ClickItem(panel, 1);
+    QVERIFY(panel.hasFocus());
+    const CellGrid before = fixture.game().pieceGrids[0];
+    QTest::keyClick(&panel, Qt::Key_X);
+    QVERIFY(!GridEquals(before, fixture.game().pieceGrids[0]));
+    // Exactly one quarter turn per press: three more give the start back.
+    for (int turn = 0; turn < 3; ++turn) {
+      QTest::keyClick(&panel, Qt::Key_X);
+    }
+    QVERIFY(GridEquals(before, fixture.game().pieceGrids[0]));
+    QCOMPARE(panel.Selection(), 1);
+  }
+
+  void TheWheelOverThePanelMovesTheLayerAndNeverScrollsTheList() {
+    WindowFixture fixture;
+    PiecePanel& panel = fixture.window().Panel();
+    panel.resize(96, 128);  // small enough that the list could scroll
+    const int scrolled = panel.verticalScrollBar()->value();
+    TurnWheelOver(panel.viewport(), -120);
+    QCOMPARE(fixture.game().currentLayer, 0);
+    TurnWheelOver(panel.viewport(), 120);
+    QCOMPARE(fixture.game().currentLayer, 1);
+    // A large delta still moves one layer.
+    TurnWheelOver(panel.viewport(), 360);
+    QCOMPARE(fixture.game().currentLayer, 2);
+    QCOMPARE(panel.verticalScrollBar()->value(), scrolled);
+  }
+
+  void DoubleClickTogglesTheHideFlagOfThatPiece() {
+    WindowFixture fixture;
+    PiecePanel& panel = fixture.window().Panel();
+    ClickItem(panel, 3);
+    QTest::mouseDClick(panel.viewport(), Qt::LeftButton, {}, ItemCentre(panel, 3));
+    // Even a piece that is not on the Field.
+    QCOMPARE(fixture.game().hideFlags[2], 1);
+    QTest::mouseDClick(panel.viewport(), Qt::LeftButton, {}, ItemCentre(panel, 3));
+    QCOMPARE(fixture.game().hideFlags[2], 0);
+  }
+
+  void DoubleClickOnTheNoPieceItemChangesNothing() {
+    WindowFixture fixture;
+    PiecePanel& panel = fixture.window().Panel();
+    ClickItem(panel, 0);
+    QTest::mouseDClick(panel.viewport(), Qt::LeftButton, {}, ItemCentre(panel, 0));
+    for (const std::uint8_t flag : fixture.game().hideFlags) {
+      QCOMPARE(flag, std::uint8_t{0});
+    }
+  }
+};
+
+namespace {
+const RegisterTest<PanelTest> registered("PanelTest");
+}
+
+}  // namespace kelvane::testing
+
+#include "panel_test.moc"

@@ -1,0 +1,32 @@
+// The scripted-answer main window used by the shell tests.
+#include "window_fixture.h"
+
+#include <QDir>
+
+namespace kelvane::testing {
+
+WindowFixture::WindowFixture()
+    : previousFolder_(QDir::currentPath()), game_(std::make_unique<Game>()) {
+  QDir::setCurrent(folder_.path());
+  window_ = std::make_unique<MainWindow>(
+      *game_,
+      [this](QWidget*, std::string_view text, std::string_view caption, MessageStyle style) {
+        boxes.push_back({std::string(text), std::string(caption), style});
+        if (style != MessageStyle::Question) {
+          return MessageAnswer::Ok;
+        }
+        if (answers.empty()) {
+          return MessageAnswer::No;
+        }
+        const MessageAnswer answer = answers.front();
+        answers.pop_front();
+        return answer;
+      });
+}
+
+WindowFixture::~WindowFixture() {
+  window_.reset();
+  QDir::setCurrent(previousFolder_);
+}
+
+}  // namespace kelvane::testing
