@@ -3,8 +3,10 @@
 
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QScreen>
 #include <algorithm>
 #include <cstdlib>
 
@@ -16,9 +18,13 @@
 #include "model/layers.h"
 #include "model/placement.h"
 #include "model/view_turn.h"
+#include "render/graphics_setup.h"
+#include "render/hit_test.h"
+#include "render/layout.h"
 #include "shell/frame_painting.h"
 #include "shell/menu_bar.h"
 #include "shell/qt_platform.h"
+#include "shell/text_hook.h"
 #include "storage/settings_file.h"
 
 namespace kelvane {
@@ -60,7 +66,7 @@ MainWindow::MainWindow(Game& game, MessageBoxRunner messageBox)
   actions_ = BuildMenuBar(*menuBar(), MainMenuTable(), [this](int id) { RunCommand(id); });
 
   connect(field_, &FieldView::PrimaryPressed, this,
-          [this] { FieldClick(game_, *platform_, std::nullopt); });
+          [this] { FieldClick(game_, *platform_, HitTestFloorCell(game_, *platform_)); });
   connect(field_, &FieldView::WheelTurned, this, &MainWindow::TurnWheel);
   connect(field_, &FieldView::ContextMenuRequested, this,
           [this](QPoint position) { OpenOrientationPopup(position); });
@@ -96,7 +102,11 @@ QAction* MainWindow::Action(int commandId) const {
 void MainWindow::Initialise() {
   LoadSettings(game_);
   InitialiseGame(game_);
-  FitToFigure();
+  const QSize screen = QGuiApplication::primaryScreen()->size();
+  CreateGraphics(game_, screen.width(), screen.height());
+  InstallTextHook(game_);
+  ApplyScaleAndSkin(game_, *platform_);
+  BuildSpriteMask(game_);
   panel_->Reset();
   UpdateCommandStates(game_, *platform_);
   // Only the hints' choice among equal completions is random.
@@ -171,13 +181,46 @@ void MainWindow::ApplyCommandStates(const CommandStates& states) {
   }
 }
 
+FrameMargins MainWindow::Margins() const {
+  // The window manager's frame is known only once the window is shown; until then it counts 0.
+  const QRect outer = frameGeometry();
+  const QRect inner = geometry();
+  const int menu = menuBar()->sizeHint().height();
+  return {inner.left() - outer.left(), inner.top() - outer.top() + menu,
+          outer.right() - inner.right(), outer.bottom() - inner.bottom()};
+}
+
 void MainWindow::FitToFigure() {
-  field_->setMinimumSize(1024, 544);
+  const FrameMargins margins = Margins();
+  const Rect minimum = RequiredWindowRect(game_, margins);
+  field_->setMinimumSize(minimum.Width() - margins.left - margins.right,
+                         minimum.Height() - margins.top - margins.bottom);
+  if (!isMaximized() && !isFullScreen()) {
+    const QRect outer = frameGeometry();
+    const Rect fitted =
+        FittedWindowRect(game_, margins, isVisible(),
+                         {outer.left(), outer.top(), outer.right() + 1, outer.bottom() + 1});
+    move(fitted.left, fitted.top);
+    const QSize client(fitted.Width() - margins.left - margins.right,
+                       fitted.Height() - margins.top - margins.bottom);
+    resize(client.width(), client.height() + menuBar()->sizeHint().height());
+    if (!isVisible()) {
+      // The central widget takes its size only when shown; lay out for the size it will have.
+      PlaceContentIn(client);
+      return;
+    }
+  }
   LayOutContent();
 }
 
 void MainWindow::LayOutContent() {
-  panel_->setGeometry(16, 16, 96, 512);
+  PlaceContentIn(field_->size());
+}
+
+void MainWindow::PlaceContentIn(QSize client) {
+  const Rect panel = PlaceContent(game_, {client.width(), client.height()});
+  panel_->setGeometry(panel.left, panel.top, panel.Width(), panel.Height());
+  field_->update();
 }
 
 OrientationPopup* MainWindow::OpenOrientationPopup(QPoint globalPosition) {

@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 
+#include "render/layout.h"
 #include "shell/dialog_hooks.h"
 #include "shell/field_view.h"
 #include "shell/message_box.h"
@@ -50,7 +51,9 @@ class MainWindow : public QMainWindow {
 
  private:
   void Initialise();
+  FrameMargins Margins() const;
   void LayOutContent();
+  void PlaceContentIn(QSize client);
   void PressKey(int key);
   void TurnWheel(int delta);
 

@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QMimeData>
 
+#include "model/game.h"
 #include "shell/main_window.h"
 
 namespace kelvane {
@@ -50,6 +51,11 @@ void QtPlatform::ApplyCommandStates(const CommandStates& states) {
 
 void QtPlatform::FitWindow() {
   window_.FitToFigure();
+}
+
+Point QtPlatform::CursorPosition() {
+  const std::optional<QPoint> pointer = window_.Field().Pointer();
+  return pointer ? Point{pointer->x(), pointer->y()} : Point{-1, -1};
 }
 
 std::optional<std::string> QtPlatform::ClipboardText() {

@@ -24,6 +24,7 @@ class QtPlatform : public Platform {
   void Invalidate(bool erase) override;
   void ApplyCommandStates(const CommandStates& states) override;
   void FitWindow() override;
+  Point CursorPosition() override;
   std::optional<std::string> ClipboardText() override;
 
  private:
