@@ -60,6 +60,11 @@ TEST(CountCompletions, CountsEachWayToLeaveASurplusCellEmpty) {
   EXPECT_EQ(sum, total) << "each completion leaves exactly one of the 28 cells empty";
 }
 
+TEST(CountCompletions, LeavesCellsThatNoPieceCanUseEmpty) {
+  auto game = GameOn(CubeAboveLooseCubes());
+  EXPECT_EQ(CountCompletions(*game), 11520u);
+}
+
 TEST(CountCompletions, CountsFromThePiecesOnTheField) {
   auto game = GameOn(Block(3, 3, 3));
   game->field.at(0, 0, 0) = PieceCellValue(6);  // the bend of piece 7 in a corner

@@ -35,6 +35,27 @@ inline CellGrid Cells(std::initializer_list<Cell> cells) {
   return grid;
 }
 
+// 49 loose cubes (no two touching) in two layers, and above them the 3 × 3 × 3 cube: 76 free
+// cells, so that the cube's cells are numbered beyond the first 64.
+inline CellGrid CubeAboveLooseCubes() {
+  CellGrid grid;
+  for (int z = 0; z < 2; ++z) {
+    for (int y = 0; y < 7; ++y) {
+      for (int x = 0; x < 7; ++x) {
+        grid.at(x, y, z) = (x + y + z) % 2 == 0 ? kPlainCube : kEmptyCell;
+      }
+    }
+  }
+  for (int z = 3; z < 6; ++z) {
+    for (int y = 0; y < 3; ++y) {
+      for (int x = 0; x < 3; ++x) {
+        grid.at(x, y, z) = kPlainCube;
+      }
+    }
+  }
+  return grid;
+}
+
 // An initialised game in play on `figure`, with an empty Field.
 inline std::unique_ptr<Game> GameOn(const CellGrid& figure) {
   auto game = NewInitialisedGame();

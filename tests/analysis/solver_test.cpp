@@ -219,6 +219,14 @@ TEST(SolveFrom, FailsForAPieceWithoutOrientations) {
   EXPECT_FALSE(SolveField(*game));
 }
 
+TEST(SolveFrom, FindsThePlainSearchCompletionBeyondTheFirst64Cells) {
+  auto game = GameOn(CubeAboveLooseCubes());
+  ASSERT_TRUE(SolveField(*game));
+  CellGrid expected;
+  ASSERT_TRUE(PlainCompletion(*game, expected));
+  EXPECT_TRUE(GridEquals(game->WorkGrid, expected));
+}
+
 TEST(SolveFrom, SolvesAFigureTooLargeForTheCellSets) {
   auto game = GameOn(Block(6, 6, 6));
   ASSERT_TRUE(SolveField(*game));
