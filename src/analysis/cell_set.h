@@ -8,6 +8,14 @@ namespace kelvane {
 
 inline constexpr int kCellSetCapacity = 128;
 
+// Bits set in a word, inline: without a target flag the library's popcount is a function call.
+constexpr int BitCount(std::uint64_t bits) {
+  bits -= (bits >> 1) & 0x5555555555555555u;
+  bits = (bits & 0x3333333333333333u) + ((bits >> 2) & 0x3333333333333333u);
+  bits = (bits + (bits >> 4)) & 0x0f0f0f0f0f0f0f0fu;
+  return static_cast<int>((bits * 0x0101010101010101u) >> 56);
+}
+
 // Cells are numbered 0 … 127 by the caller; every operation is a couple of word operations.
 struct CellSet {
   std::uint64_t low = 0;
@@ -19,7 +27,7 @@ struct CellSet {
   }
   bool Empty() const { return (low | high) == 0; }
   bool Contains(int cell) const { return !Disjoint(Single(cell)); }
-  int Count() const { return std::popcount(low) + std::popcount(high); }
+  int Count() const { return BitCount(low) + BitCount(high); }
   // The smallest cell of a set that is not empty.
   int Lowest() const { return low != 0 ? std::countr_zero(low) : 64 + std::countr_zero(high); }
   bool Disjoint(const CellSet& other) const {

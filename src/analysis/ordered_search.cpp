@@ -56,18 +56,16 @@ bool Narrow(Search& search, int level, const CellSet& free, int freeCount, const
   std::array<const std::uint64_t*, 27> laidHits;
   int laidCount = 0;
   ForEachCell(laid, [&](int cell) { laidHits[laidCount++] = search.Hits(cell); });
-  for (int w = first; w < search.rowWords; ++w) {
-    std::uint64_t keep = parent[w];
-    for (int j = 0; j < laidCount; ++j) {
-      keep &= ~laidHits[j][w];
-    }
-    child[w] = keep;
-  }
-  const int count = search.table.pieces.count;
-  for (int e = level; e < count; ++e) {
+  // Entry by entry, so that an entry left without candidates stops the narrowing at once.
+  for (int e = level; e < search.table.pieces.count; ++e) {
     std::uint64_t any = 0;
     for (int w = search.firstWord[e]; w < search.firstWord[e + 1]; ++w) {
-      any |= child[w];
+      std::uint64_t keep = parent[w];
+      for (int j = 0; j < laidCount; ++j) {
+        keep &= ~laidHits[j][w];
+      }
+      child[w] = keep;
+      any |= keep;
     }
     if (any == 0) {
       return false;
