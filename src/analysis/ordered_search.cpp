@@ -77,11 +77,12 @@ bool Narrow(Search& search, int level, const CellSet& free, int freeCount, const
   // Every free cell must lie under some candidate.
   return !AnyCell(free, [&](int cell) {
     const std::uint64_t* hits = search.Hits(cell);
-    std::uint64_t any = 0;
     for (int w = first; w < search.rowWords; ++w) {
-      any |= child[w] & hits[w];
+      if ((child[w] & hits[w]) != 0) {
+        return false;
+      }
     }
-    return any == 0;
+    return true;
   });
 }
 
