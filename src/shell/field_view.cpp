@@ -1,7 +1,6 @@
 // Pointer input and frame display of the field view.
 #include "shell/field_view.h"
 
-#include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -19,7 +18,7 @@ FieldView::FieldView(FramePainter painter, QWidget* parent)
 
 void FieldView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter_(painter, pointer_);
+  painter_(painter);
 }
 
 void FieldView::mouseMoveEvent(QMouseEvent* event) {
@@ -46,10 +45,6 @@ void FieldView::wheelEvent(QWheelEvent* event) {
     emit WheelTurned(event->angleDelta().y());
   }
   event->accept();
-}
-
-void FieldView::contextMenuEvent(QContextMenuEvent* event) {
-  emit ContextMenuRequested(event->globalPos());
 }
 
 void FieldView::resizeEvent(QResizeEvent*) {

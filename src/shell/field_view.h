@@ -8,8 +8,8 @@
 
 namespace kelvane {
 
-// Composes and draws the whole frame for a pointer at `pointer` (none when it is elsewhere).
-using FramePainter = std::function<void(QPainter& painter, std::optional<QPoint> pointer)>;
+// Composes and draws the whole frame.
+using FramePainter = std::function<void(QPainter& painter)>;
 
 class FieldView : public QWidget {
   Q_OBJECT
@@ -24,7 +24,6 @@ class FieldView : public QWidget {
   void PrimaryPressed();
   // One wheel event with a vertical delta (positive away from the user).
   void WheelTurned(int delta);
-  void ContextMenuRequested(QPoint globalPosition);
   void Resized();
 
  protected:
@@ -33,7 +32,6 @@ class FieldView : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void leaveEvent(QEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
-  void contextMenuEvent(QContextMenuEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:

@@ -2,15 +2,14 @@
 #pragma once
 
 #include <QPainter>
-#include <optional>
 
 namespace kelvane {
 
 struct Game;
 class Platform;
 
-// The whole field view for a pointer at `pointer` (view coordinates), or none.
-void PaintFrame(Game& game, Platform& platform, QPainter& painter, std::optional<QPoint> pointer);
+// The whole field view, with the preview of the selected piece at the pointer.
+void PaintFrame(Game& game, Platform& platform, QPainter& painter);
 
 // Item `item` of the piece panel.
 void PaintPanelItem(Game& game, Platform& platform, QPainter& painter, const QRect& area, int item,

@@ -2,14 +2,16 @@
 #include "shell/main_window.h"
 
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QScreen>
 #include <algorithm>
-#include <cstdlib>
 
+#include "analysis/analyse.h"
+#include "creation/create_puzzle.h"
 #include "model/command_ids.h"
 #include "model/command_states.h"
 #include "model/field_input.h"
@@ -52,11 +54,8 @@ void RunHook(const std::function<void()>& hook) {
 MainWindow::MainWindow(Game& game, MessageBoxRunner messageBox)
     : game_(game), platform_(std::make_unique<QtPlatform>(*this, std::move(messageBox))) {
   setWindowTitle(QString::fromUtf8(game_.ProductName.data()));
-  field_ = new FieldView(
-      [this](QPainter& painter, std::optional<QPoint> pointer) {
-        PaintFrame(game_, *platform_, painter, pointer);
-      },
-      this);
+  field_ =
+      new FieldView([this](QPainter& painter) { PaintFrame(game_, *platform_, painter); }, this);
   setCentralWidget(field_);
   panel_ = new PiecePanel(
       [this](QPainter& painter, const QRect& area, int item, bool selected) {
@@ -68,8 +67,6 @@ MainWindow::MainWindow(Game& game, MessageBoxRunner messageBox)
   connect(field_, &FieldView::PrimaryPressed, this,
           [this] { FieldClick(game_, *platform_, HitTestFloorCell(game_, *platform_)); });
   connect(field_, &FieldView::WheelTurned, this, &MainWindow::TurnWheel);
-  connect(field_, &FieldView::ContextMenuRequested, this,
-          [this](QPoint position) { OpenOrientationPopup(position); });
   connect(field_, &FieldView::Resized, this, &MainWindow::LayOutContent);
   connect(panel_, &PiecePanel::KeyPassedUp, this,
           [this](QKeyEvent* event) { PressKey(event->key()); });
@@ -109,8 +106,7 @@ void MainWindow::Initialise() {
   BuildSpriteMask(game_);
   panel_->Reset();
   UpdateCommandStates(game_, *platform_);
-  // Only the hints' choice among equal completions is random.
-  std::srand(static_cast<unsigned>(QDateTime::currentMSecsSinceEpoch()));
+  game_.randomSource.seed(static_cast<std::uint_fast32_t>(QDateTime::currentMSecsSinceEpoch()));
 }
 
 void MainWindow::RunCommand(int commandId) {
@@ -122,6 +118,15 @@ void MainWindow::RunCommand(int commandId) {
     switch (commandId) {
       case kCmdNew:
         RunHook(dialogs_.newGame);
+        break;
+      case kCmdCreateByCubes:
+        CreatePuzzle(game_, *platform_, CreateMode::ByCubes);
+        break;
+      case kCmdCreateByPieces:
+        CreatePuzzle(game_, *platform_, CreateMode::ByPieces);
+        break;
+      case kCmdImportFromHtm:
+        CreatePuzzle(game_, *platform_, CreateMode::Import);
         break;
       case kCmdSavePuzzle:
         RunHook(dialogs_.savePuzzle);
@@ -152,6 +157,15 @@ void MainWindow::RunCommand(int commandId) {
         break;
       case kCmdOptions:
         RunHook(dialogs_.options);
+        break;
+      case kCmdTestPuzzle:
+        AnalysePuzzle(game_, *platform_, AnalyseMode::Test);
+        break;
+      case kCmdHintOnePiece:
+        AnalysePuzzle(game_, *platform_, AnalyseMode::Hint);
+        break;
+      case kCmdShowAllPieces:
+        AnalysePuzzle(game_, *platform_, AnalyseMode::ShowAll);
         break;
       case kCmdUserManual:
       case kCmdTutorial:
@@ -261,6 +275,11 @@ void MainWindow::TurnWheel(int delta) {
 void MainWindow::keyPressEvent(QKeyEvent* event) {
   PressKey(event->key());
   event->accept();
+}
+
+void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
+  // A right click anywhere in the window, or the menu key while the panel has the focus.
+  OpenOrientationPopup(event->globalPos());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

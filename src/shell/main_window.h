@@ -47,6 +47,7 @@ class MainWindow : public QMainWindow {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:

@@ -1,7 +1,7 @@
 // Layout, drawing and choice of the orientation popup.
 #include "shell/orientation_popup.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -11,8 +11,9 @@
 namespace kelvane {
 
 namespace {
-// The divider between columns, as a menu bar break draws it.
+// The divider between columns, as a menu bar break draws it, and the popup's frame.
 constexpr int kDividerWidth = 1;
+constexpr int kFrameWidth = 1;
 }  // namespace
 
 OrientationPopup::OrientationPopup(const OrientationMenu& menu, OrientationItemPainter painter,
@@ -21,24 +22,24 @@ OrientationPopup::OrientationPopup(const OrientationMenu& menu, OrientationItemP
   setAttribute(Qt::WA_DeleteOnClose);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
-  int left = 0;
-  int top = 0;
-  int height = 0;
+  int left = kFrameWidth;
+  int top = kFrameWidth;
+  int bottom = top;
   for (const OrientationMenuItem& item : menu.items) {
-    if (item.startsColumn && top > 0) {
+    if (item.startsColumn && top > kFrameWidth) {
       left += kItemSize + kDividerWidth;
-      top = 0;
+      top = kFrameWidth;
     }
-    cells_.push_back({item.commandId, QRect(left, top, kItemSize, kItemSize), item.startsColumn});
+    cells_.push_back({item.commandId, QRect(left, top, kItemSize, kItemSize)});
     top += kItemSize;
-    height = std::max(height, top);
+    bottom = std::max(bottom, top);
   }
-  setFixedSize(left + kItemSize, height);
+  setFixedSize(left + kItemSize + kFrameWidth, bottom + kFrameWidth);
 }
 
 void OrientationPopup::Open(QPoint globalPosition) {
   QPoint position = globalPosition;
-  if (const QScreen* screen = QGuiApplication::screenAt(globalPosition)) {
+  if (const QScreen* screen = QApplication::screenAt(globalPosition)) {
     const QRect available = screen->availableGeometry();
     position.setX(std::clamp(position.x(), available.left(),
                              std::max(available.left(), available.right() + 1 - width())));
@@ -46,12 +47,16 @@ void OrientationPopup::Open(QPoint globalPosition) {
                              std::max(available.top(), available.bottom() + 1 - height())));
   }
   move(position);
+  openedAt_ = globalPosition;
+  armed_ = false;
   show();
 }
 
 void OrientationPopup::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), palette().color(QPalette::Mid));
+  painter.setPen(palette().color(QPalette::Shadow));
+  painter.drawRect(rect().adjusted(0, 0, -1, -1));
   for (std::size_t i = 0; i < cells_.size(); ++i) {
     painter_(painter, cells_[i].area, cells_[i].commandId, static_cast<int>(i) == highlighted_);
   }
@@ -66,7 +71,16 @@ int OrientationPopup::ItemAt(QPoint position) const {
   return -1;
 }
 
+void OrientationPopup::mousePressEvent(QMouseEvent* event) {
+  armed_ = true;
+  QWidget::mousePressEvent(event);
+}
+
 void OrientationPopup::mouseMoveEvent(QMouseEvent* event) {
+  if ((event->globalPosition().toPoint() - openedAt_).manhattanLength() >=
+      QApplication::startDragDistance()) {
+    armed_ = true;
+  }
   const int item = ItemAt(event->position().toPoint());
   if (item != highlighted_) {
     highlighted_ = item;
@@ -76,7 +90,7 @@ void OrientationPopup::mouseMoveEvent(QMouseEvent* event) {
 
 void OrientationPopup::mouseReleaseEvent(QMouseEvent* event) {
   const int item = ItemAt(event->position().toPoint());
-  if (item >= 0) {
+  if (armed_ && item >= 0) {
     Choose(item);
   }
 }

@@ -34,6 +34,7 @@ class OrientationPopup : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
@@ -42,7 +43,6 @@ class OrientationPopup : public QWidget {
   struct Cell {
     int commandId;
     QRect area;
-    bool startsColumn;
   };
 
   int ItemAt(QPoint position) const;
@@ -51,6 +51,10 @@ class OrientationPopup : public QWidget {
   OrientationItemPainter painter_;
   std::vector<Cell> cells_;
   int highlighted_ = -1;
+  // The popup opens on the right button's press; its release, where the popup opened, is no
+  // choice. A press inside the popup or a drag away from that point makes releases count.
+  QPoint openedAt_;
+  bool armed_ = false;
 };
 
 }  // namespace kelvane
