@@ -5,6 +5,7 @@
 #include <QContextMenuEvent>
 #include <QDateTime>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QScreen>
@@ -28,6 +29,11 @@
 #include "shell/qt_platform.h"
 #include "shell/text_hook.h"
 #include "storage/settings_file.h"
+
+// The icons live in this library's resources, which a static link would otherwise drop.
+static void LoadShellResources() {
+  Q_INIT_RESOURCE(shell_resources);
+}
 
 namespace kelvane {
 
@@ -54,6 +60,12 @@ void RunHook(const std::function<void()>& hook) {
 MainWindow::MainWindow(Game& game, MessageBoxRunner messageBox)
     : game_(game), platform_(std::make_unique<QtPlatform>(*this, std::move(messageBox))) {
   setWindowTitle(QString::fromUtf8(game_.ProductName.data()));
+  LoadShellResources();
+  QIcon icon;
+  for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+    icon.addFile(QStringLiteral(":/icons/kelvane-%1.png").arg(size));
+  }
+  setWindowIcon(icon);
   field_ =
       new FieldView([this](QPainter& painter) { PaintFrame(game_, *platform_, painter); }, this);
   setCentralWidget(field_);

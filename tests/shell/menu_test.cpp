@@ -123,6 +123,12 @@ class MenuTest : public QObject {
     }
   }
 
+  void TheWindowIsTitledAndCarriesTheProgramIcon() {
+    WindowFixture fixture;
+    QCOMPARE(fixture.window().windowTitle(), QString("Kelvane"));
+    QVERIFY(fixture.window().windowIcon().availableSizes().contains(QSize(32, 32)));
+  }
+
   void OnlyTheHidePieceItemsCarryCheckMarks() {
     WindowFixture fixture;
     for (const int id : kCmdHidePiece) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/cell_grid.h"
+#include "model/command_ids.h"
 #include "model/orientation.h"
 #include "render/layout.h"
 #include "test_registry.h"
@@ -139,6 +140,9 @@ class PlayTest : public QObject {
       }
       QCOMPARE(WinMessages(fixture), piece == 7 ? 1 : 0);
     }
+    // With every piece laid there is nothing left to analyse.
+    QVERIFY(!window.Action(kCmdTestPuzzle)->isEnabled());
+    QVERIFY(window.Action(kCmdHidePiece[6])->isEnabled());
     QCOMPARE(fixture.boxes.front().caption, std::string("Kelvane"));
     QCOMPARE(fixture.boxes.front().style, MessageStyle::Information);
 
