@@ -82,11 +82,7 @@ MainWindow::MainWindow(Game& game, MessageBoxRunner messageBox)
   connect(field_, &FieldView::Resized, this, &MainWindow::LayOutContent);
   connect(panel_, &PiecePanel::KeyPassedUp, this,
           [this](QKeyEvent* event) { PressKey(event->key()); });
-  connect(panel_, &PiecePanel::WheelPassedUp, this, [this](QWheelEvent* event) {
-    if (event->angleDelta().y() != 0) {
-      TurnWheel(event->angleDelta().y());
-    }
-  });
+  connect(panel_, &PiecePanel::WheelPassedUp, this, &MainWindow::TurnWheel);
   connect(panel_, &QListWidget::itemSelectionChanged, this,
           [this] { UpdateCommandStates(game_, *platform_); });
   connect(panel_, &QListWidget::itemDoubleClicked, this, [this] {

@@ -65,7 +65,9 @@ void PiecePanel::keyPressEvent(QKeyEvent* event) {
 }
 
 void PiecePanel::wheelEvent(QWheelEvent* event) {
-  emit WheelPassedUp(event);
+  if (event->angleDelta().y() != 0) {
+    emit WheelPassedUp(event->angleDelta().y());
+  }
   event->accept();
 }
 

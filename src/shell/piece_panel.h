@@ -31,7 +31,8 @@ class PiecePanel : public QListWidget {
   // Keys and wheel turns meant for the main window as well; the panel still moves its selection
   // with the arrow keys, but never scrolls by the wheel.
   void KeyPassedUp(QKeyEvent* event);
-  void WheelPassedUp(QWheelEvent* event);
+  // One wheel event with a vertical delta, as the field view reports it.
+  void WheelPassedUp(int delta);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
