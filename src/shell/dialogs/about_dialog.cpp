@@ -1,0 +1,45 @@
+// The About box's window, laid out as its template.
+#include "shell/dialogs/about_dialog.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "creation/game_messages.h"
+#include "shell/dialogs/dialog_layout.h"
+
+namespace kelvane {
+namespace {
+
+QLabel* CentredLine(std::string_view text) {
+  auto* line = new QLabel(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  line->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  return line;
+}
+
+}  // namespace
+
+AboutDialog::AboutDialog(const Game& game, QWidget* owner) : QDialog(owner) {
+  const DialogLayout layout(*this, "About", 209, 100);
+  auto* okButton = new QPushButton("OK");
+  layout.Place(okButton, {152, 7, 50, 14});
+  okButton->setDefault(true);
+
+  // The logo keeps its own pixel size, as a picture control does.
+  auto* logo = new QLabel;
+  const QPixmap picture(":/about-logo.png");
+  logo->setPixmap(picture);
+  layout.Place(logo, {7, 7, 135, 38});
+  const QRect logoPlace = layout.ToPixels({7, 7, 135, 38});
+  logo->setGeometry(QRect(logoPlace.topLeft(), picture.size()));
+
+  const std::string version =
+      std::string(ProductNameOf(game)) + " version " + std::string(kVersionNumber);
+  versionLine_ = CentredLine(version);
+  layout.Place(versionLine_, {7, 51, 135, 11});
+  layout.Place(CentredLine(kAboutSecondLine), {7, 66, 135, 11});
+  layout.Place(CentredLine(kAboutThirdLine), {7, 81, 135, 11});
+
+  connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+}  // namespace kelvane

@@ -1,0 +1,30 @@
+// The About box: the logo, the version line and two lines about the game.
+#pragma once
+
+#include <QDialog>
+#include <string_view>
+
+#include "model/game.h"
+
+class QLabel;
+
+namespace kelvane {
+
+inline constexpr std::string_view kVersionNumber = "1.11";
+inline constexpr std::string_view kAboutSecondLine = "Seven pieces, twenty-seven cubes.";
+inline constexpr std::string_view kAboutThirdLine = "Every figure has a way to build it.";
+
+class AboutDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  // The version line reads ProductName + " version " + the version number. OK and Esc close it.
+  AboutDialog(const Game& game, QWidget* owner);
+
+  QLabel& VersionLine() { return *versionLine_; }
+
+ private:
+  QLabel* versionLine_ = nullptr;
+};
+
+}  // namespace kelvane

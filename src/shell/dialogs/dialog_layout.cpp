@@ -1,0 +1,51 @@
+// Dialog units to pixels, with the dialog font's own metrics.
+#include "shell/dialogs/dialog_layout.h"
+
+#include <QDialog>
+#include <QFontMetrics>
+#include <algorithm>
+
+namespace kelvane {
+
+QFont DialogFont() {
+  QFont font;
+  font.setFamilies({"Nimbus Sans", "Liberation Sans", "DejaVu Sans"});
+  font.setStyleHint(QFont::SansSerif);
+  font.setPointSize(8);
+  return font;
+}
+
+DialogLayout::DialogLayout(QDialog& dialog, const QString& title, int widthUnits, int heightUnits)
+    : dialog_(dialog) {
+  dialog.setFont(DialogFont());
+  dialog.setWindowTitle(title);
+  dialog.setModal(true);
+  const QFontMetrics metrics(dialog.font());
+  // The average width over the 52 letters, rounded: the classic dialog base unit.
+  const int letters =
+      metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+  baseWidth_ = (letters / 26 + 1) / 2;
+  baseHeight_ = metrics.height();
+  const QRect client = ToPixels({0, 0, widthUnits, heightUnits});
+  dialog.setFixedSize(client.size());
+}
+
+QRect DialogLayout::ToPixels(DialogUnits place) const {
+  return {place.x * baseWidth_ / 4, place.y * baseHeight_ / 8, place.width * baseWidth_ / 4,
+          place.height * baseHeight_ / 8};
+}
+
+void DialogLayout::Place(QWidget* control, DialogUnits place) const {
+  control->setParent(&dialog_);
+  control->setGeometry(ToPixels(place));
+}
+
+void DialogLayout::PlaceText(QWidget* control, DialogUnits place) const {
+  control->setParent(&dialog_);
+  const QRect area = ToPixels(place);
+  const QSize natural = control->sizeHint();
+  control->setGeometry(area.x(), area.center().y() - natural.height() / 2,
+                       std::max(area.width(), natural.width()), natural.height());
+}
+
+}  // namespace kelvane

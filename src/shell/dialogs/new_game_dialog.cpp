@@ -1,0 +1,70 @@
+// The New game dialog's window: its list, preview and buttons over the library logic.
+#include "shell/dialogs/new_game_dialog.h"
+
+#include <QListWidget>
+#include <QPushButton>
+
+#include "render/draw_cube_grid.h"
+#include "shell/dialogs/dialog_layout.h"
+
+namespace kelvane {
+
+NewGameDialog::NewGameDialog(Game& game, Platform& platform, QWidget* owner)
+    : QDialog(owner), game_(game), platform_(platform), list_(OpenNewGameList(game)) {
+  const DialogLayout layout(*this, "New game", 345, 132);
+
+  fileList_ = new QListWidget;
+  layout.Place(fileList_, {7, 7, 128, 118});
+  for (const std::string& entry : list_.entries) {
+    fileList_->addItem(QString::fromStdString(entry));
+  }
+  okButton_ = new QPushButton("OK");
+  layout.Place(okButton_, {288, 7, 50, 14});
+  okButton_->setDefault(true);
+  auto* cancelButton = new QPushButton("Cancel");
+  layout.Place(cancelButton, {288, 24, 50, 14});
+  preview_ = new PreviewArea([this](Surface& target) { return ComposePreview(target); });
+  layout.Place(preview_, {145, 7, 128, 118});
+
+  if (list_.selection >= 0) {
+    fileList_->setCurrentRow(list_.selection);
+    fileList_->scrollToItem(fileList_->currentItem());
+  }
+  fileList_->setFocus();
+
+  connect(fileList_, &QListWidget::itemSelectionChanged, this, &NewGameDialog::SelectionChanged);
+  connect(fileList_, &QListWidget::itemDoubleClicked, this, &NewGameDialog::Confirm);
+  connect(okButton_, &QPushButton::clicked, this, &NewGameDialog::Confirm);
+  connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void NewGameDialog::SelectionChanged() {
+  const QList<QListWidgetItem*> selected = fileList_->selectedItems();
+  list_.selection = selected.isEmpty() ? -1 : fileList_->row(selected.front());
+  preview_->update();
+}
+
+void NewGameDialog::Confirm() {
+  if (ConfirmNewGame(game_, platform_, list_, LoadedFigure)) {
+    accept();
+  }
+}
+
+std::optional<PreviewText> NewGameDialog::ComposePreview(Surface& target) {
+  const Settings& settings = game_.settings;
+  FillRect(target, {0, 0, target.width, target.height}, PixelFromColour(settings.COLOR_BACK));
+  previewShown_ = PreviewSelection(list_, LoadedFigure);
+  switch (previewShown_) {
+    case NewGamePreview::NotSelected:
+      return PreviewText{QString::fromUtf8(kPuzzleNotSelectedMessage), settings.COLOR_INK};
+    case NewGamePreview::InvalidFormat:
+      return PreviewText{QString::fromUtf8(kInvalidPuzzleMessage), settings.COLOR_INK};
+    case NewGamePreview::Figure:
+      break;
+  }
+  DrawCubeGrid(game_, target, {target.width / 2, target.height / 2}, LoadedFigure, nullptr,
+               Checkers::AsSet, game_.thumbnailGeometry);
+  return std::nullopt;
+}
+
+}  // namespace kelvane

@@ -1,0 +1,49 @@
+// The New game dialog: the puzzle library's files, a preview of the selected figure, and OK to
+// play it.
+#pragma once
+
+#include <QDialog>
+
+#include "model/cell_grid.h"
+#include "model/game.h"
+#include "model/platform.h"
+#include "shell/dialogs/preview_area.h"
+#include "storage/new_game_dialog.h"
+
+class QListWidget;
+class QPushButton;
+
+namespace kelvane {
+
+class NewGameDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Lists "Puzzles/*.kvp" with the last puzzle started (PUZZLE) preselected. OK, or a double
+  // click on an entry, starts the selected figure and remembers it in PUZZLE; the dialog then
+  // ends accepted. Without a selection OK explains why and the dialog stays.
+  NewGameDialog(Game& game, Platform& platform, QWidget* owner);
+
+  QListWidget& FileList() { return *fileList_; }
+  PreviewArea& Preview() { return *preview_; }
+  QPushButton& OkButton() { return *okButton_; }
+  // What the preview showed when it was last painted.
+  NewGamePreview PreviewShown() const { return previewShown_; }
+
+ private:
+  void SelectionChanged();
+  void Confirm();
+  std::optional<PreviewText> ComposePreview(Surface& target);
+
+  Game& game_;
+  Platform& platform_;
+  NewGameList list_;
+  // The figure the preview read for the selected entry.
+  CellGrid LoadedFigure{};
+  NewGamePreview previewShown_ = NewGamePreview::NotSelected;
+  QListWidget* fileList_ = nullptr;
+  PreviewArea* preview_ = nullptr;
+  QPushButton* okButton_ = nullptr;
+};
+
+}  // namespace kelvane

@@ -1,0 +1,185 @@
+// The Options dialog's window: the controls hold the options until OK or Apply stores them.
+#include "shell/dialogs/options_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "render/cube_geometry.h"
+#include "render/draw_cube_grid.h"
+#include "render/graphics_setup.h"
+#include "render/skins.h"
+#include "shell/dialogs/colour_button.h"
+#include "shell/dialogs/dialog_layout.h"
+#include "storage/settings_file.h"
+
+namespace kelvane {
+namespace {
+
+constexpr std::array<const char*, kSkinCount> kSkinNames{
+    "1. Simple", "2. Rounded", "3. Smoothed", "4. Oak", "5. Polished", "6. Ashen", "7. Sharpen"};
+
+// The pieces stand in four columns and two rows of 64-pixel slots; the square takes the eighth.
+constexpr int kPreviewSlot = 64;
+constexpr Point kSampleSquareOrigin{224, 96};
+
+QPushButton* AddButton(const DialogLayout& layout, const char* text, DialogUnits place) {
+  auto* button = new QPushButton(text);
+  button->setAutoDefault(false);
+  layout.Place(button, place);
+  return button;
+}
+
+}  // namespace
+
+OptionsDialog::OptionsDialog(Game& game, Platform& platform, QWidget* owner,
+                             ColourChooser chooseColour, UrlOpener openUrl)
+    : QDialog(owner),
+      game_(game),
+      platform_(platform),
+      chooseColour_(std::move(chooseColour)),
+      openUrl_(std::move(openUrl)) {
+  const DialogLayout layout(*this, "Options", 374, 167);
+  // Group boxes first, so that the controls inside them lie on top.
+  layout.Place(new QGroupBox("Colors"), {7, 3, 94, 50});
+  layout.Place(new QGroupBox("Show"), {108, 3, 94, 50});
+  layout.Place(new QGroupBox("Scale"), {209, 3, 94, 50});
+  layout.Place(new QGroupBox("Skin"), {7, 59, 296, 101});
+
+  layout.PlaceText(new QLabel("Background:"), {16, 16, 40, 11});
+  backgroundButton_ = new ColourButton;
+  layout.Place(backgroundButton_, {58, 14, 36, 14});
+  layout.PlaceText(new QLabel("Ink:"), {16, 33, 42, 11});
+  inkButton_ = new ColourButton;
+  layout.Place(inkButton_, {58, 32, 36, 14});
+  checkersBox_ = new QCheckBox("Color checkers");
+  layout.PlaceText(checkersBox_, {123, 17, 61, 9});
+  helpersBox_ = new QCheckBox("Helpers");
+  layout.PlaceText(helpersBox_, {123, 33, 60, 9});
+  scaleBox_ = new QComboBox;
+  // A drop-down list's template height includes its open list; the closed box is one line.
+  layout.Place(scaleBox_, {238, 23, 37, 14});
+  for (int scale = kSmallestScale; scale <= kLargestScale; ++scale) {
+    scaleBox_->addItem(QString::number(scale));
+  }
+  skinList_ = new QListWidget;
+  layout.Place(skinList_, {16, 73, 97, 79});
+  for (const char* name : kSkinNames) {
+    skinList_->addItem(name);
+  }
+  preview_ = new PreviewArea([this](Surface& target) { return ComposePreview(target); });
+  layout.Place(preview_, {122, 73, 171, 79});
+
+  QPushButton* okButton = AddButton(layout, "OK", {317, 7, 50, 14});
+  okButton->setDefault(true);
+  QPushButton* applyButton = AddButton(layout, "Apply", {317, 24, 50, 14});
+  QPushButton* defaultButton = AddButton(layout, "Set to default", {317, 41, 50, 14});
+  QPushButton* helpButton = AddButton(layout, "Help", {317, 58, 50, 14});
+  QPushButton* cancelButton = AddButton(layout, "Cancel", {317, 89, 50, 14});
+
+  for (int x = 0; x < 2; ++x) {
+    for (int y = 0; y < 2; ++y) {
+      SampleSquare.at(x, y, 0) = kPlainCube;
+    }
+  }
+  PutOptionsToDialog(game.settings);
+  UpdateSkinPreview();
+  backgroundButton_->setFocus();
+
+  // Any change of the selected skin, the user's or Set to default's, rebuilds the preview sheet.
+  connect(skinList_, &QListWidget::itemSelectionChanged, this, [this] {
+    UpdateSkinPreview();
+    preview_->update();
+  });
+  connect(checkersBox_, &QCheckBox::toggled, preview_, qOverload<>(&QWidget::update));
+  connect(backgroundButton_, &QPushButton::clicked, this,
+          [this] { ChooseColour(*backgroundButton_); });
+  connect(inkButton_, &QPushButton::clicked, this, [this] { ChooseColour(*inkButton_); });
+  connect(okButton, &QPushButton::clicked, this, [this] {
+    Store();
+    accept();
+  });
+  connect(applyButton, &QPushButton::clicked, this, &OptionsDialog::Store);
+  connect(defaultButton, &QPushButton::clicked, this, [this] {
+    Settings defaults = game_.settings;
+    SetDefaultSettings(defaults);
+    PutOptionsToDialog(defaults);
+    preview_->update();
+  });
+  connect(helpButton, &QPushButton::clicked, this, [this] { ShowHelp(kHelpOptions, openUrl_); });
+  connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void OptionsDialog::PutOptionsToDialog(const Settings& settings) {
+  const bool knownSkin = settings.SKIN_INDEX >= 0 && settings.SKIN_INDEX < kSkinCount;
+  if (knownSkin) {
+    skinList_->setCurrentRow(settings.SKIN_INDEX);
+  } else {
+    skinList_->clearSelection();
+    skinList_->setCurrentRow(-1);
+  }
+  backgroundButton_->SetValue(settings.COLOR_BACK);
+  inkButton_->SetValue(settings.COLOR_INK);
+  scaleBox_->setCurrentIndex(settings.SCALE - kSmallestScale);
+  checkersBox_->setChecked(settings.SHOW_CHECKERS != 0);
+  helpersBox_->setChecked(settings.SHOW_HELPERS != 0);
+}
+
+void OptionsDialog::GetOptionsFromDialog(Settings& settings) const {
+  const QList<QListWidgetItem*> selected = skinList_->selectedItems();
+  settings.SKIN_INDEX = selected.isEmpty() ? -1 : skinList_->row(selected.front());
+  settings.COLOR_BACK = backgroundButton_->Value();
+  settings.COLOR_INK = inkButton_->Value();
+  settings.SCALE = scaleBox_->currentIndex() + kSmallestScale;
+  settings.SHOW_CHECKERS = checkersBox_->isChecked() ? 1 : 0;
+  settings.SHOW_HELPERS = helpersBox_->isChecked() ? 1 : 0;
+}
+
+QPushButton& OptionsDialog::Button(const QString& text) {
+  for (QPushButton* button : findChildren<QPushButton*>()) {
+    if (button->text() == text) {
+      return *button;
+    }
+  }
+  qFatal("Options dialog has no button %s", qPrintable(text));
+}
+
+void OptionsDialog::Store() {
+  GetOptionsFromDialog(game_.settings);
+  ApplyScaleAndSkin(game_, platform_);
+  platform_.Invalidate(false);
+}
+
+void OptionsDialog::ChooseColour(ColourButton& button) {
+  if (const std::optional<Colour> colour = chooseColour_(this)) {
+    button.SetValue(*colour);
+    preview_->update();
+  }
+}
+
+void OptionsDialog::UpdateSkinPreview() {
+  Settings shown;
+  GetOptionsFromDialog(shown);
+  previewSheet_ = LoadThumbnailSheet(shown.SKIN_INDEX);
+}
+
+std::optional<PreviewText> OptionsDialog::ComposePreview(Surface& target) {
+  Settings shown;
+  GetOptionsFromDialog(shown);
+  FillRect(target, {0, 0, target.width, target.height}, PixelFromColour(shown.COLOR_BACK));
+  const Checkers checkers = shown.SHOW_CHECKERS != 0 ? Checkers::On : Checkers::Off;
+  for (int k = 0; k < kPieceCount; ++k) {
+    const Point origin{(k % 4) * kPreviewSlot + kPreviewSlot / 2,
+                       (k / 4) * kPreviewSlot + kPreviewSlot / 2};
+    DrawCubeGrid(game_, target, origin, game_.pieceGrids[k], &previewSheet_, checkers,
+                 game_.thumbnailGeometry);
+  }
+  DrawCubeGrid(game_, target, kSampleSquareOrigin, SampleSquare, &previewSheet_, checkers,
+               game_.thumbnailGeometry);
+  return std::nullopt;
+}
+
+}  // namespace kelvane

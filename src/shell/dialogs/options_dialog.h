@@ -1,0 +1,71 @@
+// The Options dialog: colours, switches, skin and scale, with a live preview of the pieces.
+#pragma once
+
+#include <QDialog>
+
+#include "model/cell_grid.h"
+#include "model/game.h"
+#include "model/platform.h"
+#include "render/surface.h"
+#include "shell/dialogs/colour_chooser.h"
+#include "shell/dialogs/help_commands.h"
+#include "shell/dialogs/preview_area.h"
+
+class QCheckBox;
+class QComboBox;
+class QListWidget;
+class QPushButton;
+
+namespace kelvane {
+
+class ColourButton;
+
+class OptionsDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  // The controls start from the Game's Settings and are the only copy of the options being
+  // edited: OK and Apply store them in the Settings, apply scale and skin and repaint the main
+  // window (OK then closes); Set to default changes only the controls; Cancel keeps whatever an
+  // earlier Apply stored. Help opens the manual's Options page through `openUrl`.
+  OptionsDialog(Game& game, Platform& platform, QWidget* owner,
+                ColourChooser chooseColour = ChooseColourWithDialog,
+                UrlOpener openUrl = OpenWithDesktop);
+
+  // The controls set from `settings` (PUZZLE aside), and read back into `settings`.
+  void PutOptionsToDialog(const Settings& settings);
+  void GetOptionsFromDialog(Settings& settings) const;
+
+  ColourButton& BackgroundButton() { return *backgroundButton_; }
+  ColourButton& InkButton() { return *inkButton_; }
+  QListWidget& SkinList() { return *skinList_; }
+  QCheckBox& CheckersBox() { return *checkersBox_; }
+  QCheckBox& HelpersBox() { return *helpersBox_; }
+  QComboBox& ScaleBox() { return *scaleBox_; }
+  PreviewArea& Preview() { return *preview_; }
+  QPushButton& Button(const QString& text);
+
+ private:
+  void Store();
+  void ChooseColour(ColourButton& button);
+  void UpdateSkinPreview();
+  std::optional<PreviewText> ComposePreview(Surface& target);
+
+  Game& game_;
+  Platform& platform_;
+  ColourChooser chooseColour_;
+  UrlOpener openUrl_;
+  // The chosen skin's thumbnail sheet, drawn from while the dialog is open.
+  Surface previewSheet_;
+  // The four cubes of the sample square, shown beside the pieces.
+  CellGrid SampleSquare{};
+  ColourButton* backgroundButton_ = nullptr;
+  ColourButton* inkButton_ = nullptr;
+  QListWidget* skinList_ = nullptr;
+  QCheckBox* checkersBox_ = nullptr;
+  QCheckBox* helpersBox_ = nullptr;
+  QComboBox* scaleBox_ = nullptr;
+  PreviewArea* preview_ = nullptr;
+};
+
+}  // namespace kelvane
