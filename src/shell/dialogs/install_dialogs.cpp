@@ -1,0 +1,32 @@
+// The main window's dialog hooks, filled with this folder's dialogs.
+#include "shell/dialogs/install_dialogs.h"
+
+#include "shell/dialogs/about_dialog.h"
+#include "shell/dialogs/new_game_dialog.h"
+#include "shell/dialogs/options_dialog.h"
+#include "shell/dialogs/save_puzzle_dialog.h"
+#include "shell/main_window.h"
+
+namespace kelvane {
+
+void InstallDialogs(MainWindow& window, Game& game, UrlOpener openUrl) {
+  DialogHooks& hooks = window.Dialogs();
+  Platform& platform = window.GamePlatform();
+  hooks.newGame = [&window, &game, &platform] {
+    NewGameDialog dialog(game, platform, &window);
+    dialog.exec();
+  };
+  hooks.savePuzzle = [&window, &game, &platform] { RunSavePuzzleDialog(game, platform, &window); };
+  hooks.options = [&window, &game, &platform, openUrl] {
+    OptionsDialog dialog(game, platform, &window, ChooseColourWithDialog, openUrl);
+    dialog.exec();
+  };
+  hooks.about = [&window, &game] {
+    AboutDialog dialog(game, &window);
+    dialog.exec();
+  };
+  hooks.showHelp = [openUrl](int mapId) { ShowHelp(mapId, openUrl); };
+  hooks.homePage = [openUrl] { OpenHomePage(openUrl); };
+}
+
+}  // namespace kelvane

@@ -1,0 +1,15 @@
+// Connects the dialogs and help commands to the main window's menu commands.
+#pragma once
+
+#include "model/game.h"
+#include "shell/dialogs/help_commands.h"
+
+namespace kelvane {
+
+class MainWindow;
+
+// New game, Save puzzle, Options and About open their dialogs modally over `window`; User manual,
+// Tutorial, the Options dialog's Help and Home page hand their addresses to `openUrl`.
+void InstallDialogs(MainWindow& window, Game& game, UrlOpener openUrl = OpenWithDesktop);
+
+}  // namespace kelvane
