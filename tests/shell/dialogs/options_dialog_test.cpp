@@ -42,18 +42,6 @@ class OptionsDialogTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void ControlsStartFromTheSettingsAndReadBackTheSame() {
-    DialogFixture fixture;
-    fixture.game().settings = Unusual();
-    OptionsDialog dialog(fixture.game(), fixture.platform, nullptr);
-    QCOMPARE(dialog.SkinList().currentItem()->text(), QString("6. Ashen"));
-    QCOMPARE(dialog.ScaleBox().currentText(), QString("7"));
-    QVERIFY(!dialog.CheckersBox().isChecked());
-    Settings read;
-    dialog.GetOptionsFromDialog(read);
-    QVERIFY(SameOptions(read, Unusual()));
-  }
-
   void ApplyThenCancelKeepsTheAppliedOptions() {
     DialogFixture fixture;
     OptionsDialog dialog(fixture.game(), fixture.platform, nullptr,
