@@ -73,12 +73,11 @@ OptionsDialog::OptionsDialog(Game& game, Platform& platform, QWidget* owner,
   preview_ = new PreviewArea([this](Surface& target) { return ComposePreview(target); });
   layout.Place(preview_, {122, 73, 171, 79});
 
-  QPushButton* okButton = AddButton(layout, "OK", {317, 7, 50, 14});
-  okButton->setDefault(true);
-  QPushButton* applyButton = AddButton(layout, "Apply", {317, 24, 50, 14});
-  QPushButton* defaultButton = AddButton(layout, "Set to default", {317, 41, 50, 14});
-  QPushButton* helpButton = AddButton(layout, "Help", {317, 58, 50, 14});
-  QPushButton* cancelButton = AddButton(layout, "Cancel", {317, 89, 50, 14});
+  buttons_ = {
+      AddButton(layout, "OK", {317, 7, 50, 14}), AddButton(layout, "Apply", {317, 24, 50, 14}),
+      AddButton(layout, "Set to default", {317, 41, 50, 14}),
+      AddButton(layout, "Help", {317, 58, 50, 14}), AddButton(layout, "Cancel", {317, 89, 50, 14})};
+  Button(OptionsButton::Ok).setDefault(true);
 
   for (int x = 0; x < 2; ++x) {
     for (int y = 0; y < 2; ++y) {
@@ -98,19 +97,20 @@ OptionsDialog::OptionsDialog(Game& game, Platform& platform, QWidget* owner,
   connect(backgroundButton_, &QPushButton::clicked, this,
           [this] { ChooseColour(*backgroundButton_); });
   connect(inkButton_, &QPushButton::clicked, this, [this] { ChooseColour(*inkButton_); });
-  connect(okButton, &QPushButton::clicked, this, [this] {
+  connect(&Button(OptionsButton::Ok), &QPushButton::clicked, this, [this] {
     Store();
     accept();
   });
-  connect(applyButton, &QPushButton::clicked, this, &OptionsDialog::Store);
-  connect(defaultButton, &QPushButton::clicked, this, [this] {
+  connect(&Button(OptionsButton::Apply), &QPushButton::clicked, this, &OptionsDialog::Store);
+  connect(&Button(OptionsButton::SetToDefault), &QPushButton::clicked, this, [this] {
     Settings defaults = game_.settings;
     SetDefaultSettings(defaults);
     PutOptionsToDialog(defaults);
     preview_->update();
   });
-  connect(helpButton, &QPushButton::clicked, this, [this] { ShowHelp(kHelpOptions, openUrl_); });
-  connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+  connect(&Button(OptionsButton::Help), &QPushButton::clicked, this,
+          [this] { ShowHelp(kHelpOptions, openUrl_); });
+  connect(&Button(OptionsButton::Cancel), &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void OptionsDialog::PutOptionsToDialog(const Settings& settings) {
@@ -136,15 +136,6 @@ void OptionsDialog::GetOptionsFromDialog(Settings& settings) const {
   settings.SCALE = scaleBox_->currentIndex() + kSmallestScale;
   settings.SHOW_CHECKERS = checkersBox_->isChecked() ? 1 : 0;
   settings.SHOW_HELPERS = helpersBox_->isChecked() ? 1 : 0;
-}
-
-QPushButton& OptionsDialog::Button(const QString& text) {
-  for (QPushButton* button : findChildren<QPushButton*>()) {
-    if (button->text() == text) {
-      return *button;
-    }
-  }
-  qFatal("Options dialog has no button %s", qPrintable(text));
 }
 
 void OptionsDialog::Store() {

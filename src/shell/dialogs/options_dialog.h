@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDialog>
+#include <array>
 
 #include "model/cell_grid.h"
 #include "model/game.h"
@@ -19,6 +20,8 @@ class QPushButton;
 namespace kelvane {
 
 class ColourButton;
+
+enum class OptionsButton { Ok, Apply, SetToDefault, Help, Cancel };
 
 class OptionsDialog : public QDialog {
   Q_OBJECT
@@ -43,7 +46,7 @@ class OptionsDialog : public QDialog {
   QCheckBox& HelpersBox() { return *helpersBox_; }
   QComboBox& ScaleBox() { return *scaleBox_; }
   PreviewArea& Preview() { return *preview_; }
-  QPushButton& Button(const QString& text);
+  QPushButton& Button(OptionsButton which) { return *buttons_[static_cast<int>(which)]; }
 
  private:
   void Store();
@@ -66,6 +69,7 @@ class OptionsDialog : public QDialog {
   QCheckBox* helpersBox_ = nullptr;
   QComboBox* scaleBox_ = nullptr;
   PreviewArea* preview_ = nullptr;
+  std::array<QPushButton*, 5> buttons_{};
 };
 
 }  // namespace kelvane

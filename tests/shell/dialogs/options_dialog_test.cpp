@@ -51,13 +51,13 @@ class OptionsDialogTest : public QObject {
     dialog.SkinList().setCurrentRow(3);
     dialog.CheckersBox().setChecked(false);
     dialog.ScaleBox().setCurrentIndex(0);
-    QTest::mouseClick(&dialog.Button("Apply"), Qt::LeftButton);
+    QTest::mouseClick(&dialog.Button(OptionsButton::Apply), Qt::LeftButton);
     QVERIFY(dialog.isVisible());
     QCOMPARE(fixture.platform.fits, 1);
     QCOMPARE(fixture.platform.invalidations, 1);
     QCOMPARE(fixture.game().fieldGeometry, (CubeGeometry{18, 12, 18, 43}));
 
-    QTest::mouseClick(&dialog.Button("Cancel"), Qt::LeftButton);
+    QTest::mouseClick(&dialog.Button(OptionsButton::Cancel), Qt::LeftButton);
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
     const Settings& kept = fixture.game().settings;
     QCOMPARE(kept.COLOR_BACK, Colour{255});
@@ -71,7 +71,7 @@ class OptionsDialogTest : public QObject {
     fixture.game().settings = Unusual();
     OptionsDialog dialog(fixture.game(), fixture.platform, nullptr);
     dialog.show();
-    QTest::mouseClick(&dialog.Button("Set to default"), Qt::LeftButton);
+    QTest::mouseClick(&dialog.Button(OptionsButton::SetToDefault), Qt::LeftButton);
 
     QCOMPARE(dialog.SkinList().selectedItems().front()->text(), QString("2. Rounded"));
     QCOMPARE(dialog.ScaleBox().currentText(), QString("4"));
@@ -91,7 +91,7 @@ class OptionsDialogTest : public QObject {
     const Settings before = fixture.game().settings;
     OptionsDialog dialog(fixture.game(), fixture.platform, nullptr);
     dialog.show();
-    QTest::mouseClick(&dialog.Button("OK"), Qt::LeftButton);
+    QTest::mouseClick(&dialog.Button(OptionsButton::Ok), Qt::LeftButton);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QVERIFY(SameOptions(fixture.game().settings, before));
     QCOMPARE(fixture.platform.fits, 1);
@@ -126,7 +126,7 @@ class OptionsDialogTest : public QObject {
     const QImage oak = dialog.Preview().grab().toImage();
     QVERIFY(rounded != oak);
     // Regression: Set to default selected a skin without rebuilding the preview's sheet.
-    QTest::mouseClick(&dialog.Button("Set to default"), Qt::LeftButton);
+    QTest::mouseClick(&dialog.Button(OptionsButton::SetToDefault), Qt::LeftButton);
     QCOMPARE(dialog.Preview().grab().toImage(), rounded);
   }
 
@@ -137,7 +137,7 @@ class OptionsDialogTest : public QObject {
     OptionsDialog dialog(
         fixture.game(), fixture.platform, nullptr, [](QWidget*) { return std::nullopt; },
         [&](const QUrl& url) { opened.push_back(url); });
-    QTest::mouseClick(&dialog.Button("Help"), Qt::LeftButton);
+    QTest::mouseClick(&dialog.Button(OptionsButton::Help), Qt::LeftButton);
     QCOMPARE(opened.size(), std::size_t{1});
     QVERIFY(opened[0].toLocalFile().endsWith("/help/options.html"));
   }
