@@ -3,7 +3,7 @@
 
 #include <QPixmap>
 
-#include "shell/dialogs/surface_image.h"
+#include "shell/dialogs/qt_colour.h"
 
 namespace kelvane {
 namespace {

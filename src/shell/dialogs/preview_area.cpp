@@ -3,7 +3,8 @@
 
 #include <QPainter>
 
-#include "shell/dialogs/surface_image.h"
+#include "shell/dialogs/qt_colour.h"
+#include "shell/surface_image.h"
 
 namespace kelvane {
 
