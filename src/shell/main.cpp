@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "model/game.h"
+#include "shell/dialogs/install_dialogs.h"
 #include "shell/main_window.h"
 #include "shell/single_instance.h"
 
@@ -17,6 +18,7 @@ int main(int argc, char* argv[]) {
     return 0;
   }
   kelvane::MainWindow window(game);
+  kelvane::InstallDialogs(window, game);
   QObject::connect(&instance, &kelvane::SingleInstance::ActivationRequested, &window,
                    &kelvane::MainWindow::BringToFront);
   window.show();
