@@ -1,70 +1,30 @@
 // Draws the New game, Save puzzle, Options and About dialogs as PNG pictures for the manual.
 #include <QApplication>
 #include <QDir>
-#include <QLineEdit>
-#include <QListWidget>
+#include <QFile>
 #include <QTemporaryDir>
 #include <cstdio>
 
 #include "model/game.h"
-#include "model/game_init.h"
-#include "model/platform.h"
-#include "render/graphics_setup.h"
 #include "shell/dialogs/about_dialog.h"
 #include "shell/dialogs/new_game_dialog.h"
 #include "shell/dialogs/options_dialog.h"
 #include "shell/dialogs/puzzle_name_field.h"
 #include "shell/dialogs/save_puzzle_dialog.h"
+#include "shell/main_window.h"
 #include "storage/char_buffer.h"
 #include "storage/puzzle_file.h"
-#include "storage/settings_file.h"
-#include "storage/text_file.h"
 
 namespace kelvane {
 namespace {
 
-// The dialogs only read and write the game here; nothing is asked of a window.
-class QuietPlatform : public Platform {
- public:
-  MessageAnswer ShowMessage(std::string_view, std::string_view, MessageStyle) override {
-    return MessageAnswer::No;
+// The working folder's library: a copy of `library`'s puzzle files.
+void CopyLibrary(const QString& library) {
+  const QString folder = QString::fromUtf8(kPuzzleFolder);
+  QDir().mkpath(folder);
+  for (const QString& name : QDir(library).entryList({"*.kvp"}, QDir::Files)) {
+    QFile::copy(library + "/" + name, folder + "/" + name);
   }
-  void Beep() override {}
-  void PlaySoundAsync(std::string_view) override {}
-  int PanelSelection() override { return -1; }
-  void SetPanelSelection(int) override {}
-  void ResetPanel() override {}
-  void Invalidate(bool) override {}
-  void ApplyCommandStates(const CommandStates&) override {}
-  void FitWindow() override {}
-  std::optional<std::string> ClipboardText() override { return std::nullopt; }
-};
-
-void WritePuzzle(const std::string& name, const CellGrid& figure) {
-  ReplaceFile(PuzzleFilePath(name), FormatPuzzleText(figure));
-}
-
-// A small library: the default figure, a block and a staircase.
-void WriteSampleLibrary(const Game& game) {
-  QDir().mkpath(QString::fromUtf8(kPuzzleFolder));
-  WritePuzzle("First figure.kvp", game.figure);
-  CellGrid block;
-  CellGrid stairs;
-  for (int z = 0; z < 3; ++z) {
-    for (int y = 0; y < 3; ++y) {
-      for (int x = 0; x < 3; ++x) {
-        block.at(x, y, z) = kPlainCube;
-      }
-    }
-    for (int y = 0; y < 4 - z; ++y) {
-      for (int x = 0; x < 3; ++x) {
-        stairs.at(x, y, z) = kPlainCube;
-      }
-    }
-  }
-  WritePuzzle("Block.kvp", block);
-  WritePuzzle("Staircase.kvp", stairs);
-  WritePuzzle("Tower.kvp", block);
 }
 
 bool Save(QWidget& dialog, const QStringList& folders, const QString& name) {
@@ -86,26 +46,24 @@ bool Save(QWidget& dialog, const QStringList& folders, const QString& name) {
 int main(int argc, char* argv[]) {
   using namespace kelvane;
   QApplication application(argc, argv);
-  if (argc < 2) {
-    std::fprintf(stderr, "usage: %s output-folder...\n", argv[0]);
+  if (argc < 3) {
+    std::fprintf(stderr, "usage: %s puzzle-library output-folder...\n", argv[0]);
     return 2;
   }
+  const QString library = QDir(argv[1]).absolutePath();
   QStringList folders;
-  for (int i = 1; i < argc; ++i) {
+  for (int i = 2; i < argc; ++i) {
     folders << QDir(argv[i]).absolutePath();
   }
   QTemporaryDir workingFolder;
   QDir::setCurrent(workingFolder.path());
+  CopyLibrary(library);
 
+  // The game as the window sets it up, with the default options.
   static Game game;
-  QuietPlatform platform;
-  SetDefaultSettings(game.settings);
-  InitialiseGame(game);
-  CreateGraphics(game, 640, 480);
-  ApplyScaleAndSkin(game, platform);
-  BuildSpriteMask(game);
-  WriteSampleLibrary(game);
-  SetBufferText(game.settings.PUZZLE, "staircase.kvp");
+  MainWindow window(game);
+  Platform& platform = window.GamePlatform();
+  SetBufferText(game.settings.PUZZLE, "castle.kvp");
 
   NewGameDialog newGame(game, platform, nullptr);
   SavePuzzleDialog savePuzzle(game, platform, nullptr);
