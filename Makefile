@@ -2,7 +2,7 @@
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: run test deps build build-asan build-fuzz fuzz install clean
+.PHONY: run test deps build build-asan build-fuzz fuzz install package clean
 
 deps:
 	@sh tools/install-deps.sh
@@ -42,6 +42,10 @@ test: build build-asan
 
 install: build
 	cmake --install build $(if $(PREFIX),--prefix $(PREFIX))
+
+# The Debian package, build/kelvane_<version>-1_<arch>.deb.
+package: build
+	cd build && cpack -G DEB
 
 clean:
 	rm -rf build build-asan build-fuzz

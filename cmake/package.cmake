@@ -1,0 +1,27 @@
+# The Debian package (`cpack -G DEB` in the build folder): what `cmake --install` puts under /usr.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME kelvane)
+set(CPACK_PACKAGE_VENDOR "Kelvane developers")
+set(CPACK_PACKAGE_CONTACT "Kelvane developers <kelvane@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "isometric polycube puzzle game")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+  "Fit the seven polycube pieces (27 cubes) into a target figure, layer by layer, in an\n\
+isometric view. With a solver for tests and hints, a figure designer, a puzzle library,\n\
+skins and options.")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+
+# The launcher writes absolute paths for the prefix it is installed under, so the package is
+# staged with DESTDIR rather than under a temporary prefix.
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_SET_DESTDIR ON)
+set(CPACK_STRIP_FILES ON)
+
+# The dependencies come from dpkg-shlibdeps over the linked Qt libraries; on Debian 12 the
+# plugins Qt loads at run time (X11 platform, sound backend) ship in those same packages.
+# The panel font's stand-in is only a preference.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-urw-base35")
+
+include(CPack)
