@@ -1,6 +1,10 @@
 // The game starts, shows its window and ends cleanly whatever state its files are in.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <random>
+
 #include "game_session.h"
 
 namespace kelvane::e2e {
@@ -25,6 +29,62 @@ TEST_F(Startup, FirstRunShowsTheWindowAndWritesTheDefaultSettingsAtExit) {
   EXPECT_EQ(after["Kelvane.ini"], kDefaultSettings);
   after.erase("Kelvane.ini");
   EXPECT_EQ(after, before) << "the game wrote something besides its settings";
+}
+
+// Bytes of every value but '=' and '[', so that no key or section can arise by chance.
+std::string Garbage(size_t count) {
+  std::mt19937 random(7);
+  std::string bytes(count, '\0');
+  for (char& byte : bytes) {
+    do {
+      byte = static_cast<char>(random() & 0xFF);
+    } while (byte == '=' || byte == '[');
+  }
+  return bytes;
+}
+
+TEST_F(Startup, CorruptOrOversizedSettingsStartWithDefaultsAndAreRewrittenWhole) {
+  for (const std::string& bytes : {Garbage(4096), std::string(3 << 20, 'S')}) {
+    WriteBytes(WorkingFolder() / "Kelvane.ini", bytes);
+    const std::string window = StartGame();
+    ASSERT_FALSE(window.empty());
+    ExitThroughMenu(window);
+    EXPECT_EQ(WaitForGameExit(kExitTimeout), 0);
+    EXPECT_EQ(FileBytes(WorkingFolder() / "Kelvane.ini"), kDefaultSettings);
+  }
+}
+
+TEST_F(Startup, AFolderInPlaceOfTheSettingsStartsAndIsLeftAlone) {
+  fs::create_directory(WorkingFolder() / "Kelvane.ini");
+  const auto before = FolderContent(WorkingFolder());
+  const std::string window = StartGame();
+  ASSERT_FALSE(window.empty());
+  ExitThroughMenu(window);
+  EXPECT_EQ(WaitForGameExit(kExitTimeout), 0);
+  EXPECT_EQ(FolderContent(WorkingFolder()), before);
+}
+
+TEST_F(Startup, CorruptPuzzleFilesStartTheGameAndAreLeftAlone) {
+  const fs::path puzzles = WorkingFolder() / "Puzzles";
+  WriteBytes(puzzles / "garbage.kvp", Garbage(4096));
+  WriteBytes(puzzles / "huge.kvp", "[SIZE]\r\nDX = 3\r\n" + std::string(3 << 20, '1'));
+  fs::create_directory(puzzles / "folder.kvp");
+  ASSERT_EQ(mkfifo((puzzles / "pipe.kvp").c_str(), 0600), 0);
+  // The last puzzle chosen is one of them.
+  WriteBytes(WorkingFolder() / "Kelvane.ini", "[LAST]\r\nPUZZLE = garbage.kvp\r\n");
+  const auto before = FolderContent(WorkingFolder());
+
+  const std::string window = StartGame();
+  ASSERT_FALSE(window.empty());
+  ExitThroughMenu(window);
+  EXPECT_EQ(WaitForGameExit(kExitTimeout), 0);
+
+  auto after = FolderContent(WorkingFolder());
+  after.erase("Kelvane.ini");
+  auto expected = before;
+  expected.erase("Kelvane.ini");
+  EXPECT_EQ(after, expected);
+  EXPECT_TRUE(fs::is_fifo(puzzles / "pipe.kvp"));
 }
 
 }  // namespace

@@ -173,8 +173,9 @@ void XDisplay::Type(std::string_view text) {
 }
 
 Screenshot XDisplay::Capture() {
-  const CommandResult result = RunCommand({"import", "-silent", "-window", "root", "ppm:-"},
-                                          kToolTimeout, {{"DISPLAY", name_}});
+  const CommandResult result =
+      RunCommand({"import", "-silent", "-window", "root", "-depth", "8", "ppm:-"}, kToolTimeout,
+                 {{"DISPLAY", name_}});
   std::istringstream in(result.output);
   std::string magic;
   in >> magic;
