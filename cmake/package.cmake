@@ -15,6 +15,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The launcher writes absolute paths for the prefix it is installed under, so the package is
 # staged with DESTDIR rather than under a temporary prefix.
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_INSTALL_PREFIX /usr)
 set(CPACK_SET_DESTDIR ON)
 set(CPACK_STRIP_FILES ON)
 

@@ -26,6 +26,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::FakePlatform;
+using namespace std::string_literals;
 
 std::string RandomBytes(size_t count, unsigned seed) {
   std::mt19937 random(seed);
@@ -50,8 +51,7 @@ std::map<std::string, std::string> Garbage() {
       {"huge numbers",
        "[OPTIONS]\r\nSCALE = 99999999999999999999\r\nCOLOR_BACK = -99999999999999999999\r\n"
        "[SIZE]\r\nDX = 4294967299\r\nDY = -4294967293\r\nDZ = 2147483648\r\n"},
-      {"NUL inside values",
-       std::string("[LAST]\r\nPUZZLE = a\0b.kvp\r\n[SIZE]\r\nDX = 2\0\r\n", 40)},
+      {"NUL inside values", "[LAST]\r\nPUZZLE = a\0b.kvp\r\n[SIZE]\r\nDX = 2\0\r\n"s},
       {"random text lines",
        "[SIZE]\r\nDX = 3\r\nDY = 3\r\nDZ = 3\r\n[Z0]\r\nY0 = " + RandomBytes(3, 2) + "\r\n"},
   };
@@ -169,7 +169,9 @@ TEST_F(PuzzleFilesUnderAttack, GarbageIsRejectedPreviewedAsInvalidAndLeftUntouch
 TEST(ClipboardUnderAttack, GarbageTextReportsAndChangesNothing) {
   auto cases = Garbage();
   cases["sixteen megabytes"] = std::string(16 << 20, '1');
-  cases["27 cubes behind a NUL"] = std::string("\0111\r\n111\r\n111", 14);
+  cases["cubes behind a NUL"] =
+      "\0"
+      "111\r\n111\r\n111"s;
   for (const auto& [name, text] : cases) {
     SCOPED_TRACE(name);
     auto game = testing::NewInitialisedGame();
