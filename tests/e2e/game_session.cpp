@@ -80,9 +80,18 @@ void GameTest::TearDown() {
   fs::remove_all(root_, ignored);
 }
 
+fs::path GameTest::NewFolder(const std::string& name) {
+  fs::create_directories(root_ / name);
+  return root_ / name;
+}
+
 std::string GameTest::StartGame() {
+  return StartProgram({KELVANE_GAME_PATH}, work_);
+}
+
+std::string GameTest::StartProgram(const std::vector<std::string>& argv, const fs::path& folder) {
   ProcessOptions options;
-  options.workingDirectory = work_;
+  options.workingDirectory = folder;
   options.outputFile = root_ / "game.log";
   options.environment = {
       {"DISPLAY", display_->Name()},
@@ -95,7 +104,7 @@ std::string GameTest::StartGame() {
       // Qt and the font libraries keep caches for the process's lifetime.
       {"ASAN_OPTIONS", "detect_leaks=0"},
   };
-  game_ = std::make_unique<Process>(std::vector<std::string>{KELVANE_GAME_PATH}, options);
+  game_ = std::make_unique<Process>(argv, options);
   const std::optional<std::string> window = display_->WaitForWindow("Kelvane", kWindowTimeout);
   EXPECT_TRUE(window.has_value()) << "no window \"Kelvane\" appeared";
   if (window) {

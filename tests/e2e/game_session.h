@@ -30,11 +30,17 @@ class GameTest : public ::testing::Test {
   void TearDown() override;
 
   const fs::path& WorkingFolder() const { return work_; }
+  // The private home the game runs with.
+  fs::path Home() const { return root_ / "home"; }
+  // A new empty folder inside the test's temporary root.
+  fs::path NewFolder(const std::string& name);
   XDisplay& Display() { return *display_; }
 
   // Starts the game in the working folder and waits for its main window "Kelvane"; returns its
   // window id (empty, with a test failure, when no window came).
   std::string StartGame();
+  // The same for any command line that ends in the game, in the folder it is started from.
+  std::string StartProgram(const std::vector<std::string>& argv, const fs::path& folder);
   // The exit status once the game has ended by itself, or nothing after `timeout`.
   std::optional<int> WaitForGameExit(milliseconds timeout);
   bool GameRunning();
