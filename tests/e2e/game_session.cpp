@@ -11,6 +11,7 @@ namespace kelvane::e2e {
 namespace {
 
 constexpr milliseconds kWindowTimeout(30000);
+constexpr milliseconds kExitTimeout(5000);
 
 void Seed(const fs::path& work) {
   const fs::path resources = KELVANE_RESOURCES_DIR;
@@ -121,11 +122,17 @@ bool GameTest::GameRunning() {
   return game_ && game_->Running();
 }
 
-void GameTest::ExitThroughMenu(const std::string& window) {
-  display_->Focus(window);
-  display_->Keys({"alt+g"});
-  SleepFor(milliseconds(300));
-  display_->Keys({"x"});
+std::optional<int> GameTest::ExitThroughMenu(const std::string& window) {
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    display_->Focus(window);
+    display_->Keys({"Escape", "alt+g"});
+    SleepFor(milliseconds(500));
+    display_->Keys({"x"});
+    if (const std::optional<int> status = WaitForGameExit(kExitTimeout)) {
+      return status;
+    }
+  }
+  return std::nullopt;
 }
 
 std::string GameTest::GameLog() const {

@@ -44,8 +44,10 @@ class GameTest : public ::testing::Test {
   // The exit status once the game has ended by itself, or nothing after `timeout`.
   std::optional<int> WaitForGameExit(milliseconds timeout);
   bool GameRunning();
-  // Game > Exit through the keyboard, as a player without a mouse would.
-  void ExitThroughMenu(const std::string& window);
+  // Game > Exit through the keyboard, as a player without a mouse would, tried again while the
+  // game runs on (a slow start may swallow the first keys); the game's exit status, or nothing
+  // when it did not end.
+  std::optional<int> ExitThroughMenu(const std::string& window);
   // The game's own standard output and error, for failure messages.
   std::string GameLog() const;
 

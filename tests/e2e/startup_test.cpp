@@ -10,8 +10,6 @@
 namespace kelvane::e2e {
 namespace {
 
-constexpr milliseconds kExitTimeout(15000);
-
 const std::string kDefaultSettings =
     "[LAST]\r\nPUZZLE = \r\n\r\n[OPTIONS]\r\nCOLOR_BACK = 13158600\r\nCOLOR_INK = 9868950\r\n"
     "SCALE = 4\r\nSHOW_CHECKERS = 1\r\nSHOW_HELPERS = 1\r\nSKIN_INDEX = 1\r\n\r\n";
@@ -22,8 +20,7 @@ TEST_F(Startup, FirstRunShowsTheWindowAndWritesTheDefaultSettingsAtExit) {
   const auto before = FolderContent(WorkingFolder());
   const std::string window = StartGame();
   ASSERT_FALSE(window.empty());
-  ExitThroughMenu(window);
-  EXPECT_EQ(WaitForGameExit(kExitTimeout), 0);
+  EXPECT_EQ(ExitThroughMenu(window), 0);
 
   auto after = FolderContent(WorkingFolder());
   EXPECT_EQ(after["Kelvane.ini"], kDefaultSettings);
@@ -48,8 +45,7 @@ TEST_F(Startup, CorruptOrOversizedSettingsStartWithDefaultsAndAreRewrittenWhole)
     WriteBytes(WorkingFolder() / "Kelvane.ini", bytes);
     const std::string window = StartGame();
     ASSERT_FALSE(window.empty());
-    ExitThroughMenu(window);
-    EXPECT_EQ(WaitForGameExit(kExitTimeout), 0);
+    EXPECT_EQ(ExitThroughMenu(window), 0);
     EXPECT_EQ(FileBytes(WorkingFolder() / "Kelvane.ini"), kDefaultSettings);
   }
 }
@@ -59,8 +55,7 @@ TEST_F(Startup, AFolderInPlaceOfTheSettingsStartsAndIsLeftAlone) {
   const auto before = FolderContent(WorkingFolder());
   const std::string window = StartGame();
   ASSERT_FALSE(window.empty());
-  ExitThroughMenu(window);
-  EXPECT_EQ(WaitForGameExit(kExitTimeout), 0);
+  EXPECT_EQ(ExitThroughMenu(window), 0);
   EXPECT_EQ(FolderContent(WorkingFolder()), before);
 }
 
@@ -76,8 +71,7 @@ TEST_F(Startup, CorruptPuzzleFilesStartTheGameAndAreLeftAlone) {
 
   const std::string window = StartGame();
   ASSERT_FALSE(window.empty());
-  ExitThroughMenu(window);
-  EXPECT_EQ(WaitForGameExit(kExitTimeout), 0);
+  EXPECT_EQ(ExitThroughMenu(window), 0);
 
   auto after = FolderContent(WorkingFolder());
   after.erase("Kelvane.ini");
