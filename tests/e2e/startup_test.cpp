@@ -14,6 +14,8 @@ const std::string kDefaultSettings =
     "[LAST]\r\nPUZZLE = \r\n\r\n[OPTIONS]\r\nCOLOR_BACK = 13158600\r\nCOLOR_INK = 9868950\r\n"
     "SCALE = 4\r\nSHOW_CHECKERS = 1\r\nSHOW_HELPERS = 1\r\nSKIN_INDEX = 1\r\n\r\n";
 
+constexpr milliseconds kDialogTimeout(10000);
+
 using Startup = GameTest;
 
 TEST_F(Startup, FirstRunShowsTheWindowAndWritesTheDefaultSettingsAtExit) {
@@ -71,6 +73,13 @@ TEST_F(Startup, CorruptPuzzleFilesStartTheGameAndAreLeftAlone) {
 
   const std::string window = StartGame();
   ASSERT_FALSE(window.empty());
+  // New game previews the preselected file and then every entry in turn, reading each one.
+  Display().Keys({"ctrl+n"});
+  const std::optional<std::string> dialog = Display().WaitForWindow("New game", kDialogTimeout);
+  ASSERT_TRUE(dialog.has_value()) << "no New game dialog";
+  Display().Focus(*dialog);
+  Display().Keys({"Home", "Down", "Down", "Down", "Down", "End", "Escape"});
+  EXPECT_TRUE(WaitUntil([&] { return !Display().WindowExists("New game"); }, kDialogTimeout));
   EXPECT_EQ(ExitThroughMenu(window), 0);
 
   auto after = FolderContent(WorkingFolder());
