@@ -24,21 +24,25 @@ build-fuzz: deps
 	cmake --build build-fuzz -j $(JOBS) --target kelvane_fuzz
 
 # A short run of each target, seeded from the committed corpora; new finds stay in build-fuzz.
+# Each run's chatter goes to its log, shown only when the target finds a fault.
 fuzz: build-fuzz
 	for t in $(FUZZ_TARGETS); do \
 	  mkdir -p build-fuzz/corpus/$$t && \
-	  build-fuzz/tests/fuzz/$$t -max_total_time=$(FUZZ_TIME) -print_final_stats=1 \
-	    build-fuzz/corpus/$$t tests/fuzz/corpus/$$t || exit 1; \
+	  if build-fuzz/tests/fuzz/$$t -max_total_time=$(FUZZ_TIME) -print_final_stats=1 \
+	      build-fuzz/corpus/$$t tests/fuzz/corpus/$$t > build-fuzz/$$t.log 2>&1; then \
+	    echo "fuzz $$t: $$(grep -m1 -o 'stat::number_of_executed_units: *[0-9]*' build-fuzz/$$t.log | tr -s ' ') no fault"; \
+	  else tail -n 60 build-fuzz/$$t.log; echo "fuzz $$t: FAULT FOUND"; exit 1; fi; \
 	done
 
 # The game reads and writes every file relative to its working folder, build/run.
 run: build
 	cd build/run && ../src/shell/kelvane
 
+# The fuzz run comes first so that the test runner's summary closes the output.
 test: build build-asan
+	$(MAKE) fuzz
 	cd build && ctest --output-on-failure -j $(JOBS)
 	cd build-asan && ctest --output-on-failure -j $(JOBS)
-	$(MAKE) fuzz
 
 install: build
 	cmake --install build $(if $(PREFIX),--prefix $(PREFIX))

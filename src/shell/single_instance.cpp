@@ -1,7 +1,8 @@
 // The single-instance guard over a local socket.
 #include "shell/single_instance.h"
 
-#include <unistd.h>
+#include <QCryptographicHash>
+#include <QDir>
 #include <QLocalSocket>
 
 namespace kelvane {
@@ -21,8 +22,11 @@ SingleInstance::SingleInstance(QString name, QObject* parent)
   });
 }
 
+// One name per user account, from the home folder, so that it works alike on every platform.
 QString SingleInstance::DefaultName() {
-  return QStringLiteral("kelvane-%1").arg(getuid());
+  const QByteArray digest =
+      QCryptographicHash::hash(QDir::homePath().toUtf8(), QCryptographicHash::Sha1).toHex();
+  return QStringLiteral("kelvane-") + QString::fromLatin1(digest.left(16));
 }
 
 bool SingleInstance::AnotherIsRunning() {
