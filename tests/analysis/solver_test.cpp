@@ -49,14 +49,6 @@ TEST(SolveFrom, FillsTheWholeCubeWithTheSevenPieces) {
   EXPECT_FALSE(GridHasCells(game->field)) << "the search works in WorkGrid only";
 }
 
-TEST(SolveFrom, FindsTheSameCompletionEveryTime) {
-  auto game = GameOn(Block(3, 3, 3));
-  ASSERT_TRUE(SolveField(*game));
-  const CellGrid first = game->WorkGrid;
-  ASSERT_TRUE(SolveField(*game));
-  EXPECT_TRUE(GridEquals(first, game->WorkGrid));
-}
-
 // The seven pieces laid at random, without overlap, into a box of the given size, each cell in
 // its piece's value: a figure that is solvable by construction.
 CellGrid RandomPacking(const Game& game, std::mt19937& random, int sizeX, int sizeY, int sizeZ) {

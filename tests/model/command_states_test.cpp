@@ -87,15 +87,5 @@ TEST_F(CommandStatesTest, CreateModeOffersSaveAndNothingOfPlay) {
   EXPECT_TRUE(s.IsEnabled(kCmdSavePuzzle));
 }
 
-TEST_F(CommandStatesTest, UpdateAppliesTheStatesOfTheCurrentSelection) {
-  Lay(kDefaultFigureSolution[2]);
-  Select(3);
-  UpdateCommandStates(*game, platform);
-  EXPECT_TRUE(platform.commandStates->IsEnabled(kCmdRemovePiece));
-  Select(0);
-  UpdateCommandStates(*game, platform);
-  EXPECT_FALSE(platform.commandStates->IsEnabled(kCmdRemovePiece));
-}
-
 }  // namespace
 }  // namespace kelvane::testing

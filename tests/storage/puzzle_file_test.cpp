@@ -71,12 +71,6 @@ TEST(PuzzleText, SizeValueReadsItsLeadingNumber) {
   EXPECT_FALSE(ParsePuzzleText(Puzzle("DX = abc\r\nDY = 1\r\nDZ = 1", "[Z0]\r\nY0 = 111"), read));
 }
 
-TEST(PuzzleText, ASecondSizeSectionIsIgnored) {
-  CellGrid read;
-  EXPECT_TRUE(ParsePuzzleText(std::string(kSmallFigureText) + "[SIZE]\r\nDX = 4\r\n", read));
-  EXPECT_TRUE(GridEquals(read, SmallFigure()));
-}
-
 TEST(PuzzleText, ARowOneCharacterLongOrShortRejectsTheFile) {
   CellGrid read;
   const std::string size = "DX = 3\r\nDY = 1\r\nDZ = 1";
