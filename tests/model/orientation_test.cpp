@@ -130,18 +130,6 @@ TEST_F(OrientationTables, KeepTheFirstOfEachOrientationInGenerationOrder) {
   }
 }
 
-TEST_F(OrientationTables, StartWithTheBaseShapeAndHoldNoTwoEqualSlots) {
-  for (int k = 0; k < kPieceCount; ++k) {
-    EXPECT_TRUE(GridEquals(OrientationSlot(*game, k, 0), BasePiece(k)));
-    for (int i = 0; i < game->orientationCounts[k]; ++i) {
-      for (int j = i + 1; j < game->orientationCounts[k]; ++j) {
-        EXPECT_FALSE(GridEquals(OrientationSlot(*game, k, i), OrientationSlot(*game, k, j)))
-            << "piece " << k + 1 << " slots " << i << " and " << j;
-      }
-    }
-  }
-}
-
 TEST_F(OrientationTables, HoldNormalisedPiecesThatFitTheSolversCorner) {
   for (int k = 0; k < kPieceCount; ++k) {
     for (int s = 0; s < game->orientationCounts[k]; ++s) {

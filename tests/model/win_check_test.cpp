@@ -63,12 +63,5 @@ TEST_F(PlayTest, CompletingAFigureInCreateByPiecesModeNeverCongratulates) {
   EXPECT_EQ(game->winAnnouncement, 1);
 }
 
-TEST_F(PlayTest, AFinishedPuzzleAfterAHintIsNotCongratulated) {
-  game->winAnnouncement = 0;
-  LayAllButLast();
-  Lay(kDefaultFigureSolution.back());
-  EXPECT_TRUE(platform.events.empty());
-}
-
 }  // namespace
 }  // namespace kelvane::testing

@@ -1,5 +1,4 @@
 // The New game dialog: listing, preselection, the preview's messages and starting a figure.
-#include <QDir>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -17,14 +16,6 @@ namespace {
 int SelectedRow(NewGameDialog& dialog) {
   const QList<QListWidgetItem*> selected = dialog.FileList().selectedItems();
   return selected.isEmpty() ? -1 : dialog.FileList().row(selected.front());
-}
-
-QStringList Entries(NewGameDialog& dialog) {
-  QStringList entries;
-  for (int row = 0; row < dialog.FileList().count(); ++row) {
-    entries << dialog.FileList().item(row)->text();
-  }
-  return entries;
 }
 
 int Distance(QRgb a, QRgb b) {
@@ -54,16 +45,6 @@ class NewGameDialogTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void ListsOnlyPuzzleFilesSortedWithoutRegardToCase() {
-    DialogFixture fixture;
-    fixture.WriteFile("Puzzles/stairs.kvp", CubePuzzleText());
-    fixture.WriteFile("Puzzles/Cube.kvp", CubePuzzleText());
-    fixture.WriteFile("Puzzles/cube.kvp.bak", CubePuzzleText());
-    QDir().mkpath("Puzzles/folder.kvp");
-    NewGameDialog dialog(fixture.game(), fixture.platform, nullptr);
-    QCOMPARE(Entries(dialog), QStringList({"Cube.kvp", "stairs.kvp"}));
-  }
-
   void PreselectsTheLastPuzzleWithoutRegardToCase() {
     DialogFixture fixture;
     fixture.WriteFile("Puzzles/a.kvp", CubePuzzleText());
