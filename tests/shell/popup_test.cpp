@@ -67,13 +67,6 @@ class PopupTest : public QObject {
     QVERIFY(window.OpenOrientationPopup(QPoint(100, 100)) == nullptr);
     window.Panel().Select(0);
     QVERIFY(window.OpenOrientationPopup(QPoint(100, 100)) == nullptr);
-    // A piece on the Field, and a hidden piece, cannot be turned.
-    fixture.game().field.at(0, 0, 0) = 4;
-    window.Panel().Select(3);
-    QVERIFY(window.OpenOrientationPopup(QPoint(100, 100)) == nullptr);
-    fixture.game().hideFlags[4] = 1;
-    window.Panel().Select(5);
-    QVERIFY(window.OpenOrientationPopup(QPoint(100, 100)) == nullptr);
   }
 };
 
