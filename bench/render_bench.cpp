@@ -9,6 +9,7 @@
 #include "render/hit_test.h"
 #include "render/layout.h"
 #include "render/paint_field.h"
+#include "storage/settings_file.h"
 
 namespace kelvane {
 namespace {
@@ -37,13 +38,8 @@ class BenchPlatform : public Platform {
 
 std::unique_ptr<Game> DrawingGame(int scale) {
   auto game = std::make_unique<Game>();
-  Settings& s = game->settings;
-  s.COLOR_BACK = 0xC8C8C8;
-  s.COLOR_INK = 0x969696;
-  s.SHOW_CHECKERS = 1;
-  s.SHOW_HELPERS = 1;
-  s.SKIN_INDEX = 1;
-  s.SCALE = scale;
+  SetDefaultSettings(game->settings);
+  game->settings.SCALE = scale;
   InitialiseGame(*game);
   CreateGraphics(*game, 1920, 1080);
   BenchPlatform none({-1, -1});

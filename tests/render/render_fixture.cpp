@@ -6,6 +6,7 @@
 #include "render/cube_geometry.h"
 #include "render/graphics_setup.h"
 #include "render/skins.h"
+#include "storage/settings_file.h"
 #include "support/test_game.h"
 
 namespace kelvane::testing {
@@ -88,13 +89,8 @@ Point FaceSample(CubeGeometry g, Point spriteTopLeft, Face face) {
 
 std::unique_ptr<Game> NewDrawingGame(int scale) {
   auto game = NewInitialisedGame();
-  Settings& s = game->settings;
-  s.COLOR_BACK = 0xC8C8C8;
-  s.COLOR_INK = 0x969696;
-  s.SHOW_CHECKERS = 1;
-  s.SHOW_HELPERS = 1;
-  s.SKIN_INDEX = 1;
-  s.SCALE = scale;
+  SetDefaultSettings(game->settings);
+  game->settings.SCALE = scale;
   CreateGraphics(*game, kTestScreenWidth, kTestScreenHeight);
   game->fieldGeometry = FieldGeometry(scale);
   game->graphics.fieldSheet = FieldSheetOf(TestSheet(), scale);
