@@ -6,6 +6,7 @@
 #include <random>
 
 #include "model/cell_grid.h"
+#include "model/extra_options.h"
 #include "model/pieces.h"
 #include "model/settings.h"
 #include "render/graphics.h"
@@ -58,6 +59,8 @@ struct Game {
 
   std::array<char, kNameBufferSize> ProductName{'K', 'e', 'l', 'v', 'a', 'n', 'e'};
   std::array<char, kNameBufferSize + 1> PuzzleName{};
+
+  ExtraOptions extras;
 };
 
 }  // namespace kelvane

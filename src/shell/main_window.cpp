@@ -28,6 +28,7 @@
 #include "shell/menu_bar.h"
 #include "shell/qt_platform.h"
 #include "shell/text_hook.h"
+#include "storage/extra_options_file.h"
 #include "storage/settings_file.h"
 
 // The icons live in this library's resources, which a static link would otherwise drop.
@@ -106,6 +107,7 @@ QAction* MainWindow::Action(int commandId) const {
 
 void MainWindow::Initialise() {
   LoadSettings(game_);
+  LoadExtraOptions(game_);
   InitialiseGame(game_);
   const QSize screen = QGuiApplication::primaryScreen()->size();
   CreateGraphics(game_, screen.width(), screen.height());
@@ -292,6 +294,7 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   SaveSettings(game_);
+  SaveExtraOptions(game_);
   event->accept();
 }
 

@@ -14,6 +14,7 @@
 #include "render/skins.h"
 #include "shell/dialogs/colour_button.h"
 #include "shell/dialogs/dialog_layout.h"
+#include "storage/extra_options_file.h"
 #include "storage/settings_file.h"
 
 namespace kelvane {
@@ -42,12 +43,14 @@ OptionsDialog::OptionsDialog(Game& game, Platform& platform, QWidget* owner,
       platform_(platform),
       chooseColour_(std::move(chooseColour)),
       openUrl_(std::move(openUrl)) {
-  const DialogLayout layout(*this, "Options", 374, 167);
+  // The template's 167 units, and a row below the skin group for the options beyond it.
+  const DialogLayout layout(*this, "Options", 374, 195);
   // Group boxes first, so that the controls inside them lie on top.
   layout.Place(new QGroupBox("Colors"), {7, 3, 94, 50});
   layout.Place(new QGroupBox("Show"), {108, 3, 94, 50});
   layout.Place(new QGroupBox("Scale"), {209, 3, 94, 50});
   layout.Place(new QGroupBox("Skin"), {7, 59, 296, 101});
+  layout.Place(new QGroupBox("Assists"), {7, 163, 296, 26});
 
   layout.PlaceText(new QLabel("Background:"), {16, 16, 40, 11});
   backgroundButton_ = new ColourButton;
@@ -70,6 +73,10 @@ OptionsDialog::OptionsDialog(Game& game, Platform& platform, QWidget* owner,
   for (const char* name : kSkinNames) {
     skinList_->addItem(name);
   }
+  canStillBeDoneBox_ = new QCheckBox("Can it still be done?");
+  layout.PlaceText(canStillBeDoneBox_, {16, 174, 120, 9});
+  pieceNumbersBox_ = new QCheckBox("Piece numbers");
+  layout.PlaceText(pieceNumbersBox_, {160, 174, 120, 9});
   preview_ = new PreviewArea([this](Surface& target) { return ComposePreview(target); });
   layout.Place(preview_, {122, 73, 171, 79});
 
@@ -85,6 +92,7 @@ OptionsDialog::OptionsDialog(Game& game, Platform& platform, QWidget* owner,
     }
   }
   PutOptionsToDialog(game.settings);
+  PutExtrasToDialog(game.extras);
   UpdateSkinPreview();
   backgroundButton_->setFocus();
 
@@ -106,6 +114,7 @@ OptionsDialog::OptionsDialog(Game& game, Platform& platform, QWidget* owner,
     Settings defaults = game_.settings;
     SetDefaultSettings(defaults);
     PutOptionsToDialog(defaults);
+    PutExtrasToDialog(ExtraOptions{});
     preview_->update();
   });
   connect(&Button(OptionsButton::Help), &QPushButton::clicked, this,
@@ -138,8 +147,19 @@ void OptionsDialog::GetOptionsFromDialog(Settings& settings) const {
   settings.SHOW_HELPERS = helpersBox_->isChecked() ? 1 : 0;
 }
 
+void OptionsDialog::PutExtrasToDialog(const ExtraOptions& extras) {
+  canStillBeDoneBox_->setChecked(extras.canStillBeDone);
+  pieceNumbersBox_->setChecked(extras.pieceNumbers);
+}
+
+ExtraOptions OptionsDialog::ExtrasFromDialog() const {
+  return {.canStillBeDone = canStillBeDoneBox_->isChecked(),
+          .pieceNumbers = pieceNumbersBox_->isChecked()};
+}
+
 void OptionsDialog::Store() {
   GetOptionsFromDialog(game_.settings);
+  game_.extras = ExtrasFromDialog();
   ApplyScaleAndSkin(game_, platform_);
   platform_.Invalidate(false);
 }

@@ -27,10 +27,10 @@ class OptionsDialog : public QDialog {
   Q_OBJECT
 
  public:
-  // The controls start from the Game's Settings and are the only copy of the options being
-  // edited: OK and Apply store them in the Settings, apply scale and skin and repaint the main
-  // window (OK then closes); Set to default changes only the controls; Cancel keeps whatever an
-  // earlier Apply stored. Help opens the manual's Options page through `openUrl`.
+  // The controls start from the Game's Settings (and its extra options) and are the only copy of
+  // the options being edited: OK and Apply store them in the Settings, apply scale and skin and
+  // repaint the main window (OK then closes); Set to default changes only the controls; Cancel
+  // keeps whatever an earlier Apply stored. Help opens the manual's Options page through `openUrl`.
   OptionsDialog(Game& game, Platform& platform, QWidget* owner,
                 ColourChooser chooseColour = ChooseColourWithDialog,
                 UrlOpener openUrl = OpenWithDesktop);
@@ -38,12 +38,17 @@ class OptionsDialog : public QDialog {
   // The controls set from `settings` (PUZZLE aside), and read back into `settings`.
   void PutOptionsToDialog(const Settings& settings);
   void GetOptionsFromDialog(Settings& settings) const;
+  // The same for the options kept beside the Settings.
+  void PutExtrasToDialog(const ExtraOptions& extras);
+  ExtraOptions ExtrasFromDialog() const;
 
   ColourButton& BackgroundButton() { return *backgroundButton_; }
   ColourButton& InkButton() { return *inkButton_; }
   QListWidget& SkinList() { return *skinList_; }
   QCheckBox& CheckersBox() { return *checkersBox_; }
   QCheckBox& HelpersBox() { return *helpersBox_; }
+  QCheckBox& CanStillBeDoneBox() { return *canStillBeDoneBox_; }
+  QCheckBox& PieceNumbersBox() { return *pieceNumbersBox_; }
   QComboBox& ScaleBox() { return *scaleBox_; }
   PreviewArea& Preview() { return *preview_; }
   QPushButton& Button(OptionsButton which) { return *buttons_[static_cast<int>(which)]; }
@@ -67,6 +72,8 @@ class OptionsDialog : public QDialog {
   QListWidget* skinList_ = nullptr;
   QCheckBox* checkersBox_ = nullptr;
   QCheckBox* helpersBox_ = nullptr;
+  QCheckBox* canStillBeDoneBox_ = nullptr;
+  QCheckBox* pieceNumbersBox_ = nullptr;
   QComboBox* scaleBox_ = nullptr;
   PreviewArea* preview_ = nullptr;
   std::array<QPushButton*, 5> buttons_{};

@@ -141,6 +141,22 @@ class OptionsDialogTest : public QObject {
     QCOMPARE(opened.size(), std::size_t{1});
     QVERIFY(opened[0].toLocalFile().endsWith("/help/options.html"));
   }
+
+  void TheAssistSwitchesAreStoredByOkAndClearedBySetToDefault() {
+    DialogFixture fixture;
+    {
+      OptionsDialog dialog(fixture.game(), fixture.platform, nullptr);
+      dialog.CanStillBeDoneBox().setChecked(true);
+      QTest::mouseClick(&dialog.Button(OptionsButton::Ok), Qt::LeftButton);
+      QCOMPARE(fixture.game().extras, (ExtraOptions{.canStillBeDone = true}));
+    }
+    OptionsDialog dialog(fixture.game(), fixture.platform, nullptr);
+    QVERIFY(dialog.CanStillBeDoneBox().isChecked());
+    dialog.PieceNumbersBox().setChecked(true);
+    QTest::mouseClick(&dialog.Button(OptionsButton::SetToDefault), Qt::LeftButton);
+    QTest::mouseClick(&dialog.Button(OptionsButton::Ok), Qt::LeftButton);
+    QCOMPARE(fixture.game().extras, ExtraOptions{});
+  }
 };
 
 namespace {

@@ -1,0 +1,14 @@
+// The player's options beyond the settings file, kept apart so that file keeps its exact lines.
+#pragma once
+
+namespace kelvane {
+
+struct ExtraOptions {
+  // After each move in play, show whether the pieces left can still complete the figure.
+  bool canStillBeDone = false;
+  // Draw each piece's number on the top faces of its cubes, a cue beside colour.
+  bool pieceNumbers = false;
+  friend bool operator==(const ExtraOptions&, const ExtraOptions&) = default;
+};
+
+}  // namespace kelvane

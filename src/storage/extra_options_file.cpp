@@ -1,0 +1,55 @@
+// Reading and writing the extra options file, walking one table of keys.
+#include "storage/extra_options_file.h"
+
+#include <array>
+
+#include "model/game.h"
+#include "storage/ini_reader.h"
+#include "storage/text_file.h"
+
+namespace kelvane {
+namespace {
+
+constexpr std::string_view kSection = "Options";
+constexpr std::string_view kLineEnd = "\r\n";
+
+struct ExtraSwitch {
+  std::string_view key;
+  bool ExtraOptions::*member;
+};
+
+constexpr std::array<ExtraSwitch, 2> kSwitches{{
+    {"CAN_STILL_BE_DONE", &ExtraOptions::canStillBeDone},
+    {"PIECE_NUMBERS", &ExtraOptions::pieceNumbers},
+}};
+
+}  // namespace
+
+std::string FormatExtraOptionsText(const ExtraOptions& options) {
+  std::string text = "[" + std::string(kSection) + "]";
+  text += kLineEnd;
+  for (const ExtraSwitch& option : kSwitches) {
+    text += std::string(option.key) + " = " + (options.*option.member ? "1" : "0");
+    text += kLineEnd;
+  }
+  return text;
+}
+
+ExtraOptions ParseExtraOptionsText(std::string_view text) {
+  ExtraOptions options;
+  for (const ExtraSwitch& option : kSwitches) {
+    const int fallback = options.*option.member ? 1 : 0;
+    options.*option.member = ReadIniInt(text, kSection, option.key, fallback) != 0;
+  }
+  return options;
+}
+
+void LoadExtraOptions(Game& game) {
+  game.extras = ParseExtraOptionsText(ReadTextFile(kExtraOptionsFileName).value_or(""));
+}
+
+void SaveExtraOptions(const Game& game) {
+  ReplaceFile(kExtraOptionsFileName, FormatExtraOptionsText(game.extras));
+}
+
+}  // namespace kelvane

@@ -1,0 +1,42 @@
+// The extra options file: its lines, and that a damaged file never costs more than its options.
+#include "storage/extra_options_file.h"
+
+#include <gtest/gtest.h>
+
+#include "model/game.h"
+#include "scoped_temp_dir.h"
+
+namespace kelvane {
+namespace {
+
+using testing::InTemporaryDirectory;
+
+TEST(ExtraOptionsText, EachSwitchIsWrittenAndReadBack) {
+  EXPECT_EQ(FormatExtraOptionsText({}),
+            "[Options]\r\nCAN_STILL_BE_DONE = 0\r\nPIECE_NUMBERS = 0\r\n");
+  for (const ExtraOptions options : {ExtraOptions{true, false}, ExtraOptions{false, true}}) {
+    EXPECT_EQ(ParseExtraOptionsText(FormatExtraOptionsText(options)), options);
+  }
+}
+
+TEST(ExtraOptionsText, OnlyANonZeroNumberTurnsASwitchOn) {
+  EXPECT_TRUE(ParseExtraOptionsText("[options]\npiece_numbers=2\n").pieceNumbers);
+  for (const std::string_view text :
+       {"", "garbage \xff", "[Options]\nPIECE_NUMBERS = yes\n", "[Other]\nPIECE_NUMBERS=1\n"}) {
+    EXPECT_FALSE(ParseExtraOptionsText(text).pieceNumbers) << text;
+  }
+}
+
+using ExtraOptionsFile = InTemporaryDirectory;
+
+TEST_F(ExtraOptionsFile, SavedOptionsAreLoadedAtTheNextStart) {
+  Game saved;
+  saved.extras.pieceNumbers = true;
+  SaveExtraOptions(saved);
+  Game next;
+  LoadExtraOptions(next);
+  EXPECT_EQ(next.extras, saved.extras);
+}
+
+}  // namespace
+}  // namespace kelvane
