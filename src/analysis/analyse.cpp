@@ -4,8 +4,8 @@
 #include <string_view>
 
 #include "analysis/solver.h"
-#include "creation/game_messages.h"
 #include "model/game.h"
+#include "model/game_messages.h"
 #include "model/placement.h"
 #include "model/platform.h"
 

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "creation/figure_import.h"
-#include "creation/game_messages.h"
 #include "model/create_mode.h"
+#include "model/game_messages.h"
 #include "model/placement.h"
 
 namespace kelvane {

@@ -1,7 +1,7 @@
 // Parsing figure text copied from a web page into a 27-cube grid.
 #include "creation/figure_import.h"
 
-#include "creation/game_messages.h"
+#include "model/game_messages.h"
 
 namespace kelvane {
 namespace {

@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "creation/game_messages.h"
+#include "model/char_buffer.h"
+#include "model/game_messages.h"
 #include "model/puzzle_start.h"
-#include "storage/char_buffer.h"
 #include "storage/puzzle_file.h"
 #include "storage/text_case.h"
 

@@ -3,9 +3,9 @@
 
 #include <filesystem>
 
-#include "creation/game_messages.h"
+#include "model/char_buffer.h"
+#include "model/game_messages.h"
 #include "model/puzzle_start.h"
-#include "storage/char_buffer.h"
 #include "storage/puzzle_file.h"
 #include "storage/text_file.h"
 

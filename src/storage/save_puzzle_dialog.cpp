@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "creation/game_messages.h"
-#include "storage/char_buffer.h"
+#include "model/char_buffer.h"
+#include "model/game_messages.h"
 #include "storage/puzzle_file.h"
 #include "storage/puzzle_save.h"
 

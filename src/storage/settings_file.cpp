@@ -4,8 +4,8 @@
 #include <array>
 #include <variant>
 
-#include "creation/game_messages.h"
-#include "storage/char_buffer.h"
+#include "model/char_buffer.h"
+#include "model/game_messages.h"
 #include "storage/ini_reader.h"
 #include "storage/text_file.h"
 

@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
+#include "model/char_buffer.h"
 #include "model/game.h"
 #include "shell/dialogs/about_dialog.h"
 #include "shell/dialogs/new_game_dialog.h"
@@ -12,7 +13,6 @@
 #include "shell/dialogs/puzzle_name_field.h"
 #include "shell/dialogs/save_puzzle_dialog.h"
 #include "shell/main_window.h"
-#include "storage/char_buffer.h"
 #include "storage/puzzle_file.h"
 
 namespace kelvane {

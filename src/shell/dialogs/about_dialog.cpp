@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "creation/game_messages.h"
+#include "model/game_messages.h"
 #include "shell/dialogs/dialog_layout.h"
 
 namespace kelvane {

@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "dialog_fixture.h"
+#include "model/char_buffer.h"
 #include "model/command_ids.h"
 #include "shell/dialogs/about_dialog.h"
 #include "shell/dialogs/install_dialogs.h"
 #include "shell/dialogs/new_game_dialog.h"
-#include "storage/char_buffer.h"
 #include "test_registry.h"
 #include "window_fixture.h"
 

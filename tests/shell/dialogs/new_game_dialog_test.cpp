@@ -6,8 +6,8 @@
 
 #include "dialog_fixture.h"
 #include "model/cell_grid.h"
+#include "model/char_buffer.h"
 #include "shell/dialogs/new_game_dialog.h"
-#include "storage/char_buffer.h"
 #include "test_registry.h"
 
 namespace kelvane::testing {

@@ -1,7 +1,7 @@
 // Message boxes captioned with the product name.
-#include "creation/game_messages.h"
+#include "model/game_messages.h"
 
-#include "storage/char_buffer.h"
+#include "model/char_buffer.h"
 
 namespace kelvane {
 
