@@ -9,7 +9,7 @@
 #include <string>
 
 #include "analysis/analyse.h"
-#include "analysis/completion_count.h"
+#include "analysis/figure_analysis.h"
 #include "model/game.h"
 #include "model/game_init.h"
 #include "model/platform.h"
@@ -74,9 +74,9 @@ BENCHMARK(BM_TestCube);
 void BM_CountCubeCompletions(benchmark::State& state) {
   const auto game = GameOn(Cube());
   for (auto _ : state) {
-    benchmark::DoNotOptimize(CountCompletions(*game));
+    benchmark::DoNotOptimize(CountCompletions(game->figure));
   }
-  state.SetLabel(std::to_string(CountCompletions(*game).value_or(0)) + " completions");
+  state.SetLabel(std::to_string(CountCompletions(game->figure)->completions) + " completions");
 }
 BENCHMARK(BM_CountCubeCompletions)->Unit(benchmark::kMillisecond);
 

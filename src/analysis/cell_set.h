@@ -37,12 +37,17 @@ struct CellSet {
     return ((low & ~other.low) | (high & ~other.high)) == 0;
   }
   CellSet Without(const CellSet& other) const { return {low & ~other.low, high & ~other.high}; }
+  CellSet Meet(const CellSet& other) const { return {low & other.low, high & other.high}; }
   CellSet& operator|=(const CellSet& other) {
     low |= other.low;
     high |= other.high;
     return *this;
   }
   friend bool operator==(const CellSet&, const CellSet&) = default;
+  // An order for sorting and for choosing one of several equal positions.
+  friend bool operator<(const CellSet& a, const CellSet& b) {
+    return a.high != b.high ? a.high < b.high : a.low < b.low;
+  }
 };
 
 // Calls visit(cell) for the cells of the set, lowest first, until it returns true; true then.

@@ -1,105 +1,115 @@
-// Finding the rotations of the Figure's box under which a position looks the same.
+// Finding the turns and mirror images of a figure's box under which a position looks the same.
 #include "analysis/figure_symmetry.h"
 
 #include <algorithm>
-#include <optional>
+
+#include "model/pieces.h"
 
 namespace kelvane {
 
 namespace {
 
-// A rotation as a signed permutation of the axes: new axis i takes old axis from[i], reversed
-// when flip[i].
-struct Rotation {
-  std::array<int, 3> from;
-  std::array<bool, 3> flip;
-};
+// Mirror images exchange these two piece indices (pieces 4 and 5).
+inline constexpr int kLeftScrew = 3;
+inline constexpr int kRightScrew = 4;
 
-// The 24 rotations: the signed permutations whose determinant is +1.
-std::vector<Rotation> Rotations() {
-  std::vector<Rotation> rotations;
+std::array<Symmetry, 48> MakeSymmetries() {
+  std::array<Symmetry, 48> all;
+  int turns = 0;
+  int mirrors = 24;
   std::array<int, 3> from{0, 1, 2};
   do {
     const bool evenPermutation = (from[0] == 0) + (from[1] == 1) + (from[2] == 2) != 1;
     for (int flips = 0; flips < 8; ++flips) {
       const std::array<bool, 3> flip{(flips & 1) != 0, (flips & 2) != 0, (flips & 4) != 0};
       const bool evenFlips = (flip[0] + flip[1] + flip[2]) % 2 == 0;
-      if (evenPermutation == evenFlips) {
-        rotations.push_back({from, flip});
-      }
+      const bool mirror = evenPermutation != evenFlips;
+      all[mirror ? mirrors++ : turns++] = Symmetry{from, flip, mirror};
     }
   } while (std::next_permutation(from.begin(), from.end()));
-  return rotations;
+  return all;
 }
 
-bool Before(const CellSet& a, const CellSet& b) {
-  return a.high != b.high ? a.high < b.high : a.low < b.low;
-}
-
-// The turn of the free cells, or nothing when the rotation does not map them onto themselves.
-std::optional<CellTurn> TurnOf(const Rotation& rotation, const PlacementTable& table, Extents box,
-                               const std::array<int, kGridCells>& cellAt) {
-  const std::array<int, 3> size{box.x, box.y, box.z};
+bool KeepsBox(const Symmetry& symmetry, Extents size) {
+  const std::array<int, 3> length{size.x, size.y, size.z};
   for (int axis = 0; axis < 3; ++axis) {
-    if (size[rotation.from[axis]] != size[axis]) {
-      return std::nullopt;
+    if (length[symmetry.from[axis]] != length[axis]) {
+      return false;
     }
   }
-  CellTurn turn;
-  for (int cell = 0; cell < table.cellCount; ++cell) {
-    const int index = table.gridIndex[cell];
-    const std::array<int, 3> old{index % kGridSize, index / kGridSize % kGridSize,
-                                 index / (kGridSize * kGridSize)};
-    std::array<int, 3> now;
-    for (int axis = 0; axis < 3; ++axis) {
-      const int c = old[rotation.from[axis]];
-      now[axis] = rotation.flip[axis] ? size[axis] - 1 - c : c;
+  return true;
+}
+
+// True when every cell of the box holding a value (after the value map) lands on that value.
+bool Maps(const Symmetry& symmetry, Extents size, const CellGrid& figure, const CellGrid& field) {
+  for (int z = 0; z < size.z; ++z) {
+    for (int y = 0; y < size.y; ++y) {
+      for (int x = 0; x < size.x; ++x) {
+        const int index = CellGrid::Index(x, y, z);
+        const int image = symmetry.Apply(index, size);
+        if ((figure.cells[index] != 0) != (figure.cells[image] != 0) ||
+            symmetry.ValueImage(field.cells[index]) != field.cells[image]) {
+          return false;
+        }
+      }
     }
-    const int image = cellAt[CellGrid::Index(now[0], now[1], now[2])];
-    if (image < 0) {
-      return std::nullopt;
-    }
-    turn.to[cell] = static_cast<std::uint8_t>(image);
   }
-  return turn;
+  return true;
 }
 
 }  // namespace
 
-CellSet CellTurn::Apply(const CellSet& cells) const {
-  CellSet image;
-  ForEachCell(cells, [&](int cell) { image |= CellSet::Single(to[cell]); });
-  return image;
+int Symmetry::Apply(int index, Extents size) const {
+  const std::array<int, 3> old{index % kGridSize, index / kGridSize % kGridSize,
+                               index / (kGridSize * kGridSize)};
+  const std::array<int, 3> length{size.x, size.y, size.z};
+  std::array<int, 3> now;
+  for (int axis = 0; axis < 3; ++axis) {
+    const int c = old[from[axis]];
+    now[axis] = flip[axis] ? length[axis] - 1 - c : c;
+  }
+  return CellGrid::Index(now[0], now[1], now[2]);
 }
 
-std::vector<CellTurn> PlacementSymmetries(const PlacementTable& table, Extents box) {
-  std::array<std::vector<CellSet>, kPieceCount> sorted;
-  for (int e = 0; e < table.pieces.count; ++e) {
-    sorted[e] = table.placements[e];
-    std::ranges::sort(sorted[e], Before);
+int Symmetry::PieceImage(int pieceIndex) const {
+  if (!mirror) {
+    return pieceIndex;
   }
-  std::array<int, kGridCells> cellAt;
-  cellAt.fill(-1);
-  for (int cell = 0; cell < table.cellCount; ++cell) {
-    cellAt[table.gridIndex[cell]] = cell;
+  return pieceIndex == kLeftScrew    ? kRightScrew
+         : pieceIndex == kRightScrew ? kLeftScrew
+                                     : pieceIndex;
+}
+
+int Symmetry::ValueImage(int value) const {
+  const int first = PieceCellValue(0);
+  if (value < first || value >= first + kPieceCount) {
+    return value;
   }
-  std::vector<CellTurn> turns;
-  for (const Rotation& rotation : Rotations()) {
-    const std::optional<CellTurn> turn = TurnOf(rotation, table, box, cellAt);
-    bool keepsPlacements = turn.has_value();
-    for (int e = 0; e < table.pieces.count && keepsPlacements; ++e) {
-      for (const CellSet& placement : table.placements[e]) {
-        if (!std::ranges::binary_search(sorted[e], turn->Apply(placement), Before)) {
-          keepsPlacements = false;
-          break;
-        }
-      }
+  return PieceCellValue(PieceImage(value - first));
+}
+
+const std::array<Symmetry, 48>& AllSymmetries() {
+  static const std::array<Symmetry, 48> all = MakeSymmetries();
+  return all;
+}
+
+std::vector<Symmetry> FigureSymmetries(const CellGrid& figure) {
+  return PositionSymmetries(figure, CellGrid{});
+}
+
+std::vector<Symmetry> PositionSymmetries(const CellGrid& figure, const CellGrid& field) {
+  const Extents size = GridExtents(figure);
+  std::vector<Symmetry> symmetries{AllSymmetries()[0]};
+  if (size.x == 0) {
+    return symmetries;
+  }
+  symmetries.clear();
+  for (const Symmetry& symmetry : AllSymmetries()) {
+    if (KeepsBox(symmetry, size) && Maps(symmetry, size, figure, field)) {
+      symmetries.push_back(symmetry);
     }
-    if (keepsPlacements) {
-      turns.push_back(*turn);
-    }
   }
-  return turns;
+  return symmetries;
 }
 
 }  // namespace kelvane

@@ -1,26 +1,39 @@
-// The quarter turns that map a position onto itself, for counting each class of completions once.
+// The turns and mirror images that map a figure, and the pieces laid in it, onto itself.
 #pragma once
 
 #include <array>
-#include <cstdint>
 #include <vector>
 
-#include "analysis/cell_set.h"
-#include "analysis/placements.h"
 #include "model/cell_grid.h"
 
 namespace kelvane {
 
-// Where a turn sends each free cell of a placement table (by the table's cell numbers).
-struct CellTurn {
-  std::array<std::uint8_t, kCellSetCapacity> to{};
+// A turn or mirror image of space as a signed permutation of the axes: new axis i takes old axis
+// from[i], reversed when flip[i]. A mirror image sends piece 4 onto the shape of piece 5 and back.
+struct Symmetry {
+  std::array<int, 3> from{0, 1, 2};
+  std::array<bool, 3> flip{};
+  bool mirror = false;
 
-  CellSet Apply(const CellSet& cells) const;
+  // Where the cell at grid index `index` goes inside a box of `size` that the symmetry keeps
+  // (every old axis as long as the new axis it becomes).
+  int Apply(int index, Extents size) const;
+  // The piece index (0 … 6) that piece `pieceIndex` becomes: a mirror exchanges 3 and 4.
+  int PieceImage(int pieceIndex) const;
+  // The grid cell value (0 … 9) that `value` becomes: piece values as PieceImage, others kept.
+  int ValueImage(int value) const;
 };
 
-// The turns of `box` (the box of the free cells' figure) that send the free cells onto
-// themselves and every entry's placements onto placements of the same entry; the identity is
-// always among them. Completions that such a turn maps onto each other are equally many.
-std::vector<CellTurn> PlacementSymmetries(const PlacementTable& table, Extents box);
+// The 24 turns followed by the 24 mirror images; the identity first.
+const std::array<Symmetry, 48>& AllSymmetries();
+
+// The symmetries that map the figure's cells (its non-zero cells) onto themselves within its
+// bounding box; the identity first. An empty figure has only the identity.
+std::vector<Symmetry> FigureSymmetries(const CellGrid& figure);
+
+// Those of FigureSymmetries(figure) that also send every piece laid on `field` (cell values
+// 2 … 8) onto the cells of its image piece, so that they map the completions of the position
+// onto completions of it. With an empty field these are the figure's symmetries.
+std::vector<Symmetry> PositionSymmetries(const CellGrid& figure, const CellGrid& field);
 
 }  // namespace kelvane

@@ -3,7 +3,7 @@
 
 #include <optional>
 
-#include "analysis/completion_count.h"
+#include "analysis/figure_analysis.h"
 #include "puzzle_game.h"
 
 namespace kelvane::tool {
@@ -22,10 +22,10 @@ bool CheckFile(std::string_view path, bool count, std::ostream& out) {
   const bool solvable = SolveFromEmptyField(*game);
   out << (solvable ? "ok" : "unsolvable") << "\tcubes=" << CountCells(*figure);
   if (count) {
-    const std::optional<std::uint64_t> solutions = CountCompletions(*game);
+    const std::optional<CompletionCounts> solutions = CountCompletions(*figure);
     out << "\tsolutions=";
     if (solutions) {
-      out << *solutions;
+      out << solutions->completions;
     } else {
       out << '?';
     }
