@@ -10,9 +10,10 @@ class QLabel;
 
 namespace kelvane {
 
-inline constexpr std::string_view kVersionNumber = "1.11";
+inline constexpr std::string_view kVersionNumber = KELVANE_VERSION;
 inline constexpr std::string_view kAboutSecondLine = "Seven pieces, twenty-seven cubes.";
-inline constexpr std::string_view kAboutThirdLine = "Every figure has a way to build it.";
+// The copyright notice; the licence text is in the manual and the LICENSE file.
+inline constexpr std::string_view kAboutThirdLine = "© 2026 the Kelvane developers, GPL 3+";
 
 class AboutDialog : public QDialog {
   Q_OBJECT
