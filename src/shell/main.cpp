@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "model/game.h"
+#include "shell/command_line.h"
 #include "shell/dialogs/install_dialogs.h"
 #include "shell/main_window.h"
 #include "shell/single_instance.h"
@@ -12,7 +13,12 @@ kelvane::Game game;
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  QApplication::setApplicationVersion(KELVANE_VERSION);
+  kelvane::AnswerInformationOptions(argc, argv);
   QApplication application(argc, argv);
+  if (const std::optional<int> error = kelvane::RejectUnknownOptions(QApplication::arguments())) {
+    return *error;
+  }
   kelvane::SingleInstance instance;
   if (instance.AnotherIsRunning()) {
     return 0;

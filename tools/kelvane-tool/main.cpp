@@ -1,4 +1,6 @@
 // kelvane-tool: the solver and the file formats of the game, for puzzle designers and checks.
+#include <algorithm>
+#include <array>
 #include <iostream>
 #include <span>
 #include <string_view>
@@ -11,31 +13,79 @@
 
 namespace {
 
-constexpr std::string_view kUsage =
-    "usage: kelvane-tool check [--count] FILE...   is each puzzle file readable and solvable?\n"
-    "       kelvane-tool solve FILE                the completion Test puzzle finds\n"
-    "       kelvane-tool import TEXTFILE OUTFILE   a figure text written as a puzzle file\n";
+using namespace kelvane::tool;
+using Args = std::span<const std::string_view>;
+
+// One row per command: the overview and `COMMAND --help` are printed from this table.
+struct Command {
+  std::string_view name;
+  std::string_view arguments;
+  std::string_view summary;
+  std::string_view details;
+  int (*run)(Args, std::ostream&, std::ostream&);
+};
+
+constexpr std::array kCommands{
+    Command{"check", "[--count] FILE...", "is each puzzle file readable and solvable?",
+            "Reads each puzzle file and tests whether its figure can be built. Prints one\n"
+            "line per file: its path, \"ok\", \"rejected\" or \"unsolvable\" and \"cubes=N\";\n"
+            "with --count also \"solutions=N\". Exit 1 when any file fails.\n",
+            RunCheck},
+    Command{"solve", "FILE", "the completion Test puzzle finds",
+            "Solves the puzzle from an empty field as Test puzzle does and prints the\n"
+            "completion in the layout of the puzzle file, each cell \".\" or the number 1 to 7\n"
+            "of the piece on it. Exit 1 when the figure cannot be built.\n",
+            RunSolve},
+    Command{"import", "TEXTFILE OUTFILE", "a figure text written as a puzzle file",
+            "Reads a figure as Import from clipboard reads it and writes OUTFILE as Save\n"
+            "puzzle writes it. Exit 1 when the text is not a figure of 27 cubes.\n",
+            RunImport},
+};
+
+constexpr std::string_view kVersion = "kelvane-tool " KELVANE_VERSION "\n";
+
+bool IsHelp(std::string_view arg) {
+  return arg == "--help" || arg == "-h";
+}
+
+void PrintOverview(std::ostream& out) {
+  out << "usage: kelvane-tool COMMAND [ARGUMENT...]\n"
+         "       kelvane-tool [COMMAND] --help\n"
+         "       kelvane-tool --version\n\ncommands:\n";
+  for (const Command& command : kCommands) {
+    const std::string synopsis = std::string(command.name) + " " + std::string(command.arguments);
+    out << "  " << synopsis << std::string(std::max<size_t>(2, 28 - synopsis.size()), ' ')
+        << command.summary << "\n";
+  }
+  out << "\nExit status: 0 done, 1 a file failed, 2 a usage error. See kelvane-tool(6).\n";
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  using namespace kelvane::tool;
   const std::vector<std::string_view> args(argv + std::min(argc, 1), argv + argc);
-  if (args.empty()) {
-    std::cerr << kUsage;
+  if (args.size() == 1 && IsHelp(args.front())) {
+    PrintOverview(std::cout);
+    return kExitSuccess;
+  }
+  if (args.size() == 1 && args.front() == "--version") {
+    std::cout << kVersion;
+    return kExitSuccess;
+  }
+  const auto command = std::ranges::find(
+      kCommands, args.empty() ? std::string_view() : args.front(), &Command::name);
+  if (command == kCommands.end()) {
+    if (!args.empty()) {
+      std::cerr << "kelvane-tool: unknown command '" << args.front() << "'\n";
+    }
+    PrintOverview(std::cerr);
     return kExitUsage;
   }
-  const std::string_view command = args.front();
-  const std::span<const std::string_view> rest = std::span(args).subspan(1);
-  if (command == "check") {
-    return RunCheck(rest, std::cout, std::cerr);
+  const Args rest = Args(args).subspan(1);
+  if (std::ranges::any_of(rest, IsHelp)) {
+    std::cout << "usage: kelvane-tool " << command->name << " " << command->arguments << "\n\n"
+              << command->details;
+    return kExitSuccess;
   }
-  if (command == "solve") {
-    return RunSolve(rest, std::cout, std::cerr);
-  }
-  if (command == "import") {
-    return RunImport(rest, std::cout, std::cerr);
-  }
-  std::cerr << kUsage;
-  return kExitUsage;
+  return command->run(rest, std::cout, std::cerr);
 }
