@@ -27,7 +27,7 @@ struct CellSet {
   }
   bool Empty() const { return (low | high) == 0; }
   bool Contains(int cell) const { return !Disjoint(Single(cell)); }
-  int Count() const { return BitCount(low) + BitCount(high); }
+  int Count() const { return BitCount(low) + (high != 0 ? BitCount(high) : 0); }
   // The smallest cell of a set that is not empty.
   int Lowest() const { return low != 0 ? std::countr_zero(low) : 64 + std::countr_zero(high); }
   bool Disjoint(const CellSet& other) const {

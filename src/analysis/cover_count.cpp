@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <span>
 
 namespace kelvane {
 
@@ -70,15 +71,46 @@ class Memo {
   std::size_t used_ = 0;
 };
 
-// The free cell with the fewest free neighbours: the fewest placements can cover it.
-int HemmedInCell(const CoverTable& table, const CellSet& free) {
+// The placements of entry e that cover `cell`.
+std::span<const CellSet> Covers(const CoverTable& table, int cell, int e) {
+  const int at = cell * kPieceCount + e;
+  return std::span(table.covers)
+      .subspan(table.coverBegin[at], table.coverBegin[at + 1] - table.coverBegin[at]);
+}
+
+// The free cell that the fewest placements of the entries still fit over: branching there keeps
+// the search narrow, and a cell that none fits over ends it at once. Counting stops at the best
+// number found so far.
+int HemmedInCell(const CoverTable& table, const CellSet& free, unsigned entries, int& fewest) {
   int best = -1;
-  int fewest = 7;
-  AnyCell(free, [&](int cell) {
-    const int count = free.Meet(table.neighbours[cell]).Count();
-    if (count < fewest) {
+  fewest = 1 << 30;
+  // Only cells with the fewest free neighbours are weighed: they are nearly always the tightest.
+  int leastNeighbours = 7;
+  CellSet candidates;
+  ForEachCell(free, [&](int cell) {
+    const int neighbours = free.Meet(table.neighbours[cell]).Count();
+    if (neighbours < leastNeighbours) {
+      leastNeighbours = neighbours;
+      candidates = CellSet{};
+    }
+    if (neighbours == leastNeighbours) {
+      candidates |= CellSet::Single(cell);
+    }
+  });
+  AnyCell(candidates, [&](int cell) {
+    int fits = 0;
+    for (unsigned rest = entries; rest != 0 && fits < fewest; rest &= rest - 1) {
+      const int e = std::countr_zero(rest);
+      for (const CellSet& placement : Covers(table, cell, e)) {
+        fits += placement.Within(free) ? 1 : 0;
+        if (fits >= fewest) {
+          break;
+        }
+      }
+    }
+    if (fits < fewest) {
       best = cell;
-      fewest = count;
+      fewest = fits;
     }
     return fewest <= 1;
   });
@@ -89,7 +121,12 @@ int HemmedInCell(const CoverTable& table, const CellSet& free) {
 template <bool kStopAtFirst>
 class Counter {
  public:
-  explicit Counter(const CoverTable& table) : table_(table), memo_(12) {}
+  explicit Counter(const CoverTable& table) : table_(table), memo_(12) {
+    for (int e = 0; e < table.entryCount; ++e) {
+      sorted_[e] = table.placements[e];
+      std::sort(sorted_[e].begin(), sorted_[e].end());
+    }
+  }
 
   std::uint64_t Count(const CellSet& free, unsigned entries, int have) {
     if (entries == 0) {
@@ -99,21 +136,30 @@ class Counter {
     if (have < need) {
       return 0;
     }
-    const bool remember = std::popcount(entries) >= 2;
+    // The last one or two pieces that must fill what is left are looked up, not searched.
+    if (have == need && std::popcount(entries) == 1) {
+      return IsPlacement(std::countr_zero(entries), free) ? 1 : 0;
+    }
+    if (have == need && std::popcount(entries) == 2) {
+      return CountPairs(free, std::countr_zero(entries), 31 - std::countl_zero(entries));
+    }
+    const bool remember = std::popcount(entries) >= 3;
     if (remember) {
       if (const std::uint64_t* known = memo_.Find(free, entries)) {
         return *known;
       }
     }
-    const int cell = HemmedInCell(table_, free);
+    int fits = 0;
+    const int cell = HemmedInCell(table_, free, entries, fits);
     std::uint64_t total = 0;
+    if (fits == 0 && have == need) {
+      return 0;
+    }
     for (unsigned rest = entries; rest != 0 && !(kStopAtFirst && total != 0); rest &= rest - 1) {
       const int e = std::countr_zero(rest);
-      const CellSet* placement = table_.covers.data() + table_.coverBegin[cell * kPieceCount + e];
-      const CellSet* end = table_.covers.data() + table_.coverBegin[cell * kPieceCount + e + 1];
-      for (; placement != end; ++placement) {
-        if (placement->Within(free)) {
-          total += Count(free.Without(*placement), entries & ~(1u << e), have - table_.cubes[e]);
+      for (const CellSet& placement : Covers(table_, cell, e)) {
+        if (placement.Within(free)) {
+          total += Count(free.Without(placement), entries & ~(1u << e), have - table_.cubes[e]);
           if (kStopAtFirst && total != 0) {
             break;
           }
@@ -130,7 +176,29 @@ class Counter {
   }
 
  private:
+  bool IsPlacement(int entry, const CellSet& cells) const {
+    return std::binary_search(sorted_[entry].begin(), sorted_[entry].end(), cells);
+  }
+
+  // Ways for entries a and b to fill `free` exactly: one of them covers its lowest cell.
+  std::uint64_t CountPairs(const CellSet& free, int a, int b) const {
+    const int cell = free.Lowest();
+    std::uint64_t total = 0;
+    for (const auto& [first, second] : {std::pair{a, b}, std::pair{b, a}}) {
+      for (const CellSet& placement : Covers(table_, cell, first)) {
+        if (placement.Within(free) && IsPlacement(second, free.Without(placement))) {
+          if (kStopAtFirst) {
+            return 1;
+          }
+          ++total;
+        }
+      }
+    }
+    return total;
+  }
+
   const CoverTable& table_;
+  std::array<std::vector<CellSet>, kPieceCount> sorted_;
   Memo memo_;
 };
 
@@ -243,7 +311,8 @@ void ForEachCover(const CoverTable& table, const std::function<void(const Cover&
         if (have < need) {
           return;
         }
-        const int cell = HemmedInCell(table, free);
+        int fits = 0;
+        const int cell = HemmedInCell(table, free, entries, fits);
         for (unsigned rest = entries; rest != 0; rest &= rest - 1) {
           const int e = std::countr_zero(rest);
           for (int i = table.coverBegin[cell * kPieceCount + e];
