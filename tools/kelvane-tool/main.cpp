@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "check_command.h"
+#include "count_command.h"
+#include "generate_command.h"
 #include "import_command.h"
 #include "puzzle_game.h"
 #include "solve_command.h"
@@ -40,6 +42,23 @@ constexpr std::array kCommands{
             "Reads a figure as Import from clipboard reads it and writes OUTFILE as Save\n"
             "puzzle writes it. Exit 1 when the text is not a figure of 27 cubes.\n",
             RunImport},
+    Command{"count", "[--distinct] FILE...", "completions (or distinct ones) of each file",
+            "Prints one line per file: its path, a tab and its number of completions, or with\n"
+            "--distinct of completions that no turn or mirror image of the figure makes the\n"
+            "same; \"rejected\" for a file the game does not read (then exit 1).\n",
+            RunCount},
+    Command{"grade", "FILE...", "completions, distinct ones and difficulty tier",
+            "Prints one line per file: path, completions, distinct completions and tier\n"
+            "(Easy 100 or more distinct, Medium 20-99, Hard 3-19, Expert 1-2, or\n"
+            "\"no completion\"), tab-separated.\n",
+            RunGrade},
+    Command{"generate", "--cubes 27 --distinct MIN:MAX [--seed S] [--max-size X,Y,Z] N OUTDIR",
+            "random figures in a range of distinct completions",
+            "Grows random figures of joined cubes (default box 5,5,5) and writes the first N\n"
+            "whose distinct completions lie in MIN..MAX, no two alike, to OUTDIR as\n"
+            "\"Generated S-NNN.kvp\", printing each grade line. The same seed (default 1)\n"
+            "gives the same files. Exit 1 when fewer than N are found.\n",
+            RunGenerate},
 };
 
 constexpr std::string_view kVersion = "kelvane-tool " KELVANE_VERSION "\n";
@@ -54,7 +73,10 @@ void PrintOverview(std::ostream& out) {
          "       kelvane-tool --version\n\ncommands:\n";
   for (const Command& command : kCommands) {
     const std::string synopsis = std::string(command.name) + " " + std::string(command.arguments);
-    out << "  " << synopsis << std::string(std::max<size_t>(2, 28 - synopsis.size()), ' ')
+    // A synopsis longer than the column goes on its own line (the width must not wrap round).
+    const bool fits = synopsis.size() + 2 <= 28;
+    out << "  " << synopsis
+        << (fits ? std::string(28 - synopsis.size(), ' ') : "\n" + std::string(30, ' '))
         << command.summary << "\n";
   }
   out << "\nExit status: 0 done, 1 a file failed, 2 a usage error. See kelvane-tool(6).\n";

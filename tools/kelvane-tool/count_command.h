@@ -1,0 +1,22 @@
+// `kelvane-tool count [--distinct] FILE...` and `kelvane-tool grade FILE...`: completion counts
+// and difficulty tiers of puzzle files, the numbers New game shows.
+#pragma once
+
+#include <ostream>
+#include <span>
+#include <string_view>
+
+namespace kelvane::tool {
+
+// One line per file: path, tab, the number of completions (with --distinct, of distinct
+// completions), or "rejected" for a file the game does not read ("?" for a figure with more
+// cells than are counted). kExitSuccess when every file was counted, kExitFailure otherwise,
+// kExitUsage without files or with an unknown option.
+int RunCount(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
+
+// One line per file: path, completions, distinct completions and tier ("Easy", "Medium", "Hard",
+// "Expert" or "no completion"), tab-separated; "rejected" after the path for an unread file.
+// Exit codes as RunCount.
+int RunGrade(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
+
+}  // namespace kelvane::tool
