@@ -5,7 +5,7 @@ CMAKE_FLAGS ?=
 CCACHE := $(shell command -v ccache 2>/dev/null)
 CMAKE_FLAGS += $(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE))
 
-.PHONY: run test deps build build-asan build-fuzz fuzz install package clean
+.PHONY: run test deps build build-asan build-fuzz fuzz install package check-package clean
 
 deps:
 	@sh tools/install-deps.sh
@@ -44,6 +44,7 @@ run: build
 # The fuzz run comes first so that the test runner's summary closes the output.
 test: build build-asan
 	$(MAKE) fuzz
+	$(MAKE) check-package
 	cd build && ctest --output-on-failure -j $(JOBS)
 	cd build-asan && ctest --output-on-failure -j $(JOBS)
 
@@ -53,6 +54,11 @@ install: build
 # The Debian package, build/kelvane_<version>-1_<arch>.deb.
 package: build
 	cd build && cpack -G DEB
+
+# What a distribution's reviewer runs: lintian on the .deb, and the desktop entry, metainfo and
+# manual pages as `make install` lays them out.
+check-package: package
+	sh tools/check_package.sh build
 
 clean:
 	rm -rf build build-asan build-fuzz

@@ -1,15 +1,28 @@
-# Install layout: the launcher on the PATH, the game and its shipped files beside each other,
-# the desktop entry and the icons where desktops look for them.
+# Install layout, as Debian places a game: the launcher and kelvane-tool in games/, the game
+# program in lib/games/kelvane, the shipped files in share/games/kelvane, then the desktop entry,
+# metainfo, icons, manual pages and the package documents where desktops and tools look for them.
 include(GNUInstallDirs)
 
-set(KELVANE_INSTALL_DATA_DIR ${CMAKE_INSTALL_DATADIR}/kelvane)
-set(KELVANE_INSTALL_GAME_DIR ${CMAKE_INSTALL_LIBEXECDIR}/kelvane)
+set(KELVANE_INSTALL_BIN_DIR games)
+set(KELVANE_INSTALL_GAME_DIR lib/games/kelvane)
+set(KELVANE_INSTALL_DATA_DIR ${CMAKE_INSTALL_DATADIR}/games/kelvane)
+set(KELVANE_INSTALL_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/kelvane)
+set(KELVANE_APPSTREAM_ID org.example.kelvane)
+# The date of this version, for the manual pages and the metainfo's release history.
+set(KELVANE_RELEASE_DATE 2026-12-07)
 set(KELVANE_RESOURCES ${PROJECT_SOURCE_DIR}/resources)
+set(KELVANE_PACKAGING ${PROJECT_SOURCE_DIR}/packaging)
+# Packages want 755 folders whatever the umask of the one who builds them.
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ
+  GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
 # The program itself is not on the PATH: it must start in a working folder, which the launcher
 # of the same name provides.
 if(TARGET kelvane)
   install(TARGETS kelvane RUNTIME DESTINATION ${KELVANE_INSTALL_GAME_DIR})
+endif()
+if(TARGET kelvane-tool)
+  install(TARGETS kelvane-tool RUNTIME DESTINATION ${KELVANE_INSTALL_BIN_DIR})
 endif()
 
 # What the launcher copies into each player's working folder.
@@ -28,14 +41,26 @@ foreach(icon ${KELVANE_ICONS})
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
 
-# The launcher and the desktop entry name absolute paths, so they are made at install time,
-# when the final prefix is known (`cmake --install --prefix` may change it).
+configure_file(${KELVANE_PACKAGING}/${KELVANE_APPSTREAM_ID}.metainfo.xml.in
+  ${PROJECT_BINARY_DIR}/packaging/${KELVANE_APPSTREAM_ID}.metainfo.xml @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/packaging/${KELVANE_APPSTREAM_ID}.metainfo.xml
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${KELVANE_PACKAGING}/copyright DESTINATION ${KELVANE_INSTALL_DOC_DIR})
+install(FILES ${KELVANE_PACKAGING}/lintian-overrides RENAME kelvane
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides)
+
+# The launcher, the desktop entry and the manual pages name absolute paths, so they are made at
+# install time, when the final prefix is known (`cmake --install --prefix` may change it).
 install(CODE "
-  set(KELVANE_PACKAGING_DIR \"${PROJECT_SOURCE_DIR}/packaging\")
+  set(KELVANE_SOURCE_DIR \"${PROJECT_SOURCE_DIR}\")
   set(KELVANE_STAGING_DIR \"${PROJECT_BINARY_DIR}/packaging\")
-  set(KELVANE_INSTALL_BIN_DIR \"${CMAKE_INSTALL_BINDIR}\")
+  set(PROJECT_VERSION \"${PROJECT_VERSION}\")
+  set(KELVANE_RELEASE_DATE \"${KELVANE_RELEASE_DATE}\")
+  set(KELVANE_INSTALL_BIN_DIR \"${KELVANE_INSTALL_BIN_DIR}\")
   set(KELVANE_INSTALL_DATA_DIR \"${KELVANE_INSTALL_DATA_DIR}\")
   set(KELVANE_INSTALL_GAME_DIR \"${KELVANE_INSTALL_GAME_DIR}\")
+  set(KELVANE_INSTALL_DOC_DIR \"${KELVANE_INSTALL_DOC_DIR}\")
+  set(KELVANE_INSTALL_MAN_DIR \"${CMAKE_INSTALL_MANDIR}/man6\")
   set(KELVANE_INSTALL_APPS_DIR \"${CMAKE_INSTALL_DATADIR}/applications\")
-  include(\"${CMAKE_CURRENT_LIST_DIR}/install_launcher.cmake\")
+  include(\"${CMAKE_CURRENT_LIST_DIR}/install_generated.cmake\")
 ")

@@ -4,10 +4,16 @@ set(CPACK_PACKAGE_NAME kelvane)
 set(CPACK_PACKAGE_VENDOR "Kelvane developers")
 set(CPACK_PACKAGE_CONTACT "Kelvane developers <kelvane@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "isometric polycube puzzle game")
+# Lintian wants the lines of the long description under 80 characters.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-  "Fit the seven polycube pieces (27 cubes) into a target figure, layer by layer, in an\n\
-isometric view. With a solver for tests and hints, a figure designer, a puzzle library,\n\
-skins and options.")
+  "Fit the seven polycube pieces (27 cubes) into a target figure, layer by\n\
+layer, in an isometric view. With a solver for tests and hints, a figure\n\
+designer, a puzzle library of 49 figures, seven skins and a manual.\n\
+.\n\
+kelvane-tool checks, solves and imports puzzle files from the command line.")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://kelvane.example.org/")
+# The release matches packaging/changelog, which lintian compares with the package's version.
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
