@@ -5,7 +5,7 @@ CMAKE_FLAGS ?=
 CCACHE := $(shell command -v ccache 2>/dev/null)
 CMAKE_FLAGS += $(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE))
 
-.PHONY: run test deps build build-asan build-fuzz fuzz install package check-package clean
+.PHONY: run test deps build build-asan build-fuzz fuzz coverage install package check-package clean
 
 deps:
 	@sh tools/install-deps.sh
@@ -41,12 +41,32 @@ fuzz: build-fuzz
 run: build
 	cd build/run && ../src/shell/kelvane
 
-# The fuzz run comes first so that the test runner's summary closes the output.
+# The fuzz run comes first; the test-to-code line ratio closes the output and fails the run only
+# above TEST_RATIO_LIMIT per cent.
+TEST_RATIO_LIMIT ?= 100
 test: build build-asan
 	$(MAKE) fuzz
 	$(MAKE) check-package
 	cd build && ctest --output-on-failure -j $(JOBS)
 	cd build-asan && ctest --output-on-failure -j $(JOBS)
+	@sh tools/test_ratio.sh $(TEST_RATIO_LIMIT)
+
+# Line and branch coverage of src/ and of the core alone, from every test over a --coverage Debug
+# build in its own folder; the per-file tables are left in build-coverage/*.txt.
+GCOVR = gcovr -r . --object-directory build-coverage --exclude-unreachable-branches \
+  --exclude-throw-branches --print-summary
+CORE_DIRS = model analysis creation storage render
+
+coverage: deps
+	cmake -S . -B build-coverage -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKELVANE_BENCH=OFF \
+	  -DCMAKE_CXX_FLAGS=--coverage $(CMAKE_FLAGS)
+	cmake --build build-coverage -j $(JOBS)
+	find build-coverage -name '*.gcda' -delete
+	cd build-coverage && ctest --output-on-failure -j $(JOBS)
+	@echo "coverage of src/:"
+	@$(GCOVR) -f src/ --txt build-coverage/coverage-src.txt
+	@echo "coverage of the core:"
+	@$(GCOVR) $(foreach d,$(CORE_DIRS),-f src/$(d)/) --txt build-coverage/coverage-core.txt
 
 install: build
 	cmake --install build $(if $(PREFIX),--prefix $(PREFIX))
@@ -61,4 +81,4 @@ check-package: package
 	sh tools/check_package.sh build
 
 clean:
-	rm -rf build build-asan build-fuzz
+	rm -rf build build-asan build-fuzz build-coverage

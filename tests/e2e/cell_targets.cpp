@@ -16,11 +16,12 @@ std::unique_ptr<Game> NewWindowModel() {
   return game;
 }
 
-ClientArea ClientOf(ScreenRect window, int menuBarHeight) {
-  return {window.x, window.y + menuBarHeight, {window.width, window.height - menuBarHeight}};
+ClientArea ClientOf(QRect window, int menuBarHeight) {
+  return {
+      window.x(), window.y() + menuBarHeight, {window.width(), window.height() - menuBarHeight}};
 }
 
-std::optional<Point> FloorCellOnScreen(Game& model, const ClientArea& client, FloorCell cell) {
+std::optional<QPoint> FloorCellOnScreen(Game& model, const ClientArea& client, FloorCell cell) {
   PlaceContent(model, client.size);
   // The diamond lies in a 2W × 2R box below the projection of its corner; the hit test, which
   // the window runs on the same model, says which of its pixels belong to it (every second
@@ -47,10 +48,10 @@ std::optional<Point> FloorCellOnScreen(Game& model, const ClientArea& client, Fl
   if (HitTestFloorCell(model, middle) != cell) {
     return std::nullopt;
   }
-  return Point{client.left + middle.x, client.top + middle.y};
+  return QPoint(client.left + middle.x, client.top + middle.y);
 }
 
-ScreenRect FieldViewOnScreen(Game& model, const ClientArea& client) {
+QRect FieldViewOnScreen(Game& model, const ClientArea& client) {
   PlaceContent(model, client.size);
   const Rect view = LayOutClient(model).fieldView;
   return {client.left + view.left, client.top + view.top, view.Width(), view.Height()};

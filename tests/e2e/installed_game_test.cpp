@@ -1,69 +1,62 @@
 // The installed game as a player meets it: `cmake --install` into a fresh prefix, then the
 // desktop entry's command, from a fresh home.
-#include <gtest/gtest.h>
+#include <QRegularExpression>
+#include <QTest>
 
-#include <sstream>
-
-#include "game_session.h"
+#include "shell/test_registry.h"
+#include "x_session.h"
 
 namespace kelvane::e2e {
-namespace {
 
-constexpr milliseconds kInstallTimeout(120000);
+class InstalledGameTest : public QObject {
+  Q_OBJECT
 
-// The words of the entry's Exec line (no quoting: the install prefix has no spaces).
-std::vector<std::string> ExecCommand(const fs::path& desktopEntry) {
-  std::istringstream lines(FileBytes(desktopEntry).value_or(""));
-  std::string line;
-  while (std::getline(lines, line)) {
-    if (line.starts_with("Exec=")) {
-      std::istringstream words(line.substr(5));
-      std::vector<std::string> command;
-      for (std::string word; words >> word;) {
-        command.push_back(word);
-      }
-      return command;
+ private slots:
+  void DesktopEntryStartsTheGameInASeededPerUserFolder() {
+    XSession session;
+    const fs::path prefix = session.NewFolder("prefix");
+    QProcess install;
+    install.setProcessChannelMode(QProcess::MergedChannels);
+    install.start("cmake", {"--install", KELVANE_BINARY_DIR, "--prefix",
+                            QString::fromStdString(prefix.string())});
+    QVERIFY(install.waitForFinished(120000));
+    QVERIFY2(install.exitCode() == 0, install.readAll().constData());
+
+    // The words of the entry's Exec line (the prefix has no spaces to quote).
+    const QString entry =
+        QString::fromStdString(FileBytes(prefix / "share/applications/kelvane.desktop"));
+    const QRegularExpressionMatch exec =
+        QRegularExpression("^Exec=(.*)$", QRegularExpression::MultilineOption).match(entry);
+    QVERIFY2(exec.hasMatch(), "no Exec line in the desktop entry");
+    for (const char* size : {"16x16", "32x32", "48x48", "256x256"}) {
+      QVERIFY2(fs::is_regular_file(prefix / "share/icons/hicolor" / size / "apps/kelvane.png"),
+               size);
     }
+
+    // Started from anywhere, the game runs in the player's folder, seeded with the library (which
+    // takes the launcher a while on a busy machine).
+    const fs::path elsewhere = session.NewFolder("elsewhere");
+    const QString window = session.Start(exec.captured(1).split(' '), elsewhere, 120000);
+    QVERIFY(!window.isEmpty());
+    QCOMPARE(session.ExitThroughMenu(window).value_or(-1), 0);
+
+    const fs::path work = session.Home() / ".local/share/kelvane";
+    const fs::path shipped = fs::path(KELVANE_RESOURCES_DIR) / "Puzzles";
+    QVERIFY(!fs::is_empty(shipped));
+    for (const fs::directory_entry& puzzle : fs::directory_iterator(shipped)) {
+      QVERIFY(FileBytes(work / "Puzzles" / puzzle.path().filename()) == FileBytes(puzzle.path()));
+    }
+    for (const char* file : {"victory.wav", "orrinsoft.url", "help/index.html", "Kelvane.ini"}) {
+      QVERIFY2(fs::is_regular_file(work / file), file);
+    }
+    QVERIFY2(fs::is_empty(elsewhere), "nothing is written where it started");
   }
-  return {};
-}
+};
 
-using InstalledGame = GameTest;
-
-TEST_F(InstalledGame, DesktopEntryStartsTheGameInASeededPerUserFolder) {
-  const fs::path prefix = NewFolder("prefix");
-  const CommandResult install = RunCommand(
-      {"cmake", "--install", KELVANE_BINARY_DIR, "--prefix", prefix.string()}, kInstallTimeout);
-  ASSERT_EQ(install.status, 0) << install.output << install.errors;
-
-  const fs::path entry = prefix / "share/applications/kelvane.desktop";
-  const std::vector<std::string> command = ExecCommand(entry);
-  ASSERT_FALSE(command.empty()) << "no Exec line in " << entry;
-  for (int size : {16, 32, 48, 256}) {
-    const std::string folder = std::to_string(size) + "x" + std::to_string(size);
-    EXPECT_TRUE(fs::is_regular_file(prefix / "share/icons/hicolor" / folder / "apps/kelvane.png"))
-        << folder;
-  }
-
-  // Started from anywhere, the game runs in the player's folder, seeded with the library.
-  const std::string window = StartProgram(command, NewFolder("elsewhere"));
-  ASSERT_FALSE(window.empty());
-  EXPECT_EQ(ExitThroughMenu(window), 0);
-
-  const fs::path work = Home() / ".local/share/kelvane";
-  const fs::path shipped = fs::path(KELVANE_RESOURCES_DIR) / "Puzzles";
-  size_t puzzles = 0;
-  for (const fs::directory_entry& puzzle : fs::directory_iterator(shipped)) {
-    EXPECT_EQ(FileBytes(work / "Puzzles" / puzzle.path().filename()), FileBytes(puzzle.path()));
-    ++puzzles;
-  }
-  EXPECT_GT(puzzles, 0u);
-  EXPECT_TRUE(fs::is_regular_file(work / "victory.wav"));
-  EXPECT_TRUE(fs::is_regular_file(work / "orrinsoft.url"));
-  EXPECT_TRUE(fs::is_regular_file(work / "help/index.html"));
-  EXPECT_TRUE(fs::is_regular_file(work / "Kelvane.ini")) << "the settings stay in the folder";
-  EXPECT_TRUE(fs::is_empty(Home() / "../elsewhere")) << "nothing is written where it started";
-}
-
+namespace {
+const testing::RegisterTest<InstalledGameTest> registered("InstalledGameTest");
 }  // namespace
+
 }  // namespace kelvane::e2e
+
+#include "installed_game_test.moc"

@@ -1,23 +1,21 @@
-// A player's session through real input events: the window with the default figure, a piece
-// picked, turned and laid, a library figure started from New game, a figure created cube by cube
-// and saved, and Exit; then the files the game wrote, byte for byte.
-#include <gtest/gtest.h>
-
+// A player's session through real input events: a piece picked, turned and laid, a library
+// figure started from New game, a figure created cube by cube and saved, and Exit; then the files
+// the game wrote, byte for byte.
+#include <QTest>
 #include <algorithm>
+#include <set>
 
 #include "cell_targets.h"
 #include "creation/create_puzzle.h"
-#include "game_session.h"
 #include "model/field_input.h"
 #include "model/placement.h"
+#include "shell/test_registry.h"
 #include "storage/text_case.h"
 #include "support/fake_platform.h"
+#include "x_session.h"
 
 namespace kelvane::e2e {
 namespace {
-
-constexpr milliseconds kDialogTimeout(10000);
-constexpr milliseconds kSettle(400);
 
 // The figure created cube by cube, (x, y, layer), placed away from the corner so that saving
 // must move it there. Its file, as the game must write it:
@@ -33,17 +31,11 @@ const std::string kCreatedFile =
     "[Z1]\r\nY0 = 1110\r\nY1 = 1110\r\nY2 = 1110\r\n\r\n"
     "[Z2]\r\nY0 = 1111\r\nY1 = 1111\r\nY2 = 0100\r\n";
 
-std::string SettingsWithPuzzle(const std::string& puzzle) {
-  return "[LAST]\r\nPUZZLE = " + puzzle +
-         "\r\n\r\n[OPTIONS]\r\nCOLOR_BACK = 13158600\r\nCOLOR_INK = 9868950\r\nSCALE = 4\r\n"
-         "SHOW_CHECKERS = 1\r\nSHOW_HELPERS = 1\r\nSKIN_INDEX = 1\r\n\r\n";
-}
-
 // The library entry the New game list shows last (sorted without regard to letter case).
 std::string LastLibraryEntry(const fs::path& puzzles) {
   std::vector<std::string> names;
   for (const fs::directory_entry& entry : fs::directory_iterator(puzzles)) {
-    if (entry.is_regular_file() && entry.path().extension() == ".kvp") {
+    if (entry.path().extension() == ".kvp") {
       names.push_back(entry.path().filename().string());
     }
   }
@@ -53,15 +45,14 @@ std::string LastLibraryEntry(const fs::path& puzzles) {
   return names.empty() ? "" : names.back();
 }
 
-bool SamePixels(const Screenshot& a, const Screenshot& b, ScreenRect area) {
-  for (int y = area.y; y < area.y + area.height; ++y) {
-    for (int x = area.x; x < area.x + area.width; ++x) {
-      if (a.At(x, y) != b.At(x, y)) {
-        return false;
-      }
+size_t ColourCount(const QImage& image) {
+  std::set<QRgb> colours;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      colours.insert(image.pixel(x, y));
     }
   }
-  return true;
+  return colours.size();
 }
 
 // The first floor cell of layer 0 where the model lays its selected piece without a beep.
@@ -81,111 +72,121 @@ std::optional<FloorCell> CellWherePieceFits(const Game& model, int piece) {
   return std::nullopt;
 }
 
-using PlaySession = GameTest;
+}  // namespace
 
-TEST_F(PlaySession, PlayNewGameCreateAndSaveThroughRealInput) {
-  const auto libraryBefore = FolderContent(WorkingFolder());
-  const std::string chosen = LastLibraryEntry(WorkingFolder() / "Puzzles");
-  ASSERT_FALSE(chosen.empty()) << "the working folder holds no library";
-  auto model = NewWindowModel();
-  testing::FakePlatform modelPlatform;
-  XDisplay& display = Display();
+class PlaySessionTest : public QObject {
+  Q_OBJECT
 
-  // The window comes up fitted to the default figure and draws it.
-  const std::string window = StartGame();
-  ASSERT_FALSE(window.empty());
-  const ScreenRect first = display.Geometry(window).value();
-  const Size required = RequiredClientSize(*model);
-  EXPECT_EQ(first.width, required.width);
-  const int menuBar = first.height - required.height;
-  ASSERT_GT(menuBar, 0);
-  ASSERT_LT(menuBar, 100);
-  ClientArea client = ClientOf(first, menuBar);
-  const ScreenRect view = FieldViewOnScreen(*model, client);
-  display.MoveMouse(client.left + 2, client.top + 2);
-  SleepFor(kSettle);
-  const Screenshot atStart = display.Capture();
-  EXPECT_GT(atStart.ColourCount(view), 16u) << "the field shows no figure";
+ private slots:
+  void PlayNewGameCreateAndSaveThroughRealInput() {
+    XSession x;
+    const auto libraryBefore = FolderContent(x.Work());
+    const std::string chosen = LastLibraryEntry(x.Work() / "Puzzles");
+    QVERIFY(!chosen.empty());
+    auto model = NewWindowModel();
+    testing::FakePlatform modelPlatform;
 
-  // Piece 3: clicked in the panel as piece 2, then one down with the arrow key; turned with
-  // X, Y and Z; laid where the same moves lay it in the model.
-  const Rect panel = LayOutClient(*model).panel;
-  display.MoveMouse(client.left + panel.left + panel.Width() / 2,
-                    client.top + panel.top + 2 * 64 + 32);
-  display.Click();
-  display.Keys({"Down", "x", "y", "z"});
-  modelPlatform.selection = 3;
-  for (int key : {'X', 'Y', 'Z'}) {
-    TurnSelectedPiece(*model, modelPlatform, key);
-  }
-  const std::optional<FloorCell> fits = CellWherePieceFits(*model, 3);
-  ASSERT_TRUE(fits.has_value());
-  const std::optional<Point> target = FloorCellOnScreen(*model, client, *fits);
-  ASSERT_TRUE(target.has_value());
-  display.MoveMouse(target->x, target->y);
-  display.Click();
-  display.MoveMouse(client.left + 2, client.top + 2);
-  SleepFor(kSettle);
-  const Screenshot afterPlay = display.Capture();
-  EXPECT_FALSE(SamePixels(atStart, afterPlay, view)) << "the laid piece is not drawn";
+    // The window comes up fitted to the default figure and draws it.
+    const QString window = x.Start();
+    QVERIFY(!window.isEmpty());
+    const QRect first = x.Geometry(window);
+    const Size required = RequiredClientSize(*model);
+    QCOMPARE(first.width(), required.width);
+    const int menuBar = first.height() - required.height;
+    QVERIFY(menuBar > 0 && menuBar < 100);
+    ClientArea client = ClientOf(first, menuBar);
+    const QRect view = FieldViewOnScreen(*model, client);
+    const auto settledField = [&] {
+      x.MoveMouse(client.left + 2, client.top + 2);
+      QTest::qWait(400);
+      return x.Capture().copy(view);
+    };
+    const QImage atStart = settledField();
+    QVERIFY2(ColourCount(atStart) > 16, "the field shows no figure");
 
-  // New game: the last entry of the list, by keyboard.
-  display.Focus(window);
-  display.Keys({"ctrl+n"});
-  const std::optional<std::string> newGame = display.WaitForWindow("New game", kDialogTimeout);
-  ASSERT_TRUE(newGame.has_value()) << "no New game dialog";
-  display.Focus(*newGame);
-  display.Keys({"End", "Return"});
-  EXPECT_TRUE(WaitUntil([&] { return !display.WindowExists("New game"); }, kDialogTimeout));
-  SleepFor(kSettle);
-  const Screenshot afterNewGame = display.Capture();
-  EXPECT_FALSE(SamePixels(afterPlay, afterNewGame, view)) << "the new figure is not drawn";
-
-  // Create by cubes: three layers clicked in, one cube clicked twice (in and out again).
-  display.Focus(window);
-  display.Keys({"ctrl+c"});
-  SleepFor(kSettle);
-  client = ClientOf(display.Geometry(window).value(), menuBar);
-  CreatePuzzle(*model, modelPlatform, CreateMode::ByCubes);
-  const auto clickCell = [&](int x, int y) {
-    const std::optional<Point> point = FloorCellOnScreen(*model, client, FloorCell{x, y});
-    ASSERT_TRUE(point.has_value()) << "cell " << x << "," << y;
-    display.MoveMouse(point->x, point->y);
-    display.Click();
-  };
-  for (int layer = 0; layer < 3; ++layer) {
-    if (layer > 0) {
-      display.Keys({"ctrl+Up"});
+    // Piece 3: clicked in the panel as piece 2, then one down with the arrow key; turned with
+    // X, Y and Z; laid where the same moves lay it in the model.
+    const Rect panel = LayOutClient(*model).panel;
+    x.MoveMouse(client.left + panel.left + panel.Width() / 2, client.top + panel.top + 2 * 64 + 32);
+    x.Click();
+    x.Keys({"Down", "x", "y", "z"});
+    modelPlatform.selection = 3;
+    for (int key : {'X', 'Y', 'Z'}) {
+      TurnSelectedPiece(*model, modelPlatform, key);
     }
-    model->currentLayer = layer;
-    for (const auto& cube : kCreatedCubes) {
-      if (cube[2] == layer) {
-        clickCell(cube[0], cube[1]);
+    const std::optional<FloorCell> fits = CellWherePieceFits(*model, 3);
+    QVERIFY(fits.has_value());
+    const std::optional<QPoint> target = FloorCellOnScreen(*model, client, *fits);
+    QVERIFY(target.has_value());
+    x.MoveMouse(target->x(), target->y());
+    x.Click();
+    const QImage afterPlay = settledField();
+    QVERIFY2(afterPlay != atStart, "the laid piece is not drawn");
+
+    // New game: the last entry of the list, by keyboard.
+    x.Focus(window);
+    x.Keys({"ctrl+n"});
+    const QString newGame = x.WaitForWindow("New game");
+    QVERIFY(!newGame.isEmpty());
+    x.Focus(newGame);
+    x.Keys({"End", "Return"});
+    QVERIFY(x.WaitForWindowGone("New game"));
+    QVERIFY2(settledField() != afterPlay, "the new figure is not drawn");
+
+    // Create by cubes: three layers clicked in, one cube clicked twice (in and out again).
+    x.Focus(window);
+    x.Keys({"ctrl+c"});
+    QTest::qWait(400);
+    client = ClientOf(x.Geometry(window), menuBar);
+    CreatePuzzle(*model, modelPlatform, CreateMode::ByCubes);
+    const auto clickCell = [&](int cellX, int cellY) {
+      const std::optional<QPoint> point =
+          FloorCellOnScreen(*model, client, FloorCell{cellX, cellY});
+      QVERIFY(point.has_value());
+      x.MoveMouse(point->x(), point->y());
+      x.Click();
+    };
+    for (int layer = 0; layer < 3; ++layer) {
+      if (layer > 0) {
+        x.Keys({"ctrl+Up"});
+      }
+      model->currentLayer = layer;
+      for (const auto& cube : kCreatedCubes) {
+        if (cube[2] == layer) {
+          clickCell(cube[0], cube[1]);
+        }
       }
     }
+    clickCell(7, 7);
+    clickCell(7, 7);
+
+    // Save puzzle under a name with a space in it.
+    x.Focus(window);
+    x.Keys({"ctrl+s"});
+    const QString save = x.WaitForWindow("Save puzzle");
+    QVERIFY2(!save.isEmpty(), "no Save puzzle dialog (was the figure complete?)");
+    x.Focus(save);
+    x.Type("e2e figure");
+    x.Keys({"Return"});
+    QVERIFY(x.WaitForWindowGone("Save puzzle"));
+    QCOMPARE(x.ExitThroughMenu(window).value_or(-1), 0);
+
+    auto expected = libraryBefore;
+    AddFilesWrittenAtExit(expected, chosen);
+    expected["Puzzles/e2e figure.kvp"] = kCreatedFile;
+    const auto after = FolderContent(x.Work());
+    for (const char* file : {"Kelvane.ini", "Puzzles/e2e figure.kvp"}) {
+      QCOMPARE(QByteArray::fromStdString(FileBytes(x.Work() / file)),
+               QByteArray::fromStdString(expected[file]));
+    }
+    QVERIFY2(after == expected, ChangedFiles(expected, after).c_str());
   }
-  clickCell(7, 7);
-  clickCell(7, 7);
+};
 
-  // Save puzzle under a name with a space in it.
-  display.Focus(window);
-  display.Keys({"ctrl+s"});
-  const std::optional<std::string> save = display.WaitForWindow("Save puzzle", kDialogTimeout);
-  ASSERT_TRUE(save.has_value()) << "no Save puzzle dialog (was the figure complete?)";
-  display.Focus(*save);
-  display.Type("e2e figure");
-  display.Keys({"Return"});
-  EXPECT_TRUE(WaitUntil([&] { return !display.WindowExists("Save puzzle"); }, kDialogTimeout));
-
-  EXPECT_EQ(ExitThroughMenu(window), 0);
-
-  auto after = FolderContent(WorkingFolder());
-  EXPECT_EQ(after["Kelvane.ini"], SettingsWithPuzzle(chosen));
-  EXPECT_EQ(after["Puzzles/e2e figure.kvp"], kCreatedFile);
-  after.erase("Kelvane.ini");
-  after.erase("Puzzles/e2e figure.kvp");
-  EXPECT_EQ(after, libraryBefore) << "the game wrote or changed other files";
-}
-
+namespace {
+const testing::RegisterTest<PlaySessionTest> registered("PlaySessionTest");
 }  // namespace
+
 }  // namespace kelvane::e2e
+
+#include "play_session_test.moc"

@@ -1,0 +1,202 @@
+// The X session fixture: QProcess for the game and the X tools, QTemporaryDir for its files.
+#include "x_session.h"
+
+#include <QTest>
+#include <fstream>
+#include <iterator>
+
+#include "model/char_buffer.h"
+#include "model/settings.h"
+#include "storage/extra_options_file.h"
+#include "storage/settings_file.h"
+
+namespace kelvane::e2e {
+
+std::string FileBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteBytes(const fs::path& path, const std::string& bytes) {
+  fs::create_directories(path.parent_path());
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::map<std::string, std::string> FolderContent(const fs::path& folder) {
+  std::map<std::string, std::string> content;
+  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder)) {
+    const std::string name = fs::relative(entry.path(), folder).string();
+    if (entry.is_regular_file()) {
+      content[name] = FileBytes(entry.path());
+    } else if (entry.is_directory() && fs::is_empty(entry.path())) {
+      content[name + "/"] = "";
+    }
+  }
+  return content;
+}
+
+std::string ChangedFiles(const std::map<std::string, std::string>& before,
+                         const std::map<std::string, std::string>& after) {
+  std::string names;
+  for (const auto* side : {&before, &after}) {
+    const auto* other = side == &before ? &after : &before;
+    for (const auto& [name, bytes] : *side) {
+      const auto match = other->find(name);
+      if ((match == other->end() || match->second != bytes) && names.find(name) == names.npos) {
+        names += name + " ";
+      }
+    }
+  }
+  return names;
+}
+
+void AddFilesWrittenAtExit(std::map<std::string, std::string>& content, const std::string& puzzle) {
+  Settings settings;
+  SetDefaultSettings(settings);
+  SetBufferText(settings.PUZZLE, puzzle);
+  content["Kelvane.ini"] = FormatSettingsText(settings);
+  content["Extras.ini"] = FormatExtraOptionsText({});
+}
+
+XSession::XSession() {
+  const fs::path resources = KELVANE_RESOURCES_DIR;
+  fs::create_directories(Work() / "Puzzles");
+  fs::create_directories(Home());
+  for (const char* name : {"Puzzles", "help", "victory.wav", "orrinsoft.url"}) {
+    if (fs::exists(resources / name)) {
+      fs::copy(resources / name, Work() / name, fs::copy_options::recursive);
+    }
+  }
+}
+
+XSession::~XSession() {
+  if (game_.state() != QProcess::NotRunning) {
+    game_.kill();
+    game_.waitForFinished();
+  }
+  if (QTest::currentTestFailed()) {
+    qWarning("game output:\n%s", FileBytes(Root() / "game.log").c_str());
+  }
+}
+
+fs::path XSession::NewFolder(const std::string& name) const {
+  fs::create_directories(Root() / name);
+  return Root() / name;
+}
+
+QString XSession::Start(const QStringList& command, const fs::path& folder, int timeoutMs) {
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("QT_QPA_PLATFORM", "xcb");
+  environment.insert("HOME", QString::fromStdString(Home().string()));
+  environment.remove("XDG_DATA_HOME");
+  environment.insert("XDG_CONFIG_HOME", QString::fromStdString((Home() / ".config").string()));
+  // The single-instance socket lives here: games of other tests never meet this one.
+  environment.insert("TMPDIR", root_.path());
+  // Qt and the font libraries keep caches for the process's lifetime.
+  environment.insert("ASAN_OPTIONS", "detect_leaks=0");
+  game_.setProcessEnvironment(environment);
+  game_.setWorkingDirectory(QString::fromStdString((folder.empty() ? Work() : folder).string()));
+  game_.setProcessChannelMode(QProcess::MergedChannels);
+  game_.setStandardOutputFile(QString::fromStdString((Root() / "game.log").string()),
+                              QIODevice::Append);
+  const QStringList argv = command.isEmpty() ? QStringList{KELVANE_GAME_PATH} : command;
+  game_.start(argv.front(), argv.mid(1));
+  const QString window = WaitForWindow("Kelvane", timeoutMs);
+  if (!window.isEmpty()) {
+    Focus(window);
+  }
+  return window;
+}
+
+std::optional<int> XSession::ExitThroughMenu(const QString& window) {
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    Focus(window);
+    Keys({"Escape", "alt+g"});
+    QTest::qWait(500);
+    Keys({"x"});
+    if (game_.waitForFinished(5000)) {
+      return game_.exitStatus() == QProcess::NormalExit ? game_.exitCode() : -1;
+    }
+  }
+  return std::nullopt;
+}
+
+QByteArray XSession::Xdotool(const QStringList& arguments) {
+  QProcess tool;
+  tool.start("xdotool", arguments);
+  if (!tool.waitForFinished(10000)) {
+    tool.kill();
+    tool.waitForFinished();
+    return {};
+  }
+  if (tool.exitCode() != 0) {
+    return {};
+  }
+  return tool.readAllStandardOutput();
+}
+
+QString XSession::WaitForWindow(const QString& title, int timeoutMs) {
+  QString id;
+  (void)QTest::qWaitFor(
+      [&] {
+        id = Xdotool({"search", "--onlyvisible", "--name", "^" + title + "$"}).split('\n').front();
+        return !id.isEmpty();
+      },
+      timeoutMs);
+  return id;
+}
+
+bool XSession::WaitForWindowGone(const QString& title, int timeoutMs) {
+  return QTest::qWaitFor(
+      [&] {
+        return Xdotool({"search", "--onlyvisible", "--name", "^" + title + "$"}).isEmpty();
+      },
+      timeoutMs);
+}
+
+QRect XSession::Geometry(const QString& window) {
+  QRect rect;
+  for (const QByteArray& line : Xdotool({"getwindowgeometry", "--shell", window}).split('\n')) {
+    const QList<QByteArray> pair = line.split('=');
+    const int value = pair.value(1).toInt();
+    if (pair[0] == "X") {
+      rect.moveLeft(value);
+    } else if (pair[0] == "Y") {
+      rect.moveTop(value);
+    } else if (pair[0] == "WIDTH") {
+      rect.setWidth(value);
+    } else if (pair[0] == "HEIGHT") {
+      rect.setHeight(value);
+    }
+  }
+  return rect;
+}
+
+void XSession::Focus(const QString& window) {
+  Xdotool({"windowfocus", "--sync", window});
+}
+
+void XSession::MoveMouse(int x, int y) {
+  Xdotool({"mousemove", "--sync", QString::number(x), QString::number(y)});
+}
+
+void XSession::Click(int button) {
+  Xdotool({"click", QString::number(button)});
+}
+
+void XSession::Keys(const QStringList& combinations) {
+  Xdotool(QStringList{"key", "--delay", "60"} + combinations);
+}
+
+void XSession::Type(const QString& text) {
+  Xdotool({"type", "--delay", "60", text});
+}
+
+QImage XSession::Capture() {
+  QProcess import;
+  import.start("import", {"-silent", "-window", "root", "-depth", "8", "png:-"});
+  import.waitForFinished(10000);
+  return QImage::fromData(import.readAllStandardOutput(), "PNG");
+}
+
+}  // namespace kelvane::e2e

@@ -1,0 +1,71 @@
+// One game at a time in the X server the test program runs under (xvfb-run), driven through real
+// input (xdotool) from a scratch working folder seeded like an installed player's.
+#pragma once
+
+#include <QImage>
+#include <QProcess>
+#include <QRect>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+
+namespace kelvane::e2e {
+
+namespace fs = std::filesystem;
+
+std::string FileBytes(const fs::path& path);  // empty when unreadable
+void WriteBytes(const fs::path& path, const std::string& bytes);
+// Every file under `folder` with its bytes (empty folders as "name/"), by relative path.
+std::map<std::string, std::string> FolderContent(const fs::path& folder);
+// The names of the files that differ between two folder contents, for failure messages.
+std::string ChangedFiles(const std::map<std::string, std::string>& before,
+                         const std::map<std::string, std::string>& after);
+// Adds the files the game writes at exit with default options and last puzzle `puzzle`.
+void AddFilesWrittenAtExit(std::map<std::string, std::string>& content,
+                           const std::string& puzzle = "");
+
+class XSession {
+ public:
+  XSession();
+  XSession(const XSession&) = delete;
+  XSession& operator=(const XSession&) = delete;
+  // Kills a game still running; prints its output when the test failed.
+  ~XSession();
+
+  fs::path Work() const { return Root() / "work"; }
+  fs::path Home() const { return Root() / "home"; }
+  // A new empty folder beside the working folder.
+  fs::path NewFolder(const std::string& name) const;
+
+  // Starts the game (or `command`, which ends in it) in `folder` (default: the working folder)
+  // and waits for its window "Kelvane"; returns its id, empty when none came.
+  QString Start(const QStringList& command = {}, const fs::path& folder = {},
+                int timeoutMs = 30000);
+  // Game > Exit by keyboard, retried while the game runs on (a slow start may swallow keys);
+  // its exit status, or nothing when it did not end.
+  std::optional<int> ExitThroughMenu(const QString& window);
+
+  // The id of a visible window titled exactly `title`, once one appears; empty after the timeout.
+  QString WaitForWindow(const QString& title, int timeoutMs = 10000);
+  bool WaitForWindowGone(const QString& title, int timeoutMs = 10000);
+  QRect Geometry(const QString& window);
+  void Focus(const QString& window);  // no window manager does it for us
+  void MoveMouse(int x, int y);
+  void Click(int button = 1);
+  // Key combinations in xdotool's names ("ctrl+n", "Return"), one after another.
+  void Keys(const QStringList& combinations);
+  void Type(const QString& text);
+  QImage Capture();
+
+ private:
+  fs::path Root() const { return fs::path(root_.path().toStdString()); }
+  QByteArray Xdotool(const QStringList& arguments);
+
+  QTemporaryDir root_;
+  QProcess game_;
+};
+
+}  // namespace kelvane::e2e
