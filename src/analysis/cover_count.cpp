@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <span>
 
 namespace kelvane {
 
@@ -72,10 +71,17 @@ class Memo {
 };
 
 // The placements of entry e that cover `cell`.
-std::span<const CellSet> Covers(const CoverTable& table, int cell, int e) {
+struct CellSetRange {
+  const CellSet* first;
+  const CellSet* last;
+  const CellSet* begin() const { return first; }
+  const CellSet* end() const { return last; }
+};
+
+inline CellSetRange Covers(const CoverTable& table, int cell, int e) {
   const int at = cell * kPieceCount + e;
-  return std::span(table.covers)
-      .subspan(table.coverBegin[at], table.coverBegin[at + 1] - table.coverBegin[at]);
+  const CellSet* base = table.covers.data();
+  return {base + table.coverBegin[at], base + table.coverBegin[at + 1]};
 }
 
 // The free cell that the fewest placements of the entries still fit over: branching there keeps
@@ -112,7 +118,7 @@ int HemmedInCell(const CoverTable& table, const CellSet& free, unsigned entries,
       best = cell;
       fewest = fits;
     }
-    return fewest <= 1;
+    return fewest <= 2;
   });
   return best;
 }
