@@ -6,6 +6,7 @@
 #include <QString>
 #include <cstdint>
 
+#include "colour_difference.h"
 #include "cube_shape.h"
 #include "sheet_layout.h"
 
@@ -95,6 +96,25 @@ TEST(SkinSheets, LighterRowsAreLighter) {
           << "skin " << skin << " colour " << index;
     }
   }
+}
+
+// Reference pairs for CIEDE2000, including the hue-wrap and low-chroma cases that are easy to get
+// wrong; the colour measurement of the skins rests on this formula.
+TEST(ColourDifference, MatchesPublishedCiede2000Pairs) {
+  const struct {
+    Lab first, second;
+    double expected;
+  } pairs[] = {
+      {{50, 2.6772, -79.7751}, {50, 0, -82.7485}, 2.0425},
+      {{50, 0, 0}, {50, -1, 2}, 2.3669},
+      {{50, 2.5, 0}, {73, 25, -18}, 27.1492},
+      {{50, 2.5, 0}, {50, 0, -2.5}, 4.3065},
+      {{60.2574, -34.0099, 36.2677}, {60.4626, -34.1751, 39.4387}, 1.2644},
+  };
+  for (const auto& p : pairs) {
+    EXPECT_NEAR(DeltaE2000(p.first, p.second), p.expected, 1e-4);
+  }
+  EXPECT_NEAR(ToLab({1, 1, 1}).l, 100, 1e-3);
 }
 
 TEST(Icons, AreSquareWithTransparentCorners) {

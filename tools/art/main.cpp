@@ -5,6 +5,7 @@
 
 #include "emblem.h"
 #include "sheet.h"
+#include "skin_measure.h"
 
 namespace {
 
@@ -31,9 +32,13 @@ int main(int argc, char** argv) {
   }
   bool ok = true;
   const auto& skins = kelvane::art::Skins();
+  kelvane::art::PrintHeader(stdout);
   for (std::size_t i = 0; i < skins.size(); ++i) {
-    ok &= Save(kelvane::art::RenderSheet(skins[i]),
-               resources.filePath(QString("skins/skin-%1.png").arg(i + 1)));
+    const QImage sheet = kelvane::art::RenderSheet(skins[i]);
+    // Written even when it falls short, so the failing sheet can be looked at.
+    ok &= kelvane::art::PrintRow(stdout, skins[i].name,
+                                 kelvane::art::Judge(kelvane::art::MeasureFaces(sheet)));
+    ok &= Save(sheet, resources.filePath(QString("skins/skin-%1.png").arg(i + 1)));
   }
   for (int size : kelvane::art::kIconSizes) {
     ok &= Save(kelvane::art::RenderIcon(size),

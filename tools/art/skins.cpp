@@ -5,6 +5,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "colour_difference.h"
 #include "noise.h"
 
 namespace kelvane::art {
@@ -40,6 +41,13 @@ Vec3 RoundedNormal(const SurfacePoint& p, double zone) {
                    p.axisV * (tilt(1 - p.v) - tilt(p.v)));
 }
 
+// Normal of a face that bulges like a cushion: nearly flat in the middle, curving ever more
+// steeply towards its edges, where it tilts by up to `bulge`.
+Vec3 CushionNormal(const SurfacePoint& p, double bulge) {
+  const auto tilt = [bulge](double t) { return bulge * std::pow(2 * t - 1, 3); };
+  return Normalize(p.normal + p.axisU * tilt(p.u) + p.axisV * tilt(p.v));
+}
+
 // Normal of a face cut into a low four-sided pyramid with a 45-degree chamfer along each edge.
 Vec3 FacetedNormal(const SurfacePoint& p, double chamfer, double slope) {
   const double distances[4] = {p.u, 1 - p.u, p.v, 1 - p.v};
@@ -54,12 +62,15 @@ Vec3 FacetedNormal(const SurfacePoint& p, double chamfer, double slope) {
   return Normalize(p.normal + outwards[nearest] * k);
 }
 
+// The checkers copy is the same colour a few steps lighter, with its hue and chroma kept, so it
+// never reads as a paler, second piece.
 Rgb Lighten(Rgb c, bool lighter) {
-  return lighter ? Mix(c, kWhite, 0.3) : c;
-}
-
-Rgb Desaturate(Rgb c, double keep) {
-  return Mix(kWhite * Luma(c), c, keep);
+  if (!lighter) {
+    return c;
+  }
+  Lab lab = ToLab({std::clamp(c.x, 0.0, 1.0), std::clamp(c.y, 0.0, 1.0), std::clamp(c.z, 0.0, 1.0)});
+  lab.l = std::min(100.0, lab.l + 7);
+  return FromLab(lab);
 }
 
 // Oak: growth rings around an axis along x, so the top and left faces show long grain and the
@@ -70,7 +81,7 @@ Rgb OakPigment(int colourIndex, Rgb stain, Vec3 p) {
   const double radius = std::hypot(q.y + 1.1, q.z - 2.4) + wobble;
   const double ring = std::pow(0.5 + 0.5 * std::sin(2 * std::numbers::pi * 6.5 * radius), 3);
   const double fibre = ValueNoise({q.x * 2.5, q.y * 70, q.z * 70});
-  const Rgb lightWood = FromBytes(214, 170, 112), darkWood = FromBytes(150, 98, 52);
+  const Rgb lightWood = FromBytes(200, 152, 98), darkWood = FromBytes(134, 86, 44);
   const Rgb wood = Mix(lightWood, darkWood, 0.7 * ring + 0.3 * fibre);
   if (colourIndex == 0) {
     return wood;
@@ -80,7 +91,7 @@ Rgb OakPigment(int colourIndex, Rgb stain, Vec3 p) {
   }
   // A stain darkens with the grain but keeps a little of the wood's warmth.
   const double grain = Luma(wood) / Luma(lightWood);
-  return Mix(stain * (0.45 + 0.65 * grain), wood, 0.18);
+  return Mix(stain * (0.45 + 0.65 * grain), wood, 0.12);
 }
 
 Rgb AshPigment(Rgb base, Vec3 p, Face face) {
@@ -93,10 +104,15 @@ Rgb AshPigment(Rgb base, Vec3 p, Face face) {
   return c;
 }
 
+// Highlights roll off below the top of the range instead of flattening at it, so a lit face keeps
+// its modelling; never pure white inside a sprite, as the sheet's white means "no sprite".
 Rgb Clamp(Rgb c) {
-  // Never pure white inside a sprite: the sheet's white means "no sprite".
-  const double top = 251.0 / 255.0;
-  return {std::clamp(c.x, 0.0, top), std::clamp(c.y, 0.0, top), std::clamp(c.z, 0.0, top)};
+  constexpr double kKnee = 0.80, kTop = 251.0 / 255.0;
+  const auto roll = [](double v) {
+    v = std::max(v, 0.0);
+    return v <= kKnee ? v : kKnee + (kTop - kKnee) * (1 - std::exp(-(v - kKnee) / (kTop - kKnee)));
+  };
+  return {roll(c.x), roll(c.y), roll(c.z)};
 }
 
 Rgb Surface(const Skin& skin, int colourIndex, const SurfacePoint& p) {
@@ -105,71 +121,77 @@ Rgb Surface(const Skin& skin, int colourIndex, const SurfacePoint& p) {
     case Finish::kFlat:
       return Lit(base, p.normal, p.position, {0.38, 0.66, 0, 1});
     case Finish::kRounded:
-      return Lit(base, RoundedNormal(p, 0.2), p.position, {0.36, 0.68, 0.3, 40});
-    case Finish::kSmoothed: {
-      // A broad gradient on every face: lighter towards the top and the back.
-      const double fall = 1.08 - 0.16 * (p.face == Face::kTop ? (p.u + p.v) / 2 : 1 - p.v);
-      return Lit(base, RoundedNormal(p, 0.08), p.position, {0.36, 0.66, 0.18, 12}) * fall;
-    }
+      return Lit(base, RoundedNormal(p, 0.2), p.position, {0.36, 0.68, 0.22, 60});
+    case Finish::kSmoothed:
+      // Worn soft like a pebble: every face bulges, with a satin sheen instead of a highlight.
+      return Lit(base, CushionNormal(p, 0.9), p.position, {0.34, 0.70, 0.08, 5});
     case Finish::kOak:
       return Lit(OakPigment(colourIndex, base, p.position), RoundedNormal(p, 0.07), p.position,
                  {0.40, 0.62, 0.10, 16});
     case Finish::kPolished: {
       const Vec3 normal = RoundedNormal(p, 0.1);
       // Sky reflected in the lacquer: stronger towards the top of the side faces.
-      const double sky = p.face == Face::kTop ? 0.10 : 0.16 * p.v * p.v;
-      return Lit(base, normal, p.position, {0.30, 0.70, 0.85, 140}) + kWhite * sky;
+      const double sky = p.face == Face::kTop ? 0.03 : 0.10 * p.v * p.v;
+      return Lit(base, normal, p.position, {0.30, 0.64, 0.5, 300}) + kWhite * sky;
     }
     case Finish::kAshen:
       return Lit(AshPigment(base, p.position, p.face), RoundedNormal(p, 0.05), p.position,
                  {0.42, 0.58, 0, 1});
     case Finish::kFaceted:
-      return Lit(base, FacetedNormal(p, 0.08, 0.16), p.position, {0.22, 0.92, 0.45, 40});
+      return Lit(base, FacetedNormal(p, 0.08, 0.16), p.position, {0.22, 0.92, 0.3, 80});
   }
   return base;
+}
+
+// A colour as CIELAB lightness, chroma and hue angle.
+struct Tone {
+  double lightness, chroma, hue;
+};
+
+// Pieces 1..7 stand on a lightness ladder, so that pairs that colour-blind eyes confuse (red and
+// green, blue and purple, green and blue) still differ in lightness, the one cue every eye keeps.
+// Hues are the names of "1. Simple": red, orange, yellow, green, turquoise, blue, purple.
+constexpr std::array<Tone, 7> kPieceTones = {{
+    {36, 72, 33},
+    {72, 78, 58},
+    {91, 86, 97},
+    {52, 60, 155},
+    {79, 40, 195},
+    {30, 68, 288},
+    {62, 62, 322},
+}};
+
+// A skin's palette: the plain cube, the ladder with its chroma scaled and its lightness shifted,
+// and the marked cube.
+std::array<Rgb, kSkinColours> Palette(Tone plain, double chromaScale, double lightnessShift,
+                                      Tone marked) {
+  std::array<Rgb, kSkinColours> colours{};
+  colours[0] = FromLch(plain.lightness, plain.chroma, plain.hue);
+  for (std::size_t i = 0; i < kPieceTones.size(); ++i) {
+    const Tone& t = kPieceTones[i];
+    colours[i + 1] = FromLch(t.lightness + lightnessShift, t.chroma * chromaScale, t.hue);
+  }
+  colours[kSkinColours - 1] = FromLch(marked.lightness, marked.chroma, marked.hue);
+  return colours;
 }
 
 }  // namespace
 
 Rgb Shade(const Skin& skin, int colourIndex, bool lighter, const SurfacePoint& p) {
-  // Lightening the lit colour, not the pigment, keeps the pale cube's copy distinct too.
   return Clamp(Lighten(Surface(skin, colourIndex, p), lighter));
 }
 
 const std::array<Skin, 7>& Skins() {
   static const std::array<Skin, 7> skins = [] {
-    const std::array<Rgb, kSkinColours> simple = {
-        FromBytes(150, 150, 150), FromBytes(214, 36, 36),  FromBytes(240, 132, 24),
-        FromBytes(242, 210, 34),  FromBytes(50, 168, 60),  FromBytes(30, 184, 178),
-        FromBytes(44, 84, 214),   FromBytes(138, 58, 184), FromBytes(240, 240, 240)};
-    const std::array<Rgb, kSkinColours> soft = {
-        FromBytes(162, 164, 170), FromBytes(222, 58, 52),  FromBytes(246, 146, 42),
-        FromBytes(246, 214, 62),  FromBytes(72, 176, 78),  FromBytes(46, 180, 184),
-        FromBytes(62, 106, 216),  FromBytes(150, 82, 196), FromBytes(238, 236, 228)};
-    const std::array<Rgb, kSkinColours> stains = {
-        FromBytes(214, 170, 112), FromBytes(170, 36, 28),  FromBytes(206, 108, 30),
-        FromBytes(218, 176, 52),  FromBytes(66, 128, 52),  FromBytes(36, 132, 130),
-        FromBytes(42, 72, 150),   FromBytes(108, 52, 124), FromBytes(240, 232, 214)};
-    const std::array<Rgb, kSkinColours> deep = {
-        FromBytes(148, 154, 166), FromBytes(198, 18, 30),  FromBytes(232, 106, 8),
-        FromBytes(238, 190, 8),   FromBytes(18, 148, 62),  FromBytes(0, 156, 162),
-        FromBytes(24, 62, 196),   FromBytes(122, 34, 168), FromBytes(234, 234, 240)};
-    std::array<Rgb, kSkinColours> ash{};
-    for (int i = 0; i < kSkinColours; ++i) {
-      ash[i] = Mix(Desaturate(simple[i], 0.38) * 0.9, FromBytes(120, 118, 114), 0.12);
-    }
-    const std::array<Rgb, kSkinColours> vivid = {
-        FromBytes(138, 144, 152), FromBytes(236, 24, 36),  FromBytes(255, 128, 0),
-        FromBytes(255, 218, 0),   FromBytes(0, 188, 70),   FromBytes(0, 198, 198),
-        FromBytes(20, 80, 240),   FromBytes(148, 40, 218), FromBytes(244, 244, 244)};
+    const Tone grey{60, 0, 0}, white{93, 0, 0};
     return std::array<Skin, 7>{{
-        {"1. Simple", Finish::kFlat, simple, 2.2, 1.6},
-        {"2. Rounded", Finish::kRounded, soft, 1.2, 0},
-        {"3. Smoothed", Finish::kSmoothed, soft, 1.2, 0},
-        {"4. Oak", Finish::kOak, stains, 1.4, 1.0},
-        {"5. Polished", Finish::kPolished, deep, 1.0, 0},
-        {"6. Ashen", Finish::kAshen, ash, 1.6, 1.0},
-        {"7. Sharpen", Finish::kFaceted, vivid, 1.2, 0},
+        {"1. Simple", Finish::kFlat, Palette(grey, 1, 0, white), 2.2, 1.6},
+        {"2. Rounded", Finish::kRounded, Palette({62, 4, 260}, 0.95, 0, {93, 3, 90}), 1.2, 0},
+        {"3. Smoothed", Finish::kSmoothed, Palette({66, 6, 80}, 0.8, 2, {94, 5, 85}), 0.9, 0},
+        {"4. Oak", Finish::kOak, Palette({64, 30, 70}, 1.0, -4, {90, 8, 80}), 1.4, 1.0},
+        {"5. Polished", Finish::kPolished, Palette({58, 5, 250}, 1.1, -3, {91, 2, 250}), 1.0, 0},
+        {"6. Ashen", Finish::kAshen, Palette({60, 3, 80}, 0.45, 0, {88, 3, 80}), 1.6, 1.0},
+        {"7. Sharpen", Finish::kFaceted, Palette({58, 6, 250}, 1.15, 0, {94, 2, 250}), 1.2, 0},
     }};
   }();
   return skins;
