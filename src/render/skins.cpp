@@ -3,7 +3,9 @@
 
 #include <png.h>
 
+#include "render/cube_geometry.h"
 #include "render/embedded_skins.h"
+#include "render/sprite_outlines.h"
 
 namespace kelvane {
 
@@ -48,15 +50,27 @@ Surface LoadThumbnailSheet(int skinIndex) {
   return ThumbnailSheetOf(LoadSkinBitmap(skinIndex));
 }
 
+namespace {
+
+// Averaging blurs the sheet's fine outlines below a pixel; they are drawn again at the new size.
+void ShrinkForGeometry(Surface& sheet, int width, int height, CubeGeometry g) {
+  const OutlineColours outlines = ReadOutlineColours(sheet);
+  ShrinkInPlace(sheet, width, height);
+  RedrawOutlines(sheet, g, outlines);
+}
+
+}  // namespace
+
 Surface FieldSheetOf(Surface sheet, int scale) {
-  if (scale != 8) {
-    ShrinkInPlace(sheet, kSheetWidth * scale / 8, kSheetHeight * scale / 8);
+  if (scale != kLargestScale) {
+    ShrinkForGeometry(sheet, kSheetWidth * scale / 8, kSheetHeight * scale / 8,
+                      FieldGeometry(scale));
   }
   return sheet;
 }
 
 Surface ThumbnailSheetOf(Surface sheet) {
-  ShrinkInPlace(sheet, kThumbnailSheetWidth, kThumbnailSheetHeight);
+  ShrinkForGeometry(sheet, kThumbnailSheetWidth, kThumbnailSheetHeight, kThumbnailGeometry);
   return sheet;
 }
 

@@ -55,6 +55,24 @@ TEST(Skins, ScaleEightUsesTheSheetAsStored) {
   EXPECT_EQ(two.At(18, 12), testing::TestFaceColour(1, testing::Face::Top, false));
 }
 
+// Regression: averaging alone blurred the outline below a pixel at scales 2 to 4.
+TEST(Skins, ShrunkSheetsKeepAOnePixelOutlineInTheStoredOutlineColour) {
+  const CubeGeometry stored = FieldGeometry(8);
+  const Rect storedRed = SourceRect(2, true, true, stored);
+  const Pixel outline = testing::TestSheet().At(storedRed.left, storedRed.top + stored.H / 2);
+  for (int scale : {2, 3, 4}) {
+    const CubeGeometry g = FieldGeometry(scale);
+    const Surface sheet = FieldSheetOf(testing::TestSheet(), scale);
+    const Rect red = SourceRect(2, true, true, g);  // the lighter copy, where the rule reads it
+    const int y = g.R / 2;
+    const RowSpans row = SpansOnRow(CubeOutline(g), y);
+    EXPECT_EQ(sheet.At(red.left + row.spans[0].begin, red.top + y), outline) << scale;
+    EXPECT_EQ(sheet.At(red.left + row.spans[0].end - 1, red.top + y), outline) << scale;
+    EXPECT_EQ(sheet.At(red.left + g.W, red.top + y),
+              testing::TestFaceColour(2, testing::Face::Top, true));
+  }
+}
+
 TEST(Skins, ApplyingScaleAndSkinSetsGeometryInkAndFitsTheWindow) {
   auto game = testing::NewInitialisedGame();
   game->settings.SCALE = 6;

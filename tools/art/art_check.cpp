@@ -117,6 +117,20 @@ TEST(ColourDifference, MatchesPublishedCiede2000Pairs) {
   EXPECT_NEAR(ToLab({1, 1, 1}).l, 100, 1e-3);
 }
 
+// The game redraws outlines after shrinking a sheet in the colour found at this point.
+TEST(SkinSheets, LeftEdgeMiddleIsTheOutline) {
+  for (int skin = 1; skin <= 7; ++skin) {
+    const QImage sheet(ResourcePath(QString("skins/skin-%1.png").arg(skin)));
+    for (int index = 0; index < 9; ++index) {
+      for (bool lighter : {false, true}) {
+        const int left = CellLeft(index), top = CellTop(index, lighter);
+        const int edge = qGray(sheet.pixel(left, top + kSheetCube.Height() / 2));
+        EXPECT_LT(edge, 0.7 * MeanLuma(sheet, left, top)) << "skin " << skin << " colour " << index;
+      }
+    }
+  }
+}
+
 TEST(Icons, AreSquareWithTransparentCorners) {
   for (int size : {16, 24, 32, 48, 64, 128, 256}) {
     const QImage icon(ResourcePath(QString("icons/kelvane-%1.png").arg(size)));

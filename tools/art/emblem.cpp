@@ -25,6 +25,7 @@ const std::vector<BlockCube> kBlock = {
 };
 
 constexpr int kEmblemSkin = 1;  // "2. Rounded", the default skin
+constexpr int kLargestSmallIcon = 24;
 
 // Cube size whose 2 x 2 x 2 block is `height` pixels high.
 CubeSize BlockCubeSize(double height) {
@@ -91,9 +92,44 @@ void DrawBlock(QImage& image, double left, double top, double height) {
   }
 }
 
+QColor Flat(int colourIndex, double light) {
+  const Rgb c = Skins()[kEmblemSkin].colours[colourIndex] * light;
+  return QColor::fromRgbF(static_cast<float>(c.x), static_cast<float>(c.y),
+                          static_cast<float>(c.z));
+}
+
+// Panel sizes cannot carry seven shaded cubes: one cube on the pixel grid, its three faces in the
+// colours the block shows outside (green top, blue left, red right), outlined a pixel wide.
+QImage RenderSmallIcon(int size) {
+  QImage icon(size, size, QImage::Format_ARGB32);
+  icon.fill(Qt::transparent);
+  const int w = size / 2 - 1, r = (w + 1) / 2, e = std::min(w, size - 1 - 2 * r);
+  const int left = (size - 2 * w) / 2, top = (size - 2 * r - e) / 2;
+  const QPoint back(left + w, top), right(left + 2 * w, top + r), front(left + w, top + 2 * r),
+      leftCorner(left, top + r), rightBottom(left + 2 * w, top + r + e),
+      bottom(left + w, top + 2 * r + e), leftBottom(left, top + r + e);
+  QPainter painter(&icon);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(Flat(4, 1.0));
+  painter.drawPolygon(QPolygon({back, right, front, leftCorner}));
+  painter.setBrush(Flat(6, 0.85));
+  painter.drawPolygon(QPolygon({leftCorner, front, bottom, leftBottom}));
+  painter.setBrush(Flat(1, 0.75));
+  painter.drawPolygon(QPolygon({front, right, rightBottom, bottom}));
+  painter.setPen(QPen(QColor(24, 26, 38), 1));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawPolygon(QPolygon({back, right, rightBottom, bottom, leftBottom, leftCorner}));
+  painter.drawPolyline(QPolygon({leftCorner, front, right}));
+  painter.drawLine(front, bottom);
+  return icon;
+}
+
 }  // namespace
 
 QImage RenderIcon(int size) {
+  if (size <= kLargestSmallIcon) {
+    return RenderSmallIcon(size);
+  }
   QImage icon(size, size, QImage::Format_ARGB32);
   icon.fill(Qt::transparent);
   const double margin = size / 32.0;

@@ -16,7 +16,7 @@ constexpr int kFirstPiece = 1, kLastPiece = 7, kMarked = kSkinColours - 1;
 const char* kFaceNames[3] = {"top", "left", "right"};
 
 std::string SpriteName(int index, bool lighter, int face) {
-  const std::string name = index == 0        ? "plain"
+  const std::string name = index == 0         ? "plain"
                            : index == kMarked ? "marked"
                                               : "piece " + std::to_string(index);
   return name + (lighter ? " lighter " : " ") + kFaceNames[face];
@@ -104,11 +104,12 @@ bool SkinReport::Passes() const {
 }
 
 void PrintHeader(std::FILE* out) {
-  std::fprintf(out,
-               "smallest CIEDE2000 between face means (pieces: normal >= %.0f, each dichromacy >= "
-               "%.0f; piece to plain and marked >= %.0f); largest share of a face at the top of the "
-               "range <= %.0f %%\n",
-               kPieceGap, kDichromatGap, kNeutralGap, 100 * kMostCappedShare);
+  std::fprintf(
+      out,
+      "smallest CIEDE2000 between face means (pieces: normal >= %.0f, each dichromacy >= "
+      "%.0f; piece to plain and marked >= %.0f); largest share of a face at the top of the "
+      "range <= %.0f %%\n",
+      kPieceGap, kDichromatGap, kNeutralGap, 100 * kMostCappedShare);
   std::fprintf(out, "%-12s %7s %7s %7s %7s %9s %7s  worst pair (normal)\n", "skin", "normal",
                "protan", "deutan", "tritan", "neutral", "capped");
 }

@@ -68,7 +68,8 @@ Rgb Lighten(Rgb c, bool lighter) {
   if (!lighter) {
     return c;
   }
-  Lab lab = ToLab({std::clamp(c.x, 0.0, 1.0), std::clamp(c.y, 0.0, 1.0), std::clamp(c.z, 0.0, 1.0)});
+  Lab lab =
+      ToLab({std::clamp(c.x, 0.0, 1.0), std::clamp(c.y, 0.0, 1.0), std::clamp(c.z, 0.0, 1.0)});
   lab.l = std::min(100.0, lab.l + 7);
   return FromLab(lab);
 }
@@ -187,7 +188,7 @@ const std::array<Skin, 7>& Skins() {
     return std::array<Skin, 7>{{
         {"1. Simple", Finish::kFlat, Palette(grey, 1, 0, white), 2.2, 1.6},
         {"2. Rounded", Finish::kRounded, Palette({62, 4, 260}, 0.95, 0, {93, 3, 90}), 1.2, 0},
-        {"3. Smoothed", Finish::kSmoothed, Palette({66, 6, 80}, 0.8, 2, {94, 5, 85}), 0.9, 0},
+        {"3. Smoothed", Finish::kSmoothed, Palette({66, 6, 80}, 0.9, 0, {94, 5, 85}), 1.0, 0},
         {"4. Oak", Finish::kOak, Palette({64, 30, 70}, 1.0, -4, {90, 8, 80}), 1.4, 1.0},
         {"5. Polished", Finish::kPolished, Palette({58, 5, 250}, 1.1, -3, {91, 2, 250}), 1.0, 0},
         {"6. Ashen", Finish::kAshen, Palette({60, 3, 80}, 0.45, 0, {88, 3, 80}), 1.6, 1.0},
@@ -203,7 +204,7 @@ Rgb EdgeColour(const Skin& skin, int colourIndex, bool lighter) {
     case Finish::kOak:
       return Mix(base * 0.35, FromBytes(60, 36, 18), 0.5);
     case Finish::kAshen:
-      return Mix(base * 0.4, FromBytes(52, 52, 52), 0.6);
+      return Mix(base * 0.35, FromBytes(34, 34, 34), 0.5);
     case Finish::kFaceted:
       return base * 0.18;
     default:
