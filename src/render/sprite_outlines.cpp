@@ -1,6 +1,8 @@
 // Reading each sprite's outline colour and drawing it one pixel wide at the shrunk size.
 #include "render/sprite_outlines.h"
 
+#include <vector>
+
 #include "render/cube_geometry.h"
 #include "render/region.h"
 
@@ -26,18 +28,25 @@ OutlineColours ReadOutlineColours(const Surface& storedSheet) {
 }
 
 void RedrawOutlines(Surface& shrunkSheet, CubeGeometry g, const OutlineColours& colours) {
+  // The sprite's pixels that the outline keeps but a four-neighbour of which it does not; worked
+  // out once, as every sprite has the same shape.
   const Polygon outline = CubeOutline(g);
+  std::vector<Point> edge;
+  for (int y = 0; y < g.H; ++y) {
+    for (int x = 0; x < 2 * g.W; ++x) {
+      if (Covers(outline, {x, y}) &&
+          !(Covers(outline, {x - 1, y}) && Covers(outline, {x + 1, y}) &&
+            Covers(outline, {x, y - 1}) && Covers(outline, {x, y + 1}))) {
+        edge.push_back({x, y});
+      }
+    }
+  }
   for (int k = 0; k < kColourIndexes; ++k) {
     for (int lighter = 0; lighter < 2; ++lighter) {
       const Rect sprite = SourceRect(k + 1, true, lighter != 0, g);
-      for (int y = 0; y < g.H; ++y) {
-        for (int x = 0; x < 2 * g.W; ++x) {
-          const bool edge = Covers(outline, {x, y}) &&
-                            !(Covers(outline, {x - 1, y}) && Covers(outline, {x + 1, y}) &&
-                              Covers(outline, {x, y - 1}) && Covers(outline, {x, y + 1}));
-          if (edge && shrunkSheet.Contains(sprite.left + x, sprite.top + y)) {
-            shrunkSheet.Row(sprite.top + y)[sprite.left + x] = colours[k][lighter];
-          }
+      for (const Point p : edge) {
+        if (shrunkSheet.Contains(sprite.left + p.x, sprite.top + p.y)) {
+          shrunkSheet.Row(sprite.top + p.y)[sprite.left + p.x] = colours[k][lighter];
         }
       }
     }
