@@ -48,8 +48,11 @@ void RevealOnePiece(Game& game) {
   TakeOrientationFromWorkGrid(game, k);
 }
 
-void RevealAllPieces(Game& game) {
-  game.field = game.WorkGrid;
+}  // namespace
+
+void RevealCompletion(Game& game, const CellGrid& completed) {
+  game.winAnnouncement = 0;
+  game.field = completed;
   for (int k = 0; k < kPieceCount; ++k) {
     game.hideFlags[k] = 0;
     game.WorkGrid = game.field;
@@ -61,8 +64,6 @@ void RevealAllPieces(Game& game) {
     TakeOrientationFromWorkGrid(game, k);
   }
 }
-
-}  // namespace
 
 void AnalysePuzzle(Game& game, Platform& platform, AnalyseMode mode) {
   if (mode == AnalyseMode::ShowAll &&
@@ -79,8 +80,7 @@ void AnalysePuzzle(Game& game, Platform& platform, AnalyseMode mode) {
     game.winAnnouncement = 0;
     RevealOnePiece(game);
   } else if (mode == AnalyseMode::ShowAll) {
-    game.winAnnouncement = 0;
-    RevealAllPieces(game);
+    RevealCompletion(game, game.WorkGrid);
   }
   platform.Invalidate(false);
   ShowGameMessage(game, platform, kPassed, MessageStyle::Information);

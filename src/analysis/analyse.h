@@ -1,6 +1,8 @@
 // The three Analyse commands: Test puzzle, Hint by show one piece and Show all pieces.
 #pragma once
 
+#include "model/cell_grid.h"
+
 namespace kelvane {
 
 struct Game;
@@ -18,5 +20,10 @@ enum class AnalyseMode { Test, Hint, ShowAll };
 // Hint and ShowAll clear the win-announcement flag. All three then invalidate the window and say
 // "Test is passed successfully". The caller refreshes the command states.
 void AnalysePuzzle(Game& game, Platform& platform, AnalyseMode mode);
+
+// Lays `completed` (the Field with every piece laid) as Show all pieces does: clears the
+// win-announcement flag, shows every piece and turns every piece grid to its orientation there.
+// Leaves WorkGrid holding the last piece.
+void RevealCompletion(Game& game, const CellGrid& completed);
 
 }  // namespace kelvane

@@ -39,6 +39,10 @@ inline constexpr int kCmdOptions = 32871;
 inline constexpr int kCmdTestPuzzle = 32884;
 inline constexpr int kCmdHintOnePiece = 32885;
 inline constexpr int kCmdShowAllPieces = 32886;
+// The solution browser, a group of its own below them.
+inline constexpr int kCmdNextSolution = 32920;
+inline constexpr int kCmdPreviousSolution = 32921;
+inline constexpr int kCmdLeaveSolutions = 32922;
 
 // Help menu.
 inline constexpr int kCmdUserManual = 32877;

@@ -27,6 +27,7 @@
 #include "shell/frame_painting.h"
 #include "shell/menu_bar.h"
 #include "shell/qt_platform.h"
+#include "shell/solver_feedback.h"
 #include "shell/text_hook.h"
 #include "storage/extra_options_file.h"
 #include "storage/settings_file.h"
@@ -67,12 +68,19 @@ MainWindow::MainWindow(Game& game, MessageBoxRunner messageBox)
     icon.addFile(QStringLiteral(":/icons/kelvane-%1.png").arg(size));
   }
   setWindowIcon(icon);
-  field_ =
-      new FieldView([this](QPainter& painter) { PaintFrame(game_, *platform_, painter); }, this);
+  feedback_ = new SolverFeedback(
+      game_, *platform_, [this] { platform_->Invalidate(false); }, this);
+  field_ = new FieldView(
+      [this](QPainter& painter) {
+        PaintFrame(game_, *platform_, painter);
+        feedback_->PaintOverField(painter, field_->rect(), panel_->geometry().right() + 1);
+      },
+      this);
   setCentralWidget(field_);
   panel_ = new PiecePanel(
       [this](QPainter& painter, const QRect& area, int item, bool selected) {
         PaintPanelItem(game_, *platform_, painter, area, item, selected);
+        feedback_->PaintOverPanelItem(painter, area, item, selected);
       },
       field_);
   actions_ = BuildMenuBar(*menuBar(), MainMenuTable(), [this](int id) { RunCommand(id); });
@@ -177,6 +185,11 @@ void MainWindow::RunCommand(int commandId) {
       case kCmdShowAllPieces:
         AnalysePuzzle(game_, *platform_, AnalyseMode::ShowAll);
         break;
+      case kCmdNextSolution:
+      case kCmdPreviousSolution:
+      case kCmdLeaveSolutions:
+        feedback_->RunBrowserCommand(commandId);
+        break;
       case kCmdUserManual:
       case kCmdTutorial:
         if (dialogs_.showHelp) {
@@ -203,6 +216,9 @@ void MainWindow::ApplyCommandStates(const CommandStates& states) {
       action->setChecked(state.checked);
     }
   }
+  Action(kCmdNextSolution)->setEnabled(game_.createMode == 0);
+  Action(kCmdPreviousSolution)->setEnabled(game_.createMode == 0);
+  Action(kCmdLeaveSolutions)->setEnabled(feedback_->Browsing());
 }
 
 FrameMargins MainWindow::Margins() const {

@@ -18,6 +18,7 @@ namespace kelvane {
 struct Game;
 struct CommandStates;
 class QtPlatform;
+class SolverFeedback;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -31,6 +32,7 @@ class MainWindow : public QMainWindow {
   Platform& GamePlatform();
   PiecePanel& Panel() { return *panel_; }
   FieldView& Field() { return *field_; }
+  SolverFeedback& Feedback() { return *feedback_; }
   QAction* Action(int commandId) const;
   DialogHooks& Dialogs() { return dialogs_; }
 
@@ -60,6 +62,7 @@ class MainWindow : public QMainWindow {
 
   Game& game_;
   std::unique_ptr<QtPlatform> platform_;
+  SolverFeedback* feedback_ = nullptr;
   FieldView* field_ = nullptr;
   PiecePanel* panel_ = nullptr;
   std::map<int, QAction*> actions_;

@@ -55,6 +55,10 @@ constexpr MenuEntry kMainMenu[] = {
     {Command, kCmdTestPuzzle, "&Test puzzle\tCTRL+T", {"Ctrl+T"}},
     {Command, kCmdHintOnePiece, "&Hint by show one piece"},
     {Command, kCmdShowAllPieces, "&Show all pieces"},
+    {Separator},
+    {Command, kCmdNextSolution, "&Next solution\tF3", {"F3"}},
+    {Command, kCmdPreviousSolution, "&Previous solution\tShift+F3", {"Shift+F3"}},
+    {Command, kCmdLeaveSolutions, "&Back to my pieces"},
     {EndMenu},
 
     {Menu, 0, "&Help"},

@@ -9,8 +9,6 @@
 
 namespace kelvane {
 
-namespace {
-
 QFont PanelFont() {
   QFont font;
   // Debian ships no Palatino Linotype; URW's P052 and TeX Gyre Pagella are its look-alikes.
@@ -20,8 +18,6 @@ QFont PanelFont() {
   font.setStyleStrategy(QFont::PreferAntialias);
   return font;
 }
-
-}  // namespace
 
 void InstallTextHook(Game& game) {
   game.graphics.drawText = [](Surface& target, Rect box, std::string_view text, Colour colour) {

@@ -81,8 +81,10 @@ class MenuTest : public QObject {
                           "&6\tCTRL+6", "&7\tCTRL+7"}));
     QCOMPARE(Describe(TopMenu(window, "&Puzzle")),
              QStringList({"&Show up layer\tCTRL+Home", "&Hide down layer\tCTRL+End"}));
-    QCOMPARE(Describe(TopMenu(window, "&Analyse")),
-             QStringList({"&Test puzzle\tCTRL+T", "&Hint by show one piece", "&Show all pieces"}));
+    QCOMPARE(
+        Describe(TopMenu(window, "&Analyse")),
+        QStringList({"&Test puzzle\tCTRL+T", "&Hint by show one piece", "&Show all pieces", "-",
+                     "&Next solution\tF3", "&Previous solution\tShift+F3", "&Back to my pieces"}));
     QCOMPARE(Describe(TopMenu(window, "&Help")),
              QStringList({"&User manual\tF1", "&Tutorial", "-", "&About ...", "&Home page"}));
   }
@@ -108,6 +110,8 @@ class MenuTest : public QObject {
         {kCmdShowUpLayer, {QKeySequence("Ctrl+Home")}},
         {kCmdImportFromHtm, {QKeySequence("Ctrl+I")}},
         {kCmdAbout, {QKeySequence("Alt+/"), QKeySequence("Alt+?")}},
+        {kCmdNextSolution, {QKeySequence("F3")}},
+        {kCmdPreviousSolution, {QKeySequence("Shift+F3")}},
     };
     for (const auto& [id, keys] : expected) {
       QCOMPARE(window.Action(id)->shortcuts(), keys);

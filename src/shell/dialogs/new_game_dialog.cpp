@@ -1,17 +1,21 @@
 // The New game dialog's window: its list, preview and buttons over the library logic.
 #include "shell/dialogs/new_game_dialog.h"
 
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTimer>
 
 #include "render/draw_cube_grid.h"
 #include "shell/dialogs/dialog_layout.h"
+#include "shell/dialogs/figure_counts_line.h"
 
 namespace kelvane {
 
 NewGameDialog::NewGameDialog(Game& game, Platform& platform, QWidget* owner)
     : QDialog(owner), game_(game), platform_(platform), list_(OpenNewGameList(game)) {
-  const DialogLayout layout(*this, "New game", 345, 132);
+  // Taller than the template by the line of counts under the preview.
+  const DialogLayout layout(*this, "New game", 345, 142);
 
   fileList_ = new QListWidget;
   layout.Place(fileList_, {7, 7, 128, 118});
@@ -25,6 +29,13 @@ NewGameDialog::NewGameDialog(Game& game, Platform& platform, QWidget* owner)
   layout.Place(cancelButton, {288, 24, 50, 14});
   preview_ = new PreviewArea([this](Surface& target) { return ComposePreview(target); });
   layout.Place(preview_, {145, 7, 128, 118});
+  counts_ = new QLabel;
+  layout.Place(counts_, {145, 128, 193, 10});
+  // Counting waits until the selection rests for an event-loop turn, so the list never lags.
+  countTimer_ = new QTimer(this);
+  countTimer_->setSingleShot(true);
+  connect(countTimer_, &QTimer::timeout, this, &NewGameDialog::ShowCounts);
+  countTimer_->start(0);
 
   if (list_.selection >= 0) {
     fileList_->setCurrentRow(list_.selection);
@@ -42,6 +53,14 @@ void NewGameDialog::SelectionChanged() {
   const QList<QListWidgetItem*> selected = fileList_->selectedItems();
   list_.selection = selected.isEmpty() ? -1 : fileList_->row(selected.front());
   preview_->update();
+  counts_->clear();
+  countTimer_->start(0);
+}
+
+void NewGameDialog::ShowCounts() {
+  CellGrid figure;
+  const bool readable = PreviewSelection(list_, figure) == NewGamePreview::Figure;
+  counts_->setText(readable ? FigureCountsLine(figure) : QString());
 }
 
 void NewGameDialog::Confirm() {

@@ -10,8 +10,10 @@
 #include "shell/dialogs/preview_area.h"
 #include "storage/new_game_dialog.h"
 
+class QLabel;
 class QListWidget;
 class QPushButton;
+class QTimer;
 
 namespace kelvane {
 
@@ -27,12 +29,15 @@ class NewGameDialog : public QDialog {
   QListWidget& FileList() { return *fileList_; }
   PreviewArea& Preview() { return *preview_; }
   QPushButton& OkButton() { return *okButton_; }
+  // The selected figure's completions, distinct completions and tier, once counted.
+  QLabel& Counts() { return *counts_; }
   // What the preview showed when it was last painted.
   NewGamePreview PreviewShown() const { return previewShown_; }
 
  private:
   void SelectionChanged();
   void Confirm();
+  void ShowCounts();
   std::optional<PreviewText> ComposePreview(Surface& target);
 
   Game& game_;
@@ -44,6 +49,8 @@ class NewGameDialog : public QDialog {
   QListWidget* fileList_ = nullptr;
   PreviewArea* preview_ = nullptr;
   QPushButton* okButton_ = nullptr;
+  QLabel* counts_ = nullptr;
+  QTimer* countTimer_ = nullptr;
 };
 
 }  // namespace kelvane

@@ -1,4 +1,5 @@
 // The New game dialog: listing, preselection, the preview's messages and starting a figure.
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -134,6 +135,22 @@ class NewGameDialogTest : public QObject {
     QCOMPARE(fixture.platform.messages[0].style, MessageStyle::Information);
     QVERIFY(dialog.isVisible());
     QVERIFY(GridEquals(fixture.game().figure, figure));
+  }
+
+  void CountsFollowTheSelectionOnceItRests() {
+    DialogFixture fixture;
+    fixture.WriteFile("Puzzles/a.kvp", "[SIZE]\r\nDX=0\r\n");
+    fixture.WriteFile("Puzzles/b.kvp", CubePuzzleText());
+    NewGameDialog dialog(fixture.game(), fixture.platform, nullptr);
+    dialog.FileList().setCurrentRow(1);
+    QVERIFY(dialog.Counts().text().isEmpty());
+    QCoreApplication::processEvents();
+    QCOMPARE(dialog.Counts().text(), QString("11,520 completions · 240 distinct · Easy"));
+    dialog.FileList().setCurrentRow(0);
+    QCoreApplication::processEvents();
+    QVERIFY(dialog.Counts().text().isEmpty());
+    dialog.Preview().grab();
+    QCOMPARE(dialog.PreviewShown(), NewGamePreview::InvalidFormat);
   }
 };
 

@@ -1,0 +1,15 @@
+// The line of counts under the New game preview: "N completions · D distinct · Tier".
+#pragma once
+
+#include <QString>
+
+#include "model/cell_grid.h"
+
+namespace kelvane {
+
+// The counts of `figure` with every piece still to lay, or "no completion"; empty when the
+// figure is too large to count. Each figure is counted once per run: the answers are kept by
+// the figure itself, so an edited file is counted afresh.
+QString FigureCountsLine(const CellGrid& figure);
+
+}  // namespace kelvane

@@ -1,0 +1,109 @@
+// Answering each new position once its frame is shown, and the browser's commands.
+#include "shell/solver_feedback.h"
+
+#include <QPainter>
+#include <QTimer>
+
+#include "analysis/figure_analysis.h"
+#include "model/command_ids.h"
+#include "model/create_mode.h"
+#include "model/game.h"
+#include "model/game_messages.h"
+#include "model/platform.h"
+#include "shell/feedback_painting.h"
+
+namespace kelvane {
+
+namespace {
+
+constexpr int kCreatedFigureCubes = 27;
+constexpr std::string_view kNoSolutionToBrowse = "This figure has no completion.";
+
+QString DesignCountText(const Game& game) {
+  if (CountCells(game.field) != kCreatedFigureCubes) {
+    return {};
+  }
+  CellGrid figure = game.field;
+  NormaliseGrid(figure);
+  const std::optional<CompletionCounts> counts = CountCompletions(figure);
+  if (!counts || counts->completions == 0) {
+    return "no completion";
+  }
+  return QString("Solutions: %1").arg(counts->completions);
+}
+
+}  // namespace
+
+SolverFeedback::SolverFeedback(Game& game, Platform& platform, std::function<void()> repaint,
+                               QObject* parent)
+    : QObject(parent), game_(game), platform_(platform), repaint_(std::move(repaint)) {}
+
+SolverFeedback::Position SolverFeedback::Current() const {
+  return {game_.figure, game_.field, game_.createMode, game_.creationKind,
+          game_.extras.canStillBeDone};
+}
+
+bool SolverFeedback::Same(const Position& a, const Position& b) {
+  return a.createMode == b.createMode && a.creationKind == b.creationKind &&
+         a.markWanted == b.markWanted && GridEquals(a.field, b.field) &&
+         GridEquals(a.figure, b.figure);
+}
+
+void SolverFeedback::Answer() {
+  pending_ = false;
+  answered_ = Current();
+  completable_.reset();
+  designCount_.clear();
+  if (game_.createMode == 0 && game_.extras.canStillBeDone) {
+    completable_ = CanStillComplete(game_);
+  } else if (InCreateByCubesMode(game_)) {
+    designCount_ = DesignCountText(game_);
+  }
+  repaint_();
+}
+
+void SolverFeedback::PaintOverField(QPainter& painter, const QRect& view, int panelRight) {
+  if (!pending_ && !Same(Current(), answered_)) {
+    // The last answer stays up until the new one is ready, a moment later: no flicker.
+    pending_ = true;
+    QTimer::singleShot(0, this, &SolverFeedback::Answer);
+  }
+  const FeedbackColours colours{game_.settings.COLOR_BACK, game_.settings.COLOR_INK};
+  const QRect free(panelRight, view.top(), view.right() - panelRight, view.height());
+  if (completable_ && game_.createMode == 0) {
+    DrawCompletionMark(painter, free, *completable_, colours);
+  }
+  if (Browsing()) {
+    QStringList lines{QString::fromStdString(SolutionCaption(browser_))};
+    if (GridHasCells(browser_.player.field)) {
+      lines << (browser_.fromPlayersPieces
+                    ? "with your pieces where they lie"
+                    : "your pieces allow no completion: the figure's own solutions");
+    }
+    DrawCaption(painter, free, lines, colours);
+  }
+}
+
+void SolverFeedback::PaintOverPanelItem(QPainter& painter, const QRect& area, int item,
+                                        bool selected) {
+  if (item == 1 && InCreateByCubesMode(game_) && !designCount_.isEmpty()) {
+    DrawPanelText(painter, area, designCount_,
+                  selected ? game_.settings.COLOR_BACK : game_.settings.COLOR_INK);
+  }
+}
+
+void SolverFeedback::RunBrowserCommand(int commandId) {
+  if (commandId == kCmdLeaveSolutions) {
+    LeaveSolutions(game_, browser_);
+  } else if (!StepSolutions(game_, browser_, commandId == kCmdNextSolution ? 1 : -1)) {
+    ShowGameMessage(game_, platform_, kNoSolutionToBrowse, MessageStyle::Information);
+    return;
+  }
+  platform_.Invalidate(false);
+}
+
+bool SolverFeedback::Browsing() const {
+  return IsBrowsing(game_, browser_);
+}
+
+}  // namespace kelvane

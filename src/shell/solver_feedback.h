@@ -1,0 +1,65 @@
+// The solver's answers beside the picture: the "can it still be done?" mark in play, the live
+// count of a figure built by cubes, and the solution browser with its caption.
+#pragma once
+
+#include <QObject>
+#include <QRect>
+#include <QString>
+#include <optional>
+
+#include "analysis/solution_browser.h"
+#include "model/cell_grid.h"
+
+class QPainter;
+
+namespace kelvane {
+
+struct Game;
+class Platform;
+
+class SolverFeedback : public QObject {
+  Q_OBJECT
+
+ public:
+  // `repaint` redraws the field view and the panel once an answer is ready.
+  SolverFeedback(Game& game, Platform& platform, std::function<void()> repaint,
+                 QObject* parent = nullptr);
+
+  // Draws the mark and the browser's caption over a frame composed for `view`, right of
+  // `panelRight`. A position not yet answered is answered once this frame is shown, so no move
+  // ever waits for the solver.
+  void PaintOverField(QPainter& painter, const QRect& view, int panelRight);
+  // While building by cubes with 27 cubes, item 1 of the panel carries the figure's count.
+  void PaintOverPanelItem(QPainter& painter, const QRect& area, int item, bool selected);
+
+  // Next solution, Previous solution and Back to my pieces.
+  void RunBrowserCommand(int commandId);
+  bool Browsing() const;
+
+  // What is shown now: the mark (nothing when none), the panel's count text (empty when none).
+  std::optional<bool> Completable() const { return completable_; }
+  QString DesignCount() const { return designCount_; }
+
+ private:
+  struct Position {
+    CellGrid figure;
+    CellGrid field;
+    int createMode = 0;
+    int creationKind = 0;
+    bool markWanted = false;
+  };
+  Position Current() const;
+  static bool Same(const Position& a, const Position& b);
+  void Answer();
+
+  Game& game_;
+  Platform& platform_;
+  std::function<void()> repaint_;
+  Position answered_;
+  bool pending_ = false;
+  std::optional<bool> completable_;
+  QString designCount_;
+  SolutionBrowser browser_;
+};
+
+}  // namespace kelvane
