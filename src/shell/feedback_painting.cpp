@@ -15,7 +15,6 @@ constexpr int kPadding = 6;
 constexpr int kMarkTextSize = 15;
 constexpr int kCaptionSize = 20;
 constexpr int kCaptionNoteSize = 14;
-constexpr int kSmallestPanelText = 10;
 
 QColor ColourOf(Colour colour) {
   return QColor::fromRgb(PixelFromColour(colour));
@@ -108,11 +107,7 @@ void DrawPanelText(QPainter& painter, const QRect& item, const QString& text, Co
   painter.setPen(ColourOf(colour));
   const int flags = Qt::AlignCenter | Qt::TextWordWrap;
   const QRect room = item.adjusted(2, 2, -2, -2);
-  int size = PanelFont().pixelSize();
-  painter.setFont(SizedPanelFont(size));
-  while (size > kSmallestPanelText && !room.contains(painter.boundingRect(room, flags, text))) {
-    painter.setFont(SizedPanelFont(--size));
-  }
+  FitPanelFont(painter, room, flags, text);
   painter.drawText(room, flags, text);
   painter.restore();
 }

@@ -19,16 +19,28 @@ QFont PanelFont() {
   return font;
 }
 
+void FitPanelFont(QPainter& painter, const QRect& box, int flags, const QString& text) {
+  QFont font = PanelFont();
+  painter.setFont(font);
+  // Small enough to stay legible, large enough to fit the widest count in a panel item.
+  constexpr int kSmallest = 10;
+  while (font.pixelSize() > kSmallest && !box.contains(painter.boundingRect(box, flags, text))) {
+    font.setPixelSize(font.pixelSize() - 1);
+    painter.setFont(font);
+  }
+}
+
 void InstallTextHook(Game& game) {
   game.graphics.drawText = [](Surface& target, Rect box, std::string_view text, Colour colour) {
     QImage image = WritableImageOf(target);
     QPainter painter(&image);
-    static const QFont font = PanelFont();
-    painter.setFont(font);
     painter.setPen(QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
                           static_cast<int>((colour >> 16) & 0xFF)));
-    painter.drawText(QRectOf(box), Qt::AlignCenter | Qt::TextSingleLine,
-                     QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    // "Amount: 27" is wider than a panel item in the full-size font: it shrinks, never clips.
+    const QString line = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const int flags = Qt::AlignCenter | Qt::TextSingleLine;
+    FitPanelFont(painter, QRectOf(box), flags, line);
+    painter.drawText(QRectOf(box), flags, line);
   };
 }
 

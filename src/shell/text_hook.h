@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QFont>
+#include <QPainter>
 
 namespace kelvane {
 
@@ -12,5 +13,9 @@ void InstallTextHook(Game& game);
 
 // The panel font, "Palatino Linotype" or a look-alike, at the size the panel's text uses.
 QFont PanelFont();
+
+// Sets the panel font on `painter`, made smaller (down to a legible least) until `text` drawn
+// with `flags` fits in `box`.
+void FitPanelFont(QPainter& painter, const QRect& box, int flags, const QString& text);
 
 }  // namespace kelvane
