@@ -72,7 +72,7 @@ int main(int argc, char* argv[]) {
   Platform& platform = window.GamePlatform();
   bool saved = true;
 
-  SetBufferText(game.settings.PUZZLE, "House.kvp");
+  SetBufferText(game.settings.PUZZLE, "Coffee Table.kvp");
   NewGameDialog newGame(game, platform, nullptr);
   saved = Save(newGame, folders, "new-game-counts.png") && saved;
   newGame.hide();
