@@ -2,6 +2,8 @@
 #include "shell/feedback_painting.h"
 
 #include <QPainterPath>
+#include <algorithm>
+#include <vector>
 
 #include "render/surface.h"
 #include "shell/text_hook.h"

@@ -17,7 +17,8 @@ namespace kelvane {
 namespace {
 
 constexpr int kCreatedFigureCubes = 27;
-constexpr std::string_view kNoSolutionToBrowse = "This figure has no completion.";
+// Also what a figure too large for the enumerator gets.
+constexpr std::string_view kNoSolutionToBrowse = "No solution to show for this figure.";
 
 QString DesignCountText(const Game& game) {
   if (CountCells(game.field) != kCreatedFigureCubes) {

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QRect>
 #include <QString>
+#include <functional>
 #include <optional>
 
 #include "analysis/solution_browser.h"
