@@ -83,6 +83,11 @@ expect_file "$root/data/kelvane/Puzzles/Cube.kvp" shipped-cube
 [ -e "$root/relative" ] && fail "a relative XDG_DATA_HOME was used"
 expect_file "$root/home2/.local/share/kelvane/Puzzles/Cube.kvp" shipped-cube
 
+# Help and version reach the game without making a working folder.
+(unset XDG_DATA_HOME; HOME=$root/home3 KELVANE_TEST_RECORD=$root/record "$launcher" --version) ||
+  fail "--version through the launcher failed"
+[ -e "$root/home3" ] && fail "--version made a working folder"
+
 # No working folder, no game: the launcher says why and fails.
 echo not-a-folder >"$root/file"
 if run "$root/file" 2>"$root/errors"; then
