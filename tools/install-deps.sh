@@ -5,7 +5,7 @@ PACKAGES="build-essential cmake ninja-build pkg-config clang libclang-rt-dev \
   libgtest-dev libgmock-dev libbenchmark-dev \
   qt6-base-dev qt6-multimedia-dev libgl-dev libxkbcommon-dev \
   xvfb xauth xdotool imagemagick fonts-urw-base35 fonts-dejavu-core libpng-dev \
-  lintian desktop-file-utils appstream man-db gcovr"
+  file lintian desktop-file-utils appstream man-db gcovr"
 missing=""
 for p in $PACKAGES; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
