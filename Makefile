@@ -1,6 +1,8 @@
 # The two README commands: `make run` builds and starts the game, `make test` builds and runs every test.
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
+# Our own builds hold every warning as an error; a plain cmake build does not.
+CMAKE_FLAGS += -DKELVANE_WERROR=ON
 # Rebuilds across worktrees and clean clones reuse compiled objects where ccache is installed.
 CCACHE := $(shell command -v ccache 2>/dev/null)
 CMAKE_FLAGS += $(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE))
