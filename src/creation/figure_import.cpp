@@ -1,6 +1,7 @@
 // Parsing figure text copied from a web page into a 27-cube grid.
 #include "creation/figure_import.h"
 
+#include "creation/single_byte_text.h"
 #include "model/game_messages.h"
 
 namespace kelvane {
@@ -90,7 +91,7 @@ std::optional<CellGrid> ImportFigureFromClipboard(const Game& game, Platform& pl
     ShowGameMessage(game, platform, kNoFigureTextMessage, MessageStyle::Information);
     return std::nullopt;
   }
-  std::optional<CellGrid> figure = ParseFigureText(*text);
+  std::optional<CellGrid> figure = ParseFigureText(SingleByteText(*text));
   if (!figure) {
     ShowGameMessage(game, platform, kFigureFormatMessage, MessageStyle::Information);
   }

@@ -28,8 +28,9 @@ inline constexpr std::string_view kNoFigureTextMessage =
 // every other character is a cube, which must lie at x, y and z within 0…11.
 std::optional<CellGrid> ParseFigureText(std::string_view text);
 
-// Parses the clipboard's text. Shows "Please copy text of figure to clipboard for import." when
-// the clipboard holds no text and "Invalid format!" when the parse fails, and then yields nothing.
+// Parses the clipboard's text (UTF-8, one byte per character once decoded). Shows "Please copy text
+// of figure to clipboard for import." when the clipboard holds no text and "Invalid format!" when
+// the parse fails, and then yields nothing.
 std::optional<CellGrid> ImportFigureFromClipboard(const Game& game, Platform& platform);
 
 }  // namespace kelvane

@@ -184,5 +184,29 @@ TEST(ClipboardImport, AFigureIsReturnedWithoutAMessage) {
   EXPECT_TRUE(platform.messages.empty());
 }
 
+// Guards against the clipboard's UTF-8 bytes reaching the parser: a character is one cell and
+// one of the 258.
+TEST(ClipboardImport, EachCharacterIsOneByteOfFigureText) {
+  // A non-breaking space, "■", "é", a character beyond the BMP, and a byte that is not UTF-8.
+  for (const std::string_view cube :
+       {"\xC2\xA0", "\xE2\x96\xA0", "\xC3\xA9", "\xF0\x9F\x98\x80", "\xFF"}) {
+    // A marker line of 150 such characters first: the limit counts characters, not bytes.
+    std::string text = "KELV ";
+    for (int i = 0; i < 150; ++i) {
+      text += cube;
+    }
+    text += "\r\n";
+    for (const char c : kBlock) {
+      text += c == '1' ? cube : std::string_view(&c, 1);
+    }
+    Game game;
+    testing::FakePlatform platform;
+    platform.clipboard = text;
+    const auto grid = ImportFigureFromClipboard(game, platform);
+    ASSERT_TRUE(grid) << cube;
+    EXPECT_TRUE(GridEquals(*grid, Block()));
+  }
+}
+
 }  // namespace
 }  // namespace kelvane
