@@ -31,6 +31,14 @@ bool AcceptNameCharacter(Platform& platform, char typed) {
   return true;
 }
 
+bool AcceptNameLength(Platform& platform, std::size_t bytes) {
+  if (bytes > static_cast<std::size_t>(kPuzzleNameLimit)) {
+    platform.Beep();
+    return false;
+  }
+  return true;
+}
+
 bool ConfirmSavePuzzle(Game& game, Platform& platform, std::string_view typedName) {
   if (std::ranges::all_of(typedName, [](char c) { return c == ' '; })) {
     ShowGameMessage(game, platform, kEnterFileNameMessage, MessageStyle::Plain);

@@ -1,6 +1,7 @@
 // The logic of the Save puzzle dialog, without a window: the name rules and what OK does.
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 #include "model/game.h"
@@ -8,7 +9,7 @@
 
 namespace kelvane {
 
-// The name field holds at most this many characters.
+// The name field holds at most this many characters, and the name at most this many bytes.
 inline constexpr int kPuzzleNameLimit = 100;
 // Characters a file name may not hold, refused while typing: < > " \ / * ? : |
 inline constexpr std::string_view kForbiddenNameCharacters = "<>\"\\/*?:|";
@@ -19,6 +20,10 @@ inline constexpr std::string_view kOverwriteQuestion = "File exist. Overwrite?";
 // Whether a character typed into the name field goes in; a forbidden one beeps and stays out.
 // (Pasting is refused the same way, with a beep, whatever the clipboard holds.)
 bool AcceptNameCharacter(Platform& platform, char typed);
+
+// Whether a name of `bytes` bytes (UTF-8, as the file name holds it) goes in; a longer one beeps
+// and the typed text stays out, so that every name the field holds can be saved.
+bool AcceptNameLength(Platform& platform, std::size_t bytes);
 
 // OK with the name as typed: an empty or all-space name asks for a name; an existing file asks
 // "File exist. Overwrite?" and No keeps the dialog open; otherwise PuzzleName is set and the

@@ -22,7 +22,12 @@ bool PuzzleNameField::AcceptText(const QString& text) {
       return false;
     }
   }
-  return true;
+  // Only printable text is inserted; editing keys such as Backspace carry control characters.
+  if (text.isEmpty() || !text.front().isPrint()) {
+    return true;
+  }
+  const qsizetype kept = this->text().toUtf8().size() - selectedText().toUtf8().size();
+  return AcceptNameLength(platform_, static_cast<std::size_t>(kept + text.toUtf8().size()));
 }
 
 void PuzzleNameField::keyPressEvent(QKeyEvent* event) {

@@ -16,9 +16,9 @@ class PuzzleNameField : public QLineEdit {
   Q_OBJECT
 
  public:
-  // At most 100 characters. A forbidden character typed or committed by an input method, and
-  // any paste (the paste keys, the context menu, the middle button, a drop), beeps through
-  // `platform` and changes nothing.
+  // At most 100 characters and 100 bytes of UTF-8. A forbidden character typed or committed by an
+  // input method, and any paste (the paste keys, the context menu, the middle button, a drop),
+  // beeps through `platform` and changes nothing.
   explicit PuzzleNameField(Platform& platform, QWidget* parent = nullptr);
 
   // The field's context menu, its Paste (named kPasteActionName) turned into the refusal; the
@@ -33,7 +33,8 @@ class PuzzleNameField : public QLineEdit {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
-  // False, after a beep, when the text holds a forbidden character.
+  // False, after a beep, when the text holds a forbidden character or would take the name past
+  // its byte limit.
   bool AcceptText(const QString& text);
 
   Platform& platform_;

@@ -79,6 +79,20 @@ class SavePuzzleDialogTest : public QObject {
     QCOMPARE(dialog->NameField().text().size(), 100);
   }
 
+  // Guards against a name the field holds but OK cannot save: 51 "é" take 102 bytes.
+  void ANameOfNonAsciiLettersFitsAndSaves() {
+    DialogFixture fixture;
+    const auto dialog = OpenShown(fixture);
+    for (int i = 0; i < 51; ++i) {
+      QTest::sendKeyEvent(QTest::Click, &dialog->NameField(), Qt::Key_Eacute, QChar(0xE9), {});
+    }
+    QCOMPARE(dialog->NameField().text(), QString(50, QChar(0xE9)));
+    QCOMPARE(fixture.platform.beeps, 1);
+    QTest::mouseClick(&dialog->OkButton(), Qt::LeftButton);
+    QCOMPARE(dialog->result(), int(QDialog::Accepted));
+    QVERIFY(QFile::exists("Puzzles/" + QString(50, QChar(0xE9)) + ".kvp"));
+  }
+
   void AnAllSpaceNameAsksForAName() {
     DialogFixture fixture;
     const auto dialog = OpenShown(fixture);
