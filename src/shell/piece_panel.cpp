@@ -29,11 +29,10 @@ class PanelItemDelegate : public QStyledItemDelegate {
 
 }  // namespace
 
-PiecePanel::PiecePanel(PanelItemPainter painter, QWidget* parent) : QListWidget(parent) {
+PiecePanel::PiecePanel(PanelItemPainter painter, QWidget* parent) : ListBox(parent) {
   setItemDelegate(new PanelItemDelegate(std::move(painter), this));
   setFrameShape(QFrame::NoFrame);
   setUniformItemSizes(true);
-  setSelectionMode(QAbstractItemView::SingleSelection);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
@@ -61,7 +60,7 @@ void PiecePanel::Select(int item) {
 
 void PiecePanel::keyPressEvent(QKeyEvent* event) {
   emit KeyPassedUp(event);
-  QListWidget::keyPressEvent(event);
+  ListBox::keyPressEvent(event);
 }
 
 void PiecePanel::wheelEvent(QWheelEvent* event) {

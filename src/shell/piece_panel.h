@@ -1,9 +1,10 @@
 // The piece panel: eight owner-drawn 64 × 64 items, item 0 for no piece and 1…7 for the pieces.
 #pragma once
 
-#include <QListWidget>
 #include <QStyledItemDelegate>
 #include <functional>
+
+#include "shell/list_box.h"
 
 namespace kelvane {
 
@@ -11,7 +12,7 @@ namespace kelvane {
 using PanelItemPainter =
     std::function<void(QPainter& painter, const QRect& area, int item, bool selected)>;
 
-class PiecePanel : public QListWidget {
+class PiecePanel : public ListBox {
   Q_OBJECT
 
  public:

@@ -1,5 +1,6 @@
 // The piece panel: selection by click and arrows, hiding by double click, and keys and wheel
 // reaching the main window whichever has the focus.
+#include <QContextMenuEvent>
 #include <QScrollBar>
 #include <QTest>
 
@@ -55,6 +56,28 @@ class PanelTest : public QObject {
     QVERIFY(window.Action(kCmdRemovePiece)->isEnabled());
   }
 
+  // Guards against the toolkit's list habits: Ctrl+click unselecting, a right click selecting.
+  void OnlyAPlainClickMovesTheSelectionAndTheMenuIsTheSelectedPiece() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.window();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    PiecePanel& panel = window.Panel();
+    ClickItem(panel, 6);
+    QTest::mouseClick(panel.viewport(), Qt::LeftButton, Qt::ControlModifier, ItemCentre(panel, 6));
+    QCOMPARE(panel.Selection(), 6);
+    QTest::mousePress(panel.viewport(), Qt::RightButton, {}, ItemCentre(panel, 2));
+    QContextMenuEvent request(QContextMenuEvent::Mouse, ItemCentre(panel, 2),
+                              panel.viewport()->mapToGlobal(ItemCentre(panel, 2)));
+    QApplication::sendEvent(panel.viewport(), &request);
+    QTest::mouseRelease(panel.viewport(), Qt::RightButton, {}, ItemCentre(panel, 2));
+    QCOMPARE(panel.Selection(), 6);
+    auto* popup = window.findChild<OrientationPopup*>();
+    QVERIFY(popup != nullptr);
+    QCOMPARE(popup->ItemCount(), 8);  // piece 6's eight orientations, not piece 2's twelve
+    popup->close();
+  }
+
   void TurnKeysReachTheGameWhileThePanelHasTheFocus() {
     WindowFixture fixture;
     MainWindow& window = fixture.window();
@@ -83,9 +106,15 @@ class PanelTest : public QObject {
     QCOMPARE(fixture.game().currentLayer, 0);
     TurnWheelOver(panel.viewport(), 120);
     QCOMPARE(fixture.game().currentLayer, 1);
-    // A large delta still moves one layer.
+    // Guards against a step per notch: over the panel or the field, on a figure of many
+    // layers, an event of several notches moves one layer.
+    for (int z = 0; z < 10; ++z) {
+      fixture.game().figure.at(0, 0, z) = kPlainCube;
+    }
     TurnWheelOver(panel.viewport(), 360);
     QCOMPARE(fixture.game().currentLayer, 2);
+    TurnWheelOver(&fixture.window().Field(), 240);
+    QCOMPARE(fixture.game().currentLayer, 3);
     QCOMPARE(panel.verticalScrollBar()->value(), scrolled);
   }
 

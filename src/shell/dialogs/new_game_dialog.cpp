@@ -2,13 +2,13 @@
 #include "shell/dialogs/new_game_dialog.h"
 
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
 
 #include "render/draw_cube_grid.h"
 #include "shell/dialogs/dialog_layout.h"
 #include "shell/dialogs/figure_counts_line.h"
+#include "shell/list_box.h"
 
 namespace kelvane {
 
@@ -17,7 +17,7 @@ NewGameDialog::NewGameDialog(Game& game, Platform& platform, QWidget* owner)
   // Taller than the template by the line of counts under the preview.
   const DialogLayout layout(*this, "New game", 345, 142);
 
-  fileList_ = new QListWidget;
+  fileList_ = new ListBox;
   layout.Place(fileList_, {7, 7, 128, 118});
   for (const std::string& entry : list_.entries) {
     fileList_->addItem(QString::fromStdString(entry));

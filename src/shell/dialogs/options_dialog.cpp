@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 
 #include "render/cube_geometry.h"
@@ -14,6 +13,7 @@
 #include "render/skins.h"
 #include "shell/dialogs/colour_button.h"
 #include "shell/dialogs/dialog_layout.h"
+#include "shell/list_box.h"
 #include "storage/extra_options_file.h"
 #include "storage/settings_file.h"
 
@@ -68,7 +68,7 @@ OptionsDialog::OptionsDialog(Game& game, Platform& platform, QWidget* owner,
   for (int scale = kSmallestScale; scale <= kLargestScale; ++scale) {
     scaleBox_->addItem(QString::number(scale));
   }
-  skinList_ = new QListWidget;
+  skinList_ = new ListBox;
   layout.Place(skinList_, {16, 73, 97, 79});
   for (const char* name : kSkinNames) {
     skinList_->addItem(name);

@@ -91,6 +91,10 @@ class OptionsDialogTest : public QObject {
     const Settings before = fixture.game().settings;
     OptionsDialog dialog(fixture.game(), fixture.platform, nullptr);
     dialog.show();
+    // Guards against Ctrl+click unselecting the skin, which OK would store as SKIN_INDEX = -1.
+    QListWidget& skins = dialog.SkinList();
+    QTest::mouseClick(skins.viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      skins.visualItemRect(skins.currentItem()).center());
     QTest::mouseClick(&dialog.Button(OptionsButton::Ok), Qt::LeftButton);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QVERIFY(SameOptions(fixture.game().settings, before));
