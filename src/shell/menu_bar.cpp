@@ -2,8 +2,9 @@
 #include "shell/menu_bar.h"
 
 #include <QKeySequence>
-#include <QMenu>
 #include <vector>
+
+#include "shell/table_menu.h"
 
 namespace kelvane {
 
@@ -29,13 +30,20 @@ QAction* MakeCommand(QObject* owner, const MenuEntry& entry, const std::function
 std::map<int, QAction*> BuildMenuBar(QMenuBar& bar, std::span<const MenuEntry> table,
                                      const std::function<void(int)>& run) {
   std::map<int, QAction*> actions;
-  std::vector<QMenu*> open;
+  std::vector<TableMenu*> open;
   for (const MenuEntry& entry : table) {
     switch (entry.kind) {
-      case MenuEntryKind::Menu:
-        open.push_back(open.empty() ? bar.addMenu(QString::fromUtf8(entry.text))
-                                    : open.back()->addMenu(QString::fromUtf8(entry.text)));
+      case MenuEntryKind::Menu: {
+        auto* menu = new TableMenu(QString::fromUtf8(entry.text),
+                                   open.empty() ? static_cast<QWidget*>(&bar) : open.back());
+        if (open.empty()) {
+          bar.addMenu(menu);
+        } else {
+          open.back()->addMenu(menu);
+        }
+        open.push_back(menu);
         break;
+      }
       case MenuEntryKind::EndMenu:
         open.pop_back();
         break;

@@ -1,9 +1,11 @@
 // The menu bar as the player sees it: order, texts, separators, submenus and shortcuts.
 #include <QMenu>
 #include <QMenuBar>
+#include <QStyleOptionMenuItem>
 #include <QTest>
 
 #include "model/command_ids.h"
+#include "shell/table_menu.h"
 #include "test_registry.h"
 #include "window_fixture.h"
 
@@ -139,6 +141,31 @@ class MenuTest : public QObject {
       QVERIFY(fixture.window().Action(id)->isCheckable());
     }
     QVERIFY(!fixture.window().Action(kCmdRemovePiece)->isCheckable());
+  }
+
+  // Guards against the toolkit's own look: a shortcut text the table gives no item, and empty
+  // check boxes beside unchecked items.
+  void ItemsShowOnlyTheTableShortcutTextsAndBareCheckMarks() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.window();
+    const auto* help = qobject_cast<const TableMenu*>(TopMenu(window, "&Help"));
+    QVERIFY(help != nullptr);
+    QStyleOptionMenuItem look;
+    help->initStyleOption(&look, window.Action(kCmdAbout));
+    QCOMPARE(look.text, QString("&About ..."));
+    help->initStyleOption(&look, window.Action(kCmdUserManual));
+    QCOMPARE(look.text, QString("&User manual\tF1"));
+
+    const auto* hide =
+        qobject_cast<const TableMenu*>(Submenu(TopMenu(window, "&Field"), "Hide piece"));
+    QVERIFY(hide != nullptr);
+    QAction* first = window.Action(kCmdHidePiece[0]);
+    for (const bool checked : {false, true}) {
+      first->setChecked(checked);
+      hide->initStyleOption(&look, first);
+      QCOMPARE(look.checkType, QStyleOptionMenuItem::NotCheckable);
+      QCOMPARE(look.icon.isNull(), !checked);
+    }
   }
 };
 
