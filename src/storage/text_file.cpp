@@ -1,6 +1,9 @@
 // Reading whole files and replacing them through a temporary file and a rename.
 #include "storage/text_file.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -38,6 +41,22 @@ FileHandle CreateTemporaryBeside(const fs::path& path, fs::path& temporary) {
   return nullptr;
 }
 
+// Asks the system to put the file's bytes on the disk itself, so that a power cut after the
+// rename cannot leave the new name on an empty or short file.
+bool SyncToDisk(std::FILE* file) {
+  return std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0;
+}
+
+// Makes the rename itself durable. A folder that cannot be synced (some file systems refuse)
+// changes nothing: the file is already whole under one name or the other.
+void SyncFolder(const fs::path& folder) {
+  const int descriptor = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+  if (descriptor >= 0) {
+    ::fsync(descriptor);
+    ::close(descriptor);
+  }
+}
+
 }  // namespace
 
 std::optional<std::string> ReadTextFile(const fs::path& path) {
@@ -65,12 +84,14 @@ FileWriteResult ReplaceFile(const fs::path& path, std::string_view text) {
   if (!file) {
     return FileWriteResult::NotCreated;
   }
-  const bool written = std::fwrite(text.data(), 1, text.size(), file.get()) == text.size();
+  const bool written =
+      std::fwrite(text.data(), 1, text.size(), file.get()) == text.size() && SyncToDisk(file.get());
   const bool closed = std::fclose(file.release()) == 0;
   std::error_code error;
   if (written && closed) {
     fs::rename(temporary, path, error);
     if (!error) {
+      SyncFolder(path.parent_path());
       return FileWriteResult::Written;
     }
   }

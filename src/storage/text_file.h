@@ -21,8 +21,9 @@ enum class FileWriteResult {
   NotWritten,  // the text could not be written whole
 };
 
-// Writes `text` to a temporary file beside `path` and renames it over `path`, so that a failed
-// write leaves any earlier file untouched. A read-only or non-regular target is not replaced.
+// Writes `text` to a temporary file beside `path`, syncs it to disk and renames it over `path`,
+// so that a failed write or a crash leaves the earlier file or the new one, whole. A read-only or
+// non-regular target is not replaced.
 FileWriteResult ReplaceFile(const std::filesystem::path& path, std::string_view text);
 
 }  // namespace kelvane

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <iterator>
 
 #include "scoped_temp_dir.h"
@@ -23,6 +26,22 @@ TEST_F(TextFile, ReplacingALongerFileLeavesExactlyTheNewText) {
   WriteFile("cube.kvp", std::string(500, 'x'));
   EXPECT_EQ(ReplaceFile("cube.kvp", "new\r\n"), FileWriteResult::Written);
   EXPECT_EQ(FileBytes("cube.kvp"), "new\r\n");
+  EXPECT_EQ(EntriesHere(), 1);
+}
+
+// Guards against a write cut short (here by the file-size limit) replacing the old file.
+TEST_F(TextFile, FailedWriteLeavesTheOldFileWhole) {
+  WriteFile("cube.kvp", "old");
+  std::signal(SIGXFSZ, SIG_IGN);
+  rlimit saved{};
+  getrlimit(RLIMIT_FSIZE, &saved);
+  rlimit small = saved;
+  small.rlim_cur = 16;
+  setrlimit(RLIMIT_FSIZE, &small);
+  const FileWriteResult result = ReplaceFile("cube.kvp", std::string(100, 'x'));
+  setrlimit(RLIMIT_FSIZE, &saved);
+  EXPECT_EQ(result, FileWriteResult::NotWritten);
+  EXPECT_EQ(FileBytes("cube.kvp"), "old");
   EXPECT_EQ(EntriesHere(), 1);
 }
 
