@@ -4,6 +4,8 @@
 #include <initializer_list>
 #include <memory>
 
+#include "analysis/placements.h"
+#include "analysis/plain_search.h"
 #include "analysis/solver.h"
 #include "model/cell_grid.h"
 #include "model/game.h"
@@ -69,6 +71,14 @@ inline std::unique_ptr<Game> GameOn(const CellGrid& figure) {
 inline bool SolveField(Game& game) {
   game.WorkGrid = game.field;
   return SolveFrom(game, 0, GridExtents(game.figure));
+}
+
+// The completion that trying every orientation and anchor in turn finds, cell by cell.
+inline bool PlainCompletion(Game& game, CellGrid& completion) {
+  game.WorkGrid = game.field;
+  const bool solved = PlainSearch(game, PiecesToLay(game, 0), 0, GridExtents(game.figure));
+  completion = game.WorkGrid;
+  return solved;
 }
 
 }  // namespace kelvane::testing

@@ -3,10 +3,13 @@
 
 #include <filesystem>
 
+#include "analysis/analyse.h"
 #include "figures.h"
+#include "model/view_turn.h"
 #include "storage/puzzle_file.h"
 #include "storage/text_case.h"
 #include "storage/text_file.h"
+#include "support/fake_platform.h"
 
 namespace kelvane::testing {
 namespace {
@@ -51,6 +54,53 @@ TEST(PuzzleLibrary, EveryFigureIsWrittenAsSavePuzzleWritesItAndIsSolvable) {
     game->figure = figure;
     game->field.Clear();
     EXPECT_TRUE(SolveField(*game));
+  }
+}
+
+// Test, then Hint, on the position in `game`: both must follow the plain order's completion.
+void ExpectTestAndHintFollowThePlainOrder(Game& game) {
+  CellGrid expected;
+  ASSERT_TRUE(PlainCompletion(game, expected));
+  FakePlatform platform;
+  game.WorkGrid.Clear();
+  AnalysePuzzle(game, platform, AnalyseMode::Test);
+  EXPECT_TRUE(GridEquals(game.WorkGrid, expected));
+  const int before = CountCells(game.field);
+  AnalysePuzzle(game, platform, AnalyseMode::Hint);
+  EXPECT_GT(CountCells(game.field), before);
+  for (int i = 0; i < kGridCells; ++i) {
+    ASSERT_TRUE(game.field.cells[i] == 0 || game.field.cells[i] == expected.cells[i]);
+  }
+}
+
+// Guards against a change to the order in which the solver tries placements, which positions
+// with a nearly unique completion cannot show: the cube and library figures (those whose plain
+// search is quick), empty and with pieces 6 and 7 laid where the turned figure's completion
+// puts them.
+TEST(PuzzleLibrary, TestAndHintFindThePlainOrdersCompletionAmongMany) {
+  std::vector<std::pair<std::string, CellGrid>> figures{{"cube", Block(3, 3, 3)}};
+  for (const char* name : {"Bed", "Boot", "Camel", "Cube", "House", "Piano", "Sofa", "Stairs"}) {
+    figures.emplace_back(name, CellGrid{});
+    const auto text =
+        ReadTextFile(std::string(KELVANE_SOURCE_DIR "/resources/Puzzles/") + name + ".kvp");
+    ASSERT_TRUE(text && ParsePuzzleText(*text, figures.back().second)) << name;
+  }
+  FakePlatform platform;
+  for (const auto& [name, figure] : figures) {
+    SCOPED_TRACE(name);
+    auto game = GameOn(figure);
+    ExpectTestAndHintFollowThePlainOrder(*game);
+
+    game = GameOn(figure);
+    RotateView(*game, platform, 1);
+    CellGrid turned;
+    ASSERT_TRUE(PlainCompletion(*game, turned));
+    game->field = turned;
+    for (int k = 0; k < kPieceCount - 2; ++k) {
+      ClearCellValue(game->field, PieceCellValue(k));
+    }
+    RotateView(*game, platform, -1);
+    ExpectTestAndHintFollowThePlainOrder(*game);
   }
 }
 

@@ -5,22 +5,12 @@
 
 #include <random>
 
-#include "analysis/placements.h"
-#include "analysis/plain_search.h"
 #include "figures.h"
 #include "model/orientation.h"
 #include "model/placement.h"
 
 namespace kelvane::testing {
 namespace {
-
-// The completion that trying every orientation and anchor in turn finds, cell by cell.
-bool PlainCompletion(Game& game, CellGrid& completion) {
-  game.WorkGrid = game.field;
-  const bool solved = PlainSearch(game, PiecesToLay(game, 0), 0, GridExtents(game.figure));
-  completion = game.WorkGrid;
-  return solved;
-}
 
 // Every piece's cells in `grid`, shifted to the origin, are one of its orientations.
 void ExpectEveryPieceIsAnOrientation(const Game& game, const CellGrid& grid) {

@@ -1,6 +1,8 @@
 // Moving between layers and cutting the view down to its lower layers.
 #include "model/layers.h"
 
+#include <utility>
+
 #include "play_fixture.h"
 
 namespace kelvane::testing {
@@ -17,6 +19,19 @@ TEST_F(PlayTest, EachWheelMessageMovesOneLayerWhateverItsDelta) {
   EXPECT_EQ(game->currentLayer, 0);
   EXPECT_EQ(platform.erasingInvalidations, 4);
   EXPECT_EQ(platform.commandStateUpdates, 4);
+}
+
+// Guards against moving one layer per notch: on a tall figure the clamp no longer hides it.
+TEST_F(PlayTest, SeveralNotchesAtOnceMoveOneLayerOnATallFigure) {
+  game->figure.Clear();
+  for (int z = 0; z < 10; ++z) {
+    game->figure.at(0, 0, z) = kPlainCube;
+  }
+  game->currentLayer = 5;
+  for (const auto& [delta, layer] : {std::pair{240, 6}, {360, 7}, {-480, 6}, {-240, 5}}) {
+    ChangeLayer(*game, platform, delta);
+    EXPECT_EQ(game->currentLayer, layer) << "delta " << delta;
+  }
 }
 
 TEST_F(PlayTest, TheLayerStaysWithinTheFigureWithoutRepainting) {
