@@ -33,7 +33,6 @@ struct CoverTable {
   std::array<int, 1 << kPieceCount> cubesOf{};
 
   unsigned AllEntries() const { return (1u << entryCount) - 1; }
-  bool Exact() const { return cubesOf[AllEntries()] == cellCount; }
 };
 
 // A symmetry of the position as it acts on the table's cells and entries.

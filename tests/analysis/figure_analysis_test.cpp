@@ -132,7 +132,7 @@ void ForEachPlacement(Game& game, int k, Visit visit) {
 }
 
 TEST(CanStillComplete, SaysNoExactlyWhereASingleLaidPieceBlocksEveryCompletion) {
-  for (const char* name : {"Cube", "Castle"}) {
+  for (const char* name : {"Cube"}) {
     auto game = GameOn(Library(name));
     int blocked = 0;
     ForEachPlacement(*game, 6, [&] {
