@@ -132,16 +132,14 @@ void ForEachPlacement(Game& game, int k, Visit visit) {
 }
 
 TEST(CanStillComplete, SaysNoExactlyWhereASingleLaidPieceBlocksEveryCompletion) {
-  for (const char* name : {"Cube"}) {
-    auto game = GameOn(Library(name));
-    int blocked = 0;
-    ForEachPlacement(*game, 6, [&] {
-      const bool can = CanStillComplete(*game).value();
-      EXPECT_EQ(can, CountCompletions(game->figure, game->field)->completions > 0) << name;
-      blocked += can ? 0 : 1;
-    });
-    EXPECT_GT(blocked, 0) << name;
-  }
+  auto game = GameOn(Block(3, 3, 3));
+  int blocked = 0;
+  ForEachPlacement(*game, 6, [&] {
+    const bool can = CanStillComplete(*game).value();
+    EXPECT_EQ(can, CountCompletions(game->figure, game->field)->completions > 0);
+    blocked += can ? 0 : 1;
+  });
+  EXPECT_GT(blocked, 0) << "piece 7 bent round a corner of the cube blocks it";
 }
 
 TEST(Tier, FollowsTheDistinctCompletions) {
