@@ -9,7 +9,7 @@
 #include "figures.h"
 #include "model/orientation.h"
 #include "model/placement.h"
-#include "model/play_fixture.h"
+#include "support/play_fixture.h"
 
 namespace kelvane::testing {
 namespace {
@@ -117,57 +117,53 @@ TEST_F(AnalyseTest, TestReportsSuccessAndChangesNothingThePlayerSees) {
   EXPECT_TRUE(GridEquals(PieceCells(game->WorkGrid, 2), PieceCells(game->field, 2)));
 }
 
-TEST_F(AnalyseTest, TestAnswersForThePositionNotForTheEmptyFigure) {
+// Each command answers for the position, not for the empty figure, and a failure changes
+// nothing the player sees, repaints nothing and keeps the congratulation.
+TEST_F(AnalyseTest, AFailedCommandSaysSoAndChangesNothing) {
   BlockTheCube();
   const Visible before(*game);
   const int invalidations = platform.invalidations;
-  Analyse(AnalyseMode::Test);
-  EXPECT_EQ(Texts(), std::vector<std::string>{"Test is not passed."});
-  EXPECT_EQ(platform.messages[0].style, MessageStyle::Information);
-  EXPECT_EQ(platform.invalidations, invalidations) << "a failure repaints nothing";
-  EXPECT_TRUE(Visible(*game) == before);
-  EXPECT_TRUE(GridEquals(game->WorkGrid, game->field));
+  const std::vector<std::string> notPassed{"Test is not passed."};
+  const std::vector<std::string> askedFirst{"Are you shure?", "Test is not passed."};
+  for (const auto& [mode, texts] : {std::pair{AnalyseMode::Test, notPassed},
+                                    {AnalyseMode::Hint, notPassed},
+                                    {AnalyseMode::ShowAll, askedFirst}}) {
+    platform.messages.clear();
+    platform.answers = {MessageAnswer::Yes};
+    Analyse(mode);
+    EXPECT_EQ(Texts(), texts);
+    EXPECT_EQ(platform.invalidations, invalidations);
+    EXPECT_TRUE(Visible(*game) == before);
+    EXPECT_TRUE(GridEquals(game->WorkGrid, game->field));
+  }
 }
 
-TEST_F(AnalyseTest, HintLaysOnePieceWhereTheCompletionPutsIt) {
-  Lay(kDefaultFigureSolution[0]);
-  const CellGrid completion = TestCompletion();
-  const CellGrid before = game->field;
-  game->randomSource.seed(7);
-  Analyse(AnalyseMode::Hint);
-  EXPECT_EQ(Texts(), std::vector<std::string>{"Test is passed successfully"});
-  EXPECT_EQ(game->winAnnouncement, 0);
-  int revealed = -1;
-  for (int k = 0; k < kPieceCount; ++k) {
-    if (!GridHasCells(PieceCells(before, k)) && GridHasCells(PieceCells(game->field, k))) {
-      EXPECT_EQ(revealed, -1) << "only one piece is revealed";
-      revealed = k;
-    }
-  }
-  ASSERT_NE(revealed, -1);
-  for (int i = 0; i < kGridCells; ++i) {
-    const bool ofRevealed = completion.cells[i] == PieceCellValue(revealed);
-    EXPECT_EQ(game->field.cells[i], ofRevealed ? PieceCellValue(revealed) : before.cells[i]);
-  }
-  EXPECT_TRUE(GridEquals(game->pieceGrids[revealed], PieceCells(completion, revealed)))
-      << "the panel shows the piece as it lies";
-  EXPECT_TRUE(GridEquals(game->WorkGrid, game->pieceGrids[revealed]));
-}
-
-TEST_F(AnalyseTest, HintsNeverMoveAPlayersPieceAndBuildTheCompletionTestFound) {
+// Each hint lays one more piece where Test's completion has it, shows it in the panel as it
+// lies, and never moves a player's piece; five hints build that completion.
+TEST_F(AnalyseTest, HintsLayThePiecesOfTheCompletionTestFound) {
   Lay(kDefaultFigureSolution[4]);
   Lay(kDefaultFigureSolution[6]);
   const CellGrid completion = TestCompletion();
   game->randomSource.seed(12345);
   for (int hint = 0; hint < 5; ++hint) {
+    SCOPED_TRACE(hint);
     const CellGrid before = game->field;
+    platform.messages.clear();
     Analyse(AnalyseMode::Hint);
+    EXPECT_EQ(Texts(), std::vector<std::string>{"Test is passed successfully"});
+    EXPECT_EQ(game->winAnnouncement, 0);
+    int revealed = -1;
     for (int i = 0; i < kGridCells; ++i) {
-      if (before.cells[i] != 0) {
-        EXPECT_EQ(game->field.cells[i], before.cells[i]) << "hint " << hint;
+      if (before.cells[i] != game->field.cells[i]) {
+        EXPECT_EQ(before.cells[i], 0);
+        EXPECT_EQ(game->field.cells[i], completion.cells[i]);
+        revealed = game->field.cells[i] - PieceCellValue(0);
       }
     }
-    EXPECT_EQ(PiecesOn(game->field), PiecesOn(before) + 1) << "hint " << hint;
+    EXPECT_EQ(PiecesOn(game->field), PiecesOn(before) + 1);
+    ASSERT_GE(revealed, 0);
+    EXPECT_TRUE(GridEquals(game->pieceGrids[revealed], PieceCells(completion, revealed)));
+    EXPECT_TRUE(GridEquals(game->WorkGrid, game->pieceGrids[revealed]));
   }
   EXPECT_TRUE(GridEquals(game->field, completion));
 }
@@ -226,15 +222,6 @@ TEST_F(AnalyseTest, CompletingByHandAfterAHintIsNotCongratulated) {
   EXPECT_TRUE(platform.sounds.empty());
 }
 
-TEST_F(AnalyseTest, AFailedHintChangesNothingAndKeepsTheCongratulation) {
-  BlockTheCube();
-  const Visible before(*game);
-  Analyse(AnalyseMode::Hint);
-  EXPECT_EQ(Texts(), std::vector<std::string>{"Test is not passed."});
-  EXPECT_TRUE(Visible(*game) == before);
-  EXPECT_EQ(game->winAnnouncement, 1);
-}
-
 TEST_F(AnalyseTest, ShowAllDeclinedChangesNothingAndTheWinIsStillCongratulated) {
   const CellGrid completion = TestCompletion();
   const Visible before(*game);
@@ -270,15 +257,6 @@ TEST_F(AnalyseTest, ShowAllLaysTheCompletionAndShowsEveryPieceAsItLies) {
   EXPECT_TRUE(GridEquals(game->pieceGrids[3], OrientationSlot(*game, 3, 4)))
       << "the player's piece keeps the orientation it was laid in";
   EXPECT_TRUE(GridEquals(game->WorkGrid, game->pieceGrids[6]));
-}
-
-TEST_F(AnalyseTest, ShowAllThatFindsNothingSaysSoAndChangesNothing) {
-  BlockTheCube();
-  const Visible before(*game);
-  platform.answers = {MessageAnswer::Yes};
-  Analyse(AnalyseMode::ShowAll);
-  EXPECT_EQ(Texts(), (std::vector<std::string>{"Are you shure?", "Test is not passed."}));
-  EXPECT_TRUE(Visible(*game) == before);
 }
 
 }  // namespace

@@ -28,17 +28,6 @@ void ExpectEveryPieceIsAnOrientation(const Game& game, const CellGrid& grid) {
   }
 }
 
-TEST(SolveFrom, FillsTheWholeCubeWithTheSevenPieces) {
-  auto game = GameOn(Block(3, 3, 3));
-  ASSERT_TRUE(SolveField(*game));
-  for (std::int8_t cell : game->WorkGrid.cells) {
-    EXPECT_TRUE(cell == 0 || (cell >= 2 && cell <= 8));
-  }
-  EXPECT_EQ(CountCells(game->WorkGrid), 27);
-  ExpectEveryPieceIsAnOrientation(*game, game->WorkGrid);
-  EXPECT_FALSE(GridHasCells(game->field)) << "the search works in WorkGrid only";
-}
-
 // The seven pieces laid at random, without overlap, into a box of the given size, each cell in
 // its piece's value: a figure that is solvable by construction.
 CellGrid RandomPacking(const Game& game, std::mt19937& random, int sizeX, int sizeY, int sizeZ) {
@@ -127,51 +116,67 @@ TEST(SolveFrom, FindsTheCompletionOfThePlainSearchOrder) {
   EXPECT_LT(solvable, rounds) << "the rounds should hold unsolvable positions";
 }
 
-TEST(SolveFrom, KeepsThePlayersPiecesAndCompletesAroundThem) {
-  auto game = GameOn(Block(3, 3, 3));
-  // Piece 7 along an edge, its bend at (1,0,0).
-  game->field.at(1, 0, 0) = PieceCellValue(6);
-  game->field.at(2, 0, 0) = PieceCellValue(6);
-  game->field.at(1, 0, 1) = PieceCellValue(6);
-  ASSERT_TRUE(SolveField(*game));
-  EXPECT_EQ(game->WorkGrid.at(1, 0, 0), PieceCellValue(6));
-  EXPECT_EQ(game->WorkGrid.at(2, 0, 0), PieceCellValue(6));
-  EXPECT_EQ(game->WorkGrid.at(1, 0, 1), PieceCellValue(6));
-  EXPECT_EQ(CountCells(game->WorkGrid), 27);
-  ExpectEveryPieceIsAnOrientation(*game, game->WorkGrid);
+// Piece 7 (three cubes, bent) laid on the Field with its bend at `bend`, its arms along x and z.
+CellGrid PieceSevenAt(Cell bend) {
+  CellGrid field;
+  for (const Cell& c : {bend, Cell{bend.x + 1, bend.y, bend.z}, Cell{bend.x, bend.y, bend.z + 1}}) {
+    field.at(c.x, c.y, c.z) = PieceCellValue(6);
+  }
+  return field;
 }
 
-TEST(SolveFrom, FailsWhenAPlacedPieceBlocksEveryCompletionAndLeavesWorkGridAsTheField) {
-  auto game = GameOn(Block(3, 3, 3));
-  // Piece 7 with its bend in a corner of the cube: no completion has it there.
-  game->field.at(0, 0, 0) = PieceCellValue(6);
-  game->field.at(1, 0, 0) = PieceCellValue(6);
-  game->field.at(0, 0, 1) = PieceCellValue(6);
-  EXPECT_FALSE(SolveField(*game));
-  EXPECT_TRUE(GridEquals(game->WorkGrid, game->field));
+// 216 cubes, no two touching: no piece fits anywhere.
+CellGrid LooseCubes() {
+  CellGrid figure;
+  for (int i = 0; i < 12 * 12 * 12; ++i) {
+    figure.at(i % 12, i / 12 % 12, i / 144) = (i % 12 + i / 12 % 12 + i / 144) % 2 ? 0 : kPlainCube;
+  }
+  return figure;
 }
 
-TEST(SolveFrom, LeavesSurplusCellsEmptyInAFigureOfMoreThan27Cells) {
-  auto game = GameOn(Block(3, 3, 4));
-  ASSERT_TRUE(SolveField(*game));
-  EXPECT_EQ(CountCells(game->WorkGrid), 27);
-  ExpectEveryPieceIsAnOrientation(*game, game->WorkGrid);
-}
-
-TEST(SolveFrom, FailsWhenFewerCellsAreFreeThanThePiecesNeed) {
-  CellGrid figure = Block(3, 3, 3);
-  figure.at(2, 2, 2) = 0;
-  auto game = GameOn(figure);
-  EXPECT_FALSE(SolveField(*game));
-}
-
-TEST(SolveFrom, FailsOnAnEmptyFigureUnlessEveryPieceIsPlaced) {
+// Each figure solved or not as the plain search order says, with the same completion: every
+// piece one of its orientations, 27 cells, the player's pieces kept and the Field untouched.
+TEST(SolveFrom, FindsThePlainSearchCompletionOrNone) {
+  CellGrid missingOne = Block(3, 3, 3);
+  missingOne.at(2, 2, 2) = 0;
+  const struct {
+    const char* name;
+    CellGrid figure;
+    CellGrid field;
+    bool solvable;
+  } cases[] = {
+      {"cube", Block(3, 3, 3), {}, true},
+      {"piece 7 kept on an edge", Block(3, 3, 3), PieceSevenAt({1, 0, 0}), true},
+      {"piece 7 blocking in a corner", Block(3, 3, 3), PieceSevenAt({0, 0, 0}), false},
+      {"surplus cells stay empty", Block(3, 3, 4), {}, true},
+      {"a cell too few", missingOne, {}, false},
+      {"empty figure", {}, {}, false},
+      {"cells beyond the first 64", CubeAboveLooseCubes(), {}, true},
+      {"too large for the cell sets", Block(6, 6, 6), {}, true},
+      {"large and loose", LooseCubes(), {}, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto game = GameOn(c.figure);
+    game->field = c.field;
+    CellGrid expected;
+    ASSERT_EQ(PlainCompletion(*game, expected), c.solvable);
+    EXPECT_EQ(SolveField(*game), c.solvable);
+    EXPECT_TRUE(GridEquals(game->WorkGrid, c.solvable ? expected : c.field));
+    EXPECT_TRUE(GridEquals(game->field, c.field)) << "the search works in WorkGrid only";
+    if (c.solvable) {
+      EXPECT_EQ(CountCells(game->WorkGrid), 27);
+      ExpectEveryPieceIsAnOrientation(*game, game->WorkGrid);
+      for (int i = 0; i < kGridCells; ++i) {
+        EXPECT_TRUE(c.field.cells[i] == 0 || game->WorkGrid.cells[i] == c.field.cells[i]);
+      }
+    }
+  }
+  // Pieces outside an empty Figure's box do not count as placed.
   auto game = GameOn(CellGrid{});
-  EXPECT_FALSE(SolveField(*game));
   for (int k = 0; k < kPieceCount; ++k) {
     game->field.at(k, 0, 0) = PieceCellValue(k);
   }
-  // The pieces are outside the Figure's (empty) box, so they do not count as placed.
   EXPECT_FALSE(SolveField(*game));
 }
 
@@ -199,39 +204,6 @@ TEST(SolveFrom, FailsForAPieceWithoutOrientations) {
   EXPECT_FALSE(SolveField(*game));
   game->orientationCounts[3] = -5;
   EXPECT_FALSE(SolveField(*game));
-}
-
-TEST(SolveFrom, FindsThePlainSearchCompletionBeyondTheFirst64Cells) {
-  auto game = GameOn(CubeAboveLooseCubes());
-  ASSERT_TRUE(SolveField(*game));
-  CellGrid expected;
-  ASSERT_TRUE(PlainCompletion(*game, expected));
-  EXPECT_TRUE(GridEquals(game->WorkGrid, expected));
-}
-
-TEST(SolveFrom, SolvesAFigureTooLargeForTheCellSets) {
-  auto game = GameOn(Block(6, 6, 6));
-  ASSERT_TRUE(SolveField(*game));
-  EXPECT_EQ(CountCells(game->WorkGrid), 27);
-  ExpectEveryPieceIsAnOrientation(*game, game->WorkGrid);
-  CellGrid expected;
-  ASSERT_TRUE(PlainCompletion(*game, expected));
-  EXPECT_TRUE(GridEquals(game->WorkGrid, expected));
-}
-
-TEST(SolveFrom, FailsOnALargeFigureOfLooseCubes) {
-  // 216 cubes, no two touching: no piece fits anywhere.
-  CellGrid figure;
-  for (int z = 0; z < 12; ++z) {
-    for (int y = 0; y < 12; ++y) {
-      for (int x = 0; x < 12; ++x) {
-        figure.at(x, y, z) = (x + y + z) % 2 == 0 ? kPlainCube : 0;
-      }
-    }
-  }
-  auto game = GameOn(figure);
-  EXPECT_FALSE(SolveField(*game));
-  EXPECT_TRUE(GridEquals(game->WorkGrid, game->field));
 }
 
 }  // namespace

@@ -23,37 +23,40 @@ CellGrid Block() {
   return grid;
 }
 
-bool ParsesAsBlock(std::string_view text) {
-  const auto grid = ParseFigureText(text);
-  return grid && GridEquals(*grid, Block());
-}
-
-TEST(FigureText, ThreeLinesOfThreeGroupsMakeTheBlock) {
-  EXPECT_TRUE(ParsesAsBlock(kBlock));
-  EXPECT_TRUE(ParsesAsBlock("111 111 111\r\n111 111 111\r\n111 111 111"));
-}
-
-TEST(FigureText, MarkerLinesAndCommentsAreSkipped) {
-  EXPECT_TRUE(ParsesAsBlock("KELV 1\r\n" + std::string(kBlock) + "/KELV\r\n"));
-  EXPECT_TRUE(ParsesAsBlock("x; note 1111\r\n\r\n" + std::string(kBlock)));
-  // Only the exact, upper-case markers are skipped: "kelv" is a data line of cubes.
-  EXPECT_FALSE(ParseFigureText("kelv\r\n" + std::string(kBlock)));
-}
-
-TEST(FigureText, ALeadingSemicolonIsACube) {
-  const auto grid = ParseFigureText(";11/111/111\r\n111/111/111\r\n111/111/111");
-  ASSERT_TRUE(grid);
-  EXPECT_TRUE(GridEquals(*grid, Block()));
-}
-
-TEST(FigureText, TextAfterAClosingMarkerIsStillRead) {
-  // Two figures in one text land in the same grid and hold 54 cubes.
-  EXPECT_FALSE(ParseFigureText("KELV\r\n" + std::string(kBlock) + "/KELV\r\nKELV\r\n" +
-                               std::string(kBlock)));
-}
-
-TEST(FigureText, LeadingSpacesDoNotShiftALine) {
-  EXPECT_TRUE(ParsesAsBlock("   111/111/111  \r\n111/111/111\r\n  111 111 111\r\n"));
+// Texts that read as the 3×3×3 block, and texts that read as no figure at all.
+TEST(FigureText, ReadsTheBlockOrNothing) {
+  const std::string block(kBlock);
+  const auto padded = [&](std::size_t length) {
+    return block + std::string(length - block.size() - 2, ' ') + "\r\n";
+  };
+  const std::pair<std::string, bool> cases[] = {
+      {block, true},
+      {"111 111 111\r\n111 111 111\r\n111 111 111", true},
+      {"KELV 1\r\n" + block + "/KELV\r\n", true},
+      {"x; note 1111\r\n\r\n" + block, true},
+      {"kelv\r\n" + block, false},  // only exact, upper-case markers are skipped
+      {";11/111/111\r\n111/111/111\r\n111/111/111", true},        // a leading semicolon is a cube
+      {"KELV\r\n" + block + "/KELV\r\nKELV\r\n" + block, false},  // read on past the marker
+      {"   111/111/111  \r\n111/111/111\r\n  111 111 111\r\n", true},
+      {"111/111/111\n111/111/111\r\n111/111/111\n", true},
+      {".\r\n.\r\n..111 ..111 ..111\r\n..111 ..111 ..111\r\n..111 ..111 ..111\r\n", true},
+      {block + std::string("\0"
+                           "111",
+                           4),
+       true},                      // ends at a NUL
+      {padded(257) + "1", false},  // a 28th cube at character 258 is read
+      {padded(258) + "1", true},   // ...at character 259 it is not
+      {std::string(260, ' ') + block, false},
+      {"", false},
+      {"KELV\r\n/KELV\r\n", false},
+      {"111/111/111\r\n111/111/111\r\n111/111/11\r\n", false},
+      {block + "1\r\n", false},
+  };
+  for (const auto& [text, isBlock] : cases) {
+    const auto grid = ParseFigureText(text);
+    EXPECT_EQ(grid.has_value(), isBlock) << text;
+    EXPECT_TRUE(!grid || GridEquals(*grid, Block())) << text;
+  }
 }
 
 TEST(FigureText, TwoSeparatorsLeaveAnEmptyLayer) {
@@ -120,68 +123,20 @@ TEST(FigureText, ACubePastTheLimitsIsRejected) {
   EXPECT_TRUE(ParseFigureText(holes));
 }
 
-TEST(FigureText, OnlyTwentySevenCubesPass) {
-  EXPECT_FALSE(ParseFigureText(""));
-  EXPECT_FALSE(ParseFigureText("KELV\r\n/KELV\r\n"));
-  EXPECT_FALSE(ParseFigureText("111/111/111\r\n111/111/111\r\n111/111/11\r\n"));
-  EXPECT_FALSE(ParseFigureText(std::string(kBlock) + "1\r\n"));
-}
-
-TEST(FigureText, ReadsOnlyTheFirst258Characters) {
-  const auto padded = [](std::size_t length) {
-    return std::string(kBlock) + std::string(length - kBlock.size() - 2, ' ') + "\r\n";
+TEST(ClipboardImport, NoTextOrABadOneExplainsAFigureComesBackQuietly) {
+  const std::pair<std::optional<std::string>, std::string> cases[] = {
+      {std::nullopt, "Please copy text of figure to clipboard for import."},
+      {"", "Invalid format!"},
+      {std::string(kBlock), ""},
   };
-  EXPECT_FALSE(ParseFigureText(padded(257) + "1"));  // a 28th cube at character 258 is read
-  EXPECT_TRUE(ParsesAsBlock(padded(258) + "1"));     // ...at character 259 it is not
-  EXPECT_FALSE(ParseFigureText(std::string(260, ' ') + std::string(kBlock)));
-}
-
-TEST(FigureText, EndsAtANul) {
-  EXPECT_TRUE(ParsesAsBlock(std::string(kBlock) + std::string("\0"
-                                                              "111",
-                                                              4)));
-}
-
-TEST(FigureText, BareLineFeedsEndLinesToo) {
-  EXPECT_TRUE(ParsesAsBlock("111/111/111\n111/111/111\r\n111/111/111\n"));
-}
-
-TEST(FigureText, TheFigureIsMovedToTheOriginCorner) {
-  const auto grid = ParseFigureText(
-      ".\r\n.\r\n..111 ..111 ..111\r\n..111 ..111 ..111\r\n"
-      "..111 ..111 ..111\r\n");
-  ASSERT_TRUE(grid);
-  EXPECT_TRUE(GridEquals(*grid, Block()));
-}
-
-TEST(ClipboardImport, NoTextAsksForACopy) {
-  Game game;
-  testing::FakePlatform platform;
-  EXPECT_FALSE(ImportFigureFromClipboard(game, platform));
-  ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_EQ(platform.messages[0].text, "Please copy text of figure to clipboard for import.");
-  EXPECT_EQ(platform.messages[0].caption, "Kelvane");
-  EXPECT_EQ(platform.messages[0].style, MessageStyle::Information);
-}
-
-TEST(ClipboardImport, EmptyTextIsAnInvalidFormat) {
-  Game game;
-  testing::FakePlatform platform;
-  platform.clipboard = "";
-  EXPECT_FALSE(ImportFigureFromClipboard(game, platform));
-  ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_EQ(platform.messages[0].text, "Invalid format!");
-  EXPECT_EQ(platform.messages[0].style, MessageStyle::Information);
-}
-
-TEST(ClipboardImport, AFigureIsReturnedWithoutAMessage) {
-  Game game;
-  testing::FakePlatform platform;
-  platform.clipboard = std::string(kBlock);
-  const auto grid = ImportFigureFromClipboard(game, platform);
-  ASSERT_TRUE(grid);
-  EXPECT_TRUE(GridEquals(*grid, Block()));
-  EXPECT_TRUE(platform.messages.empty());
+  for (const auto& [clipboard, message] : cases) {
+    Game game;
+    testing::FakePlatform platform;
+    platform.clipboard = clipboard;
+    const auto grid = ImportFigureFromClipboard(game, platform);
+    EXPECT_EQ(grid.has_value(), message.empty());
+    EXPECT_EQ(platform.messages.empty() ? "" : platform.messages[0].text, message);
+  }
 }
 
 // Guards against the clipboard's UTF-8 bytes reaching the parser: a character is one cell and

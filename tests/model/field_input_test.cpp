@@ -4,7 +4,7 @@
 #include "model/command_ids.h"
 #include "model/create_mode.h"
 #include "model/placement.h"
-#include "play_fixture.h"
+#include "support/play_fixture.h"
 
 namespace kelvane::testing {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <utility>
 
-#include "play_fixture.h"
+#include "support/play_fixture.h"
 
 namespace kelvane::testing {
 namespace {

@@ -1,6 +1,6 @@
 // Picking pieces up again with a click.
 #include "model/placement.h"
-#include "play_fixture.h"
+#include "support/play_fixture.h"
 
 namespace kelvane::testing {
 namespace {

@@ -2,7 +2,7 @@
 #include "model/placement.h"
 
 #include "model/command_states.h"
-#include "play_fixture.h"
+#include "support/play_fixture.h"
 
 namespace kelvane::testing {
 namespace {
@@ -13,62 +13,58 @@ class ComposePlacementTest : public PlayTest {
   CellGrid out;
 };
 
-TEST_F(ComposePlacementTest, LaysTheCornerPieceOnEmptyFigureCells) {
-  Select(7);  // (0,0,0), (1,0,0), (0,0,1)
-  EXPECT_TRUE(Compose(0, 0));
-  EXPECT_EQ(out.at(0, 0, 0), 8);
-  EXPECT_EQ(out.at(1, 0, 0), 8);
-  EXPECT_EQ(out.at(0, 0, 1), 8);
-  EXPECT_EQ(CountCells(out), 3);
-  EXPECT_FALSE(GridHasCells(game->field)) << "only the caller's grid is written";
-}
-
-TEST_F(ComposePlacementTest, LaysOnTheCurrentLayer) {
-  Select(7);
-  game->currentLayer = 1;
-  EXPECT_TRUE(Compose(0, 0));
-  EXPECT_EQ(out.at(0, 0, 1), 8);
-  EXPECT_EQ(out.at(0, 0, 2), 8);
-  EXPECT_EQ(out.at(0, 0, 0), 0);
-}
-
-TEST_F(ComposePlacementTest, RefusesACubeOffTheFigureAndShowsThePieceAsPlainCubes) {
-  Select(7);
-  // (1,1,0) is inside the box but in the figure's missing middle column.
-  EXPECT_FALSE(Compose(1, 1));
-  EXPECT_EQ(out.at(1, 1, 0), kPlainCube);
-  EXPECT_EQ(out.at(2, 1, 0), kPlainCube);
-  EXPECT_EQ(out.at(1, 1, 1), kPlainCube);
-  EXPECT_EQ(CountCells(out), 3);
-}
-
-TEST_F(ComposePlacementTest, RefusesACubeBeyondTheBoxAndDrawsOnlyTheCubesInside) {
-  Select(7);
-  EXPECT_FALSE(Compose(2, 0));  // (3,0,0) lies beyond X = 3
-  EXPECT_EQ(out.at(2, 0, 0), kPlainCube);
-  EXPECT_EQ(out.at(2, 0, 1), kPlainCube);
-  EXPECT_EQ(CountCells(out), 2);
-}
-
-TEST_F(ComposePlacementTest, ShowsWhereAHiddenPieceBlocksAsMarkedCells) {
-  Lay({7, 0, 0, 0, 0});
-  HidePiece(*game, platform, 7);
-  Select(6);  // (0,0,0), (1,0,0), (0,1,0), (0,0,1)
-  EXPECT_FALSE(Compose(0, 0));
-  EXPECT_EQ(out.at(0, 0, 0), kMarkedCell);
-  EXPECT_EQ(out.at(1, 0, 0), kMarkedCell);
-  EXPECT_EQ(out.at(0, 0, 1), kMarkedCell);
-  EXPECT_EQ(out.at(0, 1, 0), kPlainCube);
-}
-
-TEST_F(ComposePlacementTest, LeavesAVisibleObstacleAsItIs) {
-  Lay({7, 0, 0, 0, 0});
-  Select(6);
-  EXPECT_FALSE(Compose(0, 0));
-  EXPECT_EQ(out.at(0, 0, 0), 8);
-  EXPECT_EQ(out.at(1, 0, 0), 8);
-  EXPECT_EQ(out.at(0, 0, 1), 8);
-  EXPECT_EQ(out.at(0, 1, 0), kPlainCube);
+// Piece 7 is (0,0,0), (1,0,0), (0,0,1); piece 6 adds (0,1,0). Where the piece fits it is laid in
+// its own value on the current layer; else it shows as plain cubes cut to the figure's box, with
+// the cubes of a hidden piece in its way marked and a visible one left as it is.
+TEST_F(ComposePlacementTest, LaysThePieceOrShowsWhyItDoesNotFit) {
+  enum Obstacle { kNone, kVisible, kHidden };
+  const struct {
+    const char* name;
+    int piece, layer, x, y;
+    Obstacle obstacle;
+    bool fits;
+    std::vector<std::array<int, 4>> cells;  // x, y, z, value
+  } cases[] = {
+      {"corner", 7, 0, 0, 0, kNone, true, {{0, 0, 0, 8}, {1, 0, 0, 8}, {0, 0, 1, 8}}},
+      {"layer 1", 7, 1, 0, 0, kNone, true, {{0, 0, 1, 8}, {1, 0, 1, 8}, {0, 0, 2, 8}}},
+      {"off the figure", 7, 0, 1, 1, kNone, false, {{1, 1, 0, 1}, {2, 1, 0, 1}, {1, 1, 1, 1}}},
+      {"beyond the box", 7, 0, 2, 0, kNone, false, {{2, 0, 0, 1}, {2, 0, 1, 1}}},
+      {"hidden obstacle",
+       6,
+       0,
+       0,
+       0,
+       kHidden,
+       false,
+       {{0, 0, 0, kMarkedCell}, {1, 0, 0, kMarkedCell}, {0, 0, 1, kMarkedCell}, {0, 1, 0, 1}}},
+      {"visible obstacle",
+       6,
+       0,
+       0,
+       0,
+       kVisible,
+       false,
+       {{0, 0, 0, 8}, {1, 0, 0, 8}, {0, 0, 1, 8}, {0, 1, 0, 1}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    game = NewInitialisedGame();
+    if (c.obstacle != kNone) {
+      Lay({7, 0, 0, 0, 0});
+    }
+    if (c.obstacle == kHidden) {
+      HidePiece(*game, platform, 7);
+    }
+    const CellGrid field = game->field;
+    Select(c.piece);
+    game->currentLayer = c.layer;
+    EXPECT_EQ(Compose(c.x, c.y), c.fits);
+    for (const auto& [x, y, z, value] : c.cells) {
+      EXPECT_EQ(out.at(x, y, z), value) << x << "," << y << "," << z;
+    }
+    EXPECT_EQ(CountCells(out), static_cast<int>(c.cells.size()));
+    EXPECT_TRUE(GridEquals(game->field, field)) << "only the caller's grid is written";
+  }
 }
 
 TEST_F(ComposePlacementTest, GivesTheFieldWithoutACellASelectionOrForAPlacedPiece) {

@@ -2,7 +2,7 @@
 #include "model/view_turn.h"
 
 #include "model/placement.h"
-#include "play_fixture.h"
+#include "support/play_fixture.h"
 
 namespace kelvane::testing {
 namespace {

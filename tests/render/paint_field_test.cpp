@@ -61,8 +61,6 @@ TEST(PaintField, DefaultFrameAtScaleFourLooksRight) {
   f.platform.selection = 3;
   f.PointAt(0, 0);
   f.Paint();
-  const Surface& picture = f.game->graphics.backBuffer;
-  ASSERT_TRUE(testing::WritePng(picture, KELVANE_BINARY_DIR "/render_default_frame.png"));
 
   // The panel frame: one ink pixel round the panel.
   const Rect panel = PanelRect(*f.game);
@@ -101,8 +99,6 @@ TEST(PaintField, DefaultFrameWithTheBuiltInSkin) {
   f.platform.selection = 3;
   f.PointAt(0, 0);
   f.Paint();
-  ASSERT_TRUE(testing::WritePng(f.game->graphics.backBuffer,
-                                KELVANE_BINARY_DIR "/render_default_frame_skin.png"));
   // The preview's top layer is drawn from the sheet, not left as background.
   EXPECT_NE(f.At(f.FaceOf(f.PreviewFigureOrigin(), 0, 0, 2, Face::Top)), f.Back());
 }

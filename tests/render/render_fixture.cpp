@@ -119,13 +119,4 @@ std::vector<std::uint8_t> EncodePng(const Surface& picture) {
   return bytes;
 }
 
-bool WritePng(const Surface& picture, const std::string& path) {
-  png_image image{};
-  image.version = PNG_IMAGE_VERSION;
-  image.width = static_cast<png_uint_32>(picture.width);
-  image.height = static_cast<png_uint_32>(picture.height);
-  image.format = PNG_FORMAT_BGRA;
-  return png_image_write_to_file(&image, path.c_str(), 0, picture.pixels.data(), 0, nullptr) != 0;
-}
-
 }  // namespace kelvane::testing

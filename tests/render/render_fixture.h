@@ -1,4 +1,4 @@
-// Helpers for the rendering tests: a skin sheet drawn in code, a Game ready to draw, PNG files.
+// Helpers for the rendering tests: a skin sheet drawn in code, a Game ready to draw, PNG bytes.
 #pragma once
 
 #include <cstdint>
@@ -32,6 +32,5 @@ Point FaceSample(CubeGeometry g, Point spriteTopLeft, Face face);
 std::unique_ptr<Game> NewDrawingGame(int scale);
 
 std::vector<std::uint8_t> EncodePng(const Surface& picture);
-bool WritePng(const Surface& picture, const std::string& path);
 
 }  // namespace kelvane::testing

@@ -91,42 +91,21 @@ class MenuTest : public QObject {
              QStringList({"&User manual\tF1", "&Tutorial", "-", "&About ...", "&Home page"}));
   }
 
+  // The keys shown after a tab are the keys bound; About alone has two, Options one unshown.
   void EveryAcceleratorIsBoundToItsCommand() {
     WindowFixture fixture;
     MainWindow& window = fixture.window();
-    const std::vector<std::pair<int, QList<QKeySequence>>> expected = {
-        {kCmdTestPuzzle, {QKeySequence("Ctrl+T")}},
-        {kCmdCreateByCubes, {QKeySequence("Ctrl+C")}},
-        {kCmdLayerDown, {QKeySequence("Ctrl+Down")}},
-        {kCmdLayerUp, {QKeySequence("Ctrl+Up")}},
-        {kCmdRemovePiece, {QKeySequence("Ctrl+Del")}},
-        {kCmdHidePiece[0], {QKeySequence("Ctrl+1")}},
-        {kCmdHidePiece[6], {QKeySequence("Ctrl+7")}},
-        {kCmdNew, {QKeySequence("Ctrl+N")}},
-        {kCmdSavePuzzle, {QKeySequence("Ctrl+S")}},
-        {kCmdUserManual, {QKeySequence("F1")}},
-        {kCmdOptions, {QKeySequence("Ctrl+O")}},
-        {kCmdHideDownLayer, {QKeySequence("Ctrl+End")}},
-        {kCmdRotatePlus90, {QKeySequence("Ctrl+Left")}},
-        {kCmdRotateMinus90, {QKeySequence("Ctrl+Right")}},
-        {kCmdShowUpLayer, {QKeySequence("Ctrl+Home")}},
-        {kCmdImportFromHtm, {QKeySequence("Ctrl+I")}},
-        {kCmdAbout, {QKeySequence("Alt+/"), QKeySequence("Alt+?")}},
-        {kCmdNextSolution, {QKeySequence("F3")}},
-        {kCmdPreviousSolution, {QKeySequence("Shift+F3")}},
-    };
-    for (const auto& [id, keys] : expected) {
-      QCOMPARE(window.Action(id)->shortcuts(), keys);
+    for (const QAction* action : window.findChildren<QAction*>()) {
+      const QString shown = action->text().section('\t', 1);
+      if (!shown.isEmpty() && shown != "ALT+F4") {
+        QCOMPARE(action->shortcuts(), QList<QKeySequence>({QKeySequence(shown)}));
+      }
     }
-    for (int k = 1; k < 6; ++k) {
-      QCOMPARE(window.Action(kCmdHidePiece[k])->shortcuts(),
-               QList<QKeySequence>({QKeySequence(QString("Ctrl+%1").arg(k + 1))}));
-    }
-    // Commands without a key in the table have none.
-    for (const int id : {kCmdCreateByPieces, kCmdExit, kCmdHintOnePiece, kCmdShowAllPieces,
-                         kCmdTutorial, kCmdHomePage}) {
-      QVERIFY(window.Action(id)->shortcuts().isEmpty());
-    }
+    QCOMPARE(window.Action(kCmdAbout)->shortcuts(),
+             QList<QKeySequence>({QKeySequence("Alt+/"), QKeySequence("Alt+?")}));
+    QCOMPARE(window.Action(kCmdOptions)->shortcuts(),
+             QList<QKeySequence>({QKeySequence("Ctrl+O")}));
+    QVERIFY(window.Action(kCmdCreateByPieces)->shortcuts().isEmpty());
   }
 
   void TheWindowIsTitledAndCarriesTheProgramIcon() {

@@ -9,19 +9,8 @@ WindowFixture::WindowFixture()
     : previousFolder_(QDir::currentPath()), game_(std::make_unique<Game>()) {
   QDir::setCurrent(folder_.path());
   window_ = std::make_unique<MainWindow>(
-      *game_,
-      [this](QWidget*, std::string_view text, std::string_view caption, MessageStyle style) {
-        boxes.push_back({std::string(text), std::string(caption), style});
-        if (style != MessageStyle::Question) {
-          return MessageAnswer::Ok;
-        }
-        if (answers.empty()) {
-          return MessageAnswer::No;
-        }
-        const MessageAnswer answer = answers.front();
-        answers.pop_front();
-        return answer;
-      });
+      *game_, [this](QWidget*, std::string_view text, std::string_view caption,
+                     MessageStyle style) { return boxes.ShowMessage(text, caption, style); });
 }
 
 WindowFixture::~WindowFixture() {

@@ -3,22 +3,13 @@
 #pragma once
 
 #include <QTemporaryDir>
-#include <deque>
 #include <memory>
-#include <string>
-#include <vector>
 
 #include "model/game.h"
-#include "model/platform.h"
 #include "shell/main_window.h"
+#include "support/fake_platform.h"
 
 namespace kelvane::testing {
-
-struct BoxShown {
-  std::string text;
-  std::string caption;
-  MessageStyle style;
-};
 
 class WindowFixture {
  public:
@@ -29,9 +20,8 @@ class WindowFixture {
   MainWindow& window() { return *window_; }
   QString WorkingFolder() const { return folder_.path(); }
 
-  // Answers for the next question boxes, in order; an unscripted question answers No.
-  std::deque<MessageAnswer> answers;
-  std::vector<BoxShown> boxes;
+  // Answers the window's message boxes from its script and records them.
+  FakePlatform boxes;
 
  private:
   QString previousFolder_;

@@ -6,47 +6,31 @@
 namespace kelvane {
 namespace {
 
-TEST(IniReader, MissingFileSectionOrKeyGivesTheDefault) {
-  const std::string_view text = "DZ = 1\r\n[SIZE]\r\nDX = 3\r\n[OTHER]\r\nDZ = 9\r\n";
-  EXPECT_EQ(ReadIniInt("", "SIZE", "DX", 5), 5);
-  EXPECT_EQ(ReadIniInt(text, "MISSING", "DX", -1), -1);
-  // Lines before the first section, and those of other sections, are not the section's.
-  EXPECT_EQ(ReadIniInt(text, "SIZE", "DZ", 7), 7);
-  EXPECT_EQ(ReadIniString(text, "SIZE", "DY", "none", 260), "none");
-}
-
-TEST(IniReader, OnlyTheFirstSectionAndItsFirstKeyCount) {
-  const std::string_view text = "[SIZE]\nDX = 3\ndx = 4\n[size]\nDX = 5\nDY = 6\n";
-  EXPECT_EQ(ReadIniInt(text, "SIZE", "DX", 0), 3);
-  EXPECT_EQ(ReadIniInt(text, "SIZE", "DY", 0), 0);
-}
-
-TEST(IniReader, IntegerIsTheNumberAtTheStartOfTheValue) {
+// Section and key are found case-blind, only the first of each counting, and lines before the
+// first section, without '=' or under an unclosed bracket belong to none. The integer is the
+// number at the start of the value, wrapping at 32 bits like the platform's reader.
+TEST(IniReader, FindsTheFirstSectionAndKeyAndReadsTheNumberAtTheStart) {
   const std::string_view text =
-      "[A]\nempty =\nneg = -12\nplus = +8\nbig = 4294967297\nspaced = 1 2\n";
-  EXPECT_EQ(ReadIniInt(text, "A", "empty", 9), 9);
-  EXPECT_EQ(ReadIniInt(text, "A", "neg", 9), -12);
-  EXPECT_EQ(ReadIniInt(text, "A", "plus", 9), 8);
-  EXPECT_EQ(ReadIniInt(text, "A", "spaced", 9), 1);
-  // Wraps at 32 bits like the platform's reader, never overflowing a signed integer.
-  EXPECT_EQ(ReadIniInt(text, "A", "big", 9), 1);
+      "DZ = 1\r\n[SIZE]\r\nDX = 3\r\ndx = 4\r\n[size]\r\nDY = 6\r\n[OTHER]\r\nDZ = 9\r\n"
+      "[A\nDX = 1\n[B]\nDX\nDX = 2\n"
+      "[N]\nempty =\nneg = -12\nplus = +8\nbig = 4294967297\nspaced = 1 2\n";
+  const std::tuple<std::string_view, std::string_view, int> cases[] = {
+      {"SIZE", "DX", 3},    {"size", "dx", 3}, {"SIZE", "DY", 0},  {"SIZE", "DZ", 0},
+      {"MISSING", "DX", 0}, {"A", "DX", 0},    {"B", "DX", 2},     {"N", "empty", 0},
+      {"N", "neg", -12},    {"N", "plus", 8},  {"N", "spaced", 1}, {"N", "big", 1},
+  };
+  for (const auto& [section, key, value] : cases) {
+    EXPECT_EQ(ReadIniInt(text, section, key, 0), value) << section << " " << key;
+  }
+  EXPECT_EQ(ReadIniInt("", "SIZE", "DX", 5), 5);
 }
 
-TEST(IniReader, StringsAreCutToTheCallersBuffer) {
-  const std::string_view text = "[A]\nname = abcdef\n";
+TEST(IniReader, StringsKeepInnerSpacesAndAreCutToTheCallersBuffer) {
+  const std::string_view text = "[A]\r\nk = my cube = 2 \r\nname = abcdef\n";
+  EXPECT_EQ(ReadIniString(text, "A", "K", "", 260), "my cube = 2");
   EXPECT_EQ(ReadIniString(text, "A", "name", "", 4), "abc");
   EXPECT_EQ(ReadIniString(text, "A", "name", "", 1), "");
   EXPECT_EQ(ReadIniString(text, "A", "missing", "fallback", 5), "fall");
-}
-
-TEST(IniReader, ValueKeepsInnerSpacesAndEqualsSigns) {
-  EXPECT_EQ(ReadIniString("[A]\r\nk = my cube = 2 \r\n", "A", "K", "", 260), "my cube = 2");
-}
-
-TEST(IniReader, LinesWithoutAnEqualsSignOrClosingBracketAreIgnored) {
-  const std::string_view text = "[A\nDX = 1\n[B]\nDX\nDX = 2\n";
-  EXPECT_EQ(ReadIniInt(text, "A", "DX", 0), 0);
-  EXPECT_EQ(ReadIniInt(text, "B", "DX", 0), 2);
 }
 
 }  // namespace

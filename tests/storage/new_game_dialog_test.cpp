@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <memory>
 
+#include "model/char_buffer.h"
 #include "scoped_temp_dir.h"
 #include "storage/puzzle_file.h"
 #include "support/fake_platform.h"
@@ -29,7 +29,12 @@ class NewGameDialog : public testing::InTemporaryDirectory {
   void AddPuzzle(const std::string& name) {
     WriteFile("Puzzles/" + name, FormatPuzzleText(SevenCubes()));
   }
-  void SetPuzzleSetting(const char* name) { std::strcpy(game->settings.PUZZLE.data(), name); }
+  // The one message shown since the last call.
+  std::string Message() {
+    std::string text = platform.messages.size() == 1 ? platform.messages[0].text : "";
+    platform.messages.clear();
+    return text;
+  }
 
   std::unique_ptr<Game> game = std::make_unique<Game>();
   testing::FakePlatform platform;
@@ -37,6 +42,7 @@ class NewGameDialog : public testing::InTemporaryDirectory {
 };
 
 TEST_F(NewGameDialog, ListsPuzzleFilesSortedWithoutRegardToCase) {
+  EXPECT_TRUE(ListPuzzleFiles().empty()) << "no folder, no entries";
   for (const char* name : {"b.kvp", "Castle.kvp", "a.kvp", "TOWER.KVP", "cube.kvp.bak", "notes.txt",
                            "-dash.kvp", "kvp"}) {
     AddPuzzle(name);
@@ -45,75 +51,44 @@ TEST_F(NewGameDialog, ListsPuzzleFilesSortedWithoutRegardToCase) {
   EXPECT_EQ(ListPuzzleFiles(), (Names{"-dash.kvp", "a.kvp", "b.kvp", "Castle.kvp", "TOWER.KVP"}));
 }
 
-TEST_F(NewGameDialog, NoFolderGivesAnEmptyListAndNothingSelected) {
-  const NewGameList list = OpenNewGameList(*game);
-  EXPECT_TRUE(list.entries.empty());
-  EXPECT_EQ(list.selection, -1);
-  EXPECT_EQ(PreviewSelection(list, loaded), NewGamePreview::NotSelected);
-}
-
 TEST_F(NewGameDialog, PreselectsTheLastPuzzleWithoutRegardToCase) {
   AddPuzzle("Bridge.kvp");
   AddPuzzle("cube.kvp");
-  SetPuzzleSetting("CUBE.KVP");
-  EXPECT_EQ(OpenNewGameList(*game).selection, 1);
-  SetPuzzleSetting("gone.kvp");
-  EXPECT_EQ(OpenNewGameList(*game).selection, -1);
+  for (const auto& [last, row] : {std::pair{"CUBE.KVP", 1}, {"gone.kvp", -1}, {"", -1}}) {
+    SetBufferText(game->settings.PUZZLE, last);
+    EXPECT_EQ(OpenNewGameList(*game).selection, row) << last;
+  }
 }
 
-TEST_F(NewGameDialog, PreviewReadsTheSelectedFile) {
+TEST_F(NewGameDialog, OkStartsOnlyAReadableSelectionAndRemembersIt) {
   AddPuzzle("cube.kvp");
-  WriteFile("Puzzles/broken.kvp", "[SIZE]\r\nDX = abc\r\n");
-  NewGameList list = OpenNewGameList(*game);
-  ASSERT_EQ(list.entries, (Names{"broken.kvp", "cube.kvp"}));
-  list.selection = 0;
-  EXPECT_EQ(PreviewSelection(list, loaded), NewGamePreview::InvalidFormat);
-  list.selection = 1;
-  EXPECT_EQ(PreviewSelection(list, loaded), NewGamePreview::Figure);
-  EXPECT_TRUE(GridEquals(loaded, SevenCubes()));
-}
-
-TEST_F(NewGameDialog, OkWithoutASelectionAsksForOne) {
-  AddPuzzle("cube.kvp");
-  const NewGameList list = OpenNewGameList(*game);
-  EXPECT_FALSE(ConfirmNewGame(*game, platform, list, loaded));
-  ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_EQ(platform.messages[0].text, "Puzzle is not selected.");
-  EXPECT_EQ(platform.messages[0].caption, "Kelvane");
-  EXPECT_EQ(platform.messages[0].style, MessageStyle::Information);
-  EXPECT_EQ(platform.fits, 0);
-}
-
-TEST_F(NewGameDialog, OkStartsTheSelectedPuzzleAndRemembersIt) {
-  AddPuzzle("cube.kvp");
+  WriteFile("Puzzles/flat.kvp", "[SIZE]\r\nDX = 3\r\nDY = 1\r\nDZ = 1\r\n[Z0]\r\nY0 = 11\r\n");
   game->createMode = 1;
   game->field.at(4, 4, 4) = 1;
+  const CellGrid figureBefore = game->figure;
   NewGameList list = OpenNewGameList(*game);
+  EXPECT_EQ(PreviewSelection(list, loaded), NewGamePreview::NotSelected);
+  EXPECT_FALSE(ConfirmNewGame(*game, platform, list, loaded));
+  EXPECT_EQ(Message(), "Puzzle is not selected.");
+
+  // An entry that reads "Invalid format." must never start what the preview last held.
+  list.selection = 0;
+  ASSERT_EQ(PreviewSelection(list, loaded), NewGamePreview::Figure);
+  EXPECT_TRUE(GridEquals(loaded, SevenCubes()));
+  list.selection = 1;
+  EXPECT_EQ(PreviewSelection(list, loaded), NewGamePreview::InvalidFormat);
+  EXPECT_FALSE(ConfirmNewGame(*game, platform, list, loaded));
+  EXPECT_EQ(Message(), "Invalid format.");
+  EXPECT_TRUE(GridEquals(game->figure, figureBefore));
+  EXPECT_EQ(game->createMode, 1);
+
   list.selection = 0;
   ASSERT_TRUE(ConfirmNewGame(*game, platform, list, loaded));
   EXPECT_TRUE(platform.messages.empty());
   EXPECT_EQ(game->createMode, 0);
   EXPECT_TRUE(GridEquals(game->figure, SevenCubes()));
   EXPECT_FALSE(GridHasCells(game->field));
-  EXPECT_STREQ(game->settings.PUZZLE.data(), "cube.kvp");
-  EXPECT_EQ(OpenNewGameList(*game).selection, 0);
-}
-
-// An entry that reads "Invalid format." must never start whatever LoadedFigure last held.
-TEST_F(NewGameDialog, OkOnAnUnreadableEntryShowsInvalidFormatAndStaysOpen) {
-  AddPuzzle("cube.kvp");
-  WriteFile("Puzzles/flat.kvp", "[SIZE]\r\nDX = 3\r\nDY = 1\r\nDZ = 1\r\n[Z0]\r\nY0 = 11\r\n");
-  NewGameList list = OpenNewGameList(*game);
-  list.selection = 0;
-  ASSERT_EQ(PreviewSelection(list, loaded), NewGamePreview::Figure);
-  list.selection = 1;
-  const CellGrid figureBefore = game->figure;
-  EXPECT_FALSE(ConfirmNewGame(*game, platform, list, loaded));
-  ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_EQ(platform.messages[0].text, "Invalid format.");
-  EXPECT_EQ(platform.messages[0].style, MessageStyle::Information);
-  EXPECT_TRUE(GridEquals(game->figure, figureBefore));
-  EXPECT_STREQ(game->settings.PUZZLE.data(), "");
+  EXPECT_EQ(BufferText(game->settings.PUZZLE), "cube.kvp");
 }
 
 TEST_F(NewGameDialog, AFileRemovedWhileTheDialogIsOpenDoesNotStart) {
@@ -123,7 +98,7 @@ TEST_F(NewGameDialog, AFileRemovedWhileTheDialogIsOpenDoesNotStart) {
   ASSERT_EQ(PreviewSelection(list, loaded), NewGamePreview::Figure);
   std::filesystem::remove("Puzzles/cube.kvp");
   EXPECT_FALSE(ConfirmNewGame(*game, platform, list, loaded));
-  EXPECT_EQ(platform.messages.at(0).text, "Invalid format.");
+  EXPECT_EQ(Message(), "Invalid format.");
 }
 
 }  // namespace

@@ -3,14 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
+#include "model/char_buffer.h"
 #include "scoped_temp_dir.h"
 
 namespace kelvane {
 namespace {
-
-using testing::InTemporaryDirectory;
 
 constexpr std::string_view kFirstRunText =
     "[LAST]\r\n"
@@ -25,94 +22,62 @@ constexpr std::string_view kFirstRunText =
     "SKIN_INDEX = 1\r\n"
     "\r\n";
 
-std::string PuzzleOf(const Settings& settings) {
-  return settings.PUZZLE.data();
+// The first run's text with the given keys' values replaced.
+std::string FirstRunWith(const std::vector<std::pair<std::string, std::string>>& values) {
+  std::string text(kFirstRunText);
+  for (const auto& [key, value] : values) {
+    const size_t start = text.find("\n" + key + " = ") + key.size() + 4;
+    text.replace(start, text.find('\r', start) - start, value);
+  }
+  return text;
 }
 
-TEST(SettingsText, DefaultsAreWrittenAsTheElevenLinesOfAFirstRun) {
-  Settings settings;
-  SetDefaultSettings(settings);
-  EXPECT_EQ(FormatSettingsText(settings), kFirstRunText);
+TEST(SettingsText, ValuesAreReadCaseBlindDefaultedCheckedAndCut) {
+  const struct {
+    std::string text;
+    std::vector<std::pair<std::string, std::string>> values;
+  } cases[] = {
+      {"[OPTIONS]\r\nSKIN_INDEX = 9\r\n", {{"SKIN_INDEX", "9"}}},
+      {"[last]\npuzzle=cube.kvp\n[options]\ncolor_back=255\nshow_helpers  =  0\n",
+       {{"PUZZLE", "cube.kvp"}, {"COLOR_BACK", "255"}, {"SHOW_HELPERS", "0"}}},
+      {"[OPTIONS]\nCOLOR_INK = red\nSHOW_CHECKERS = off\n",
+       {{"COLOR_INK", "0"}, {"SHOW_CHECKERS", "0"}}},
+      {"[LAST]\nPUZZLE = " + std::string(300, 'p') + "\n", {{"PUZZLE", std::string(259, 'p')}}},
+      {"[OPTIONS]\nSCALE = 2\n", {{"SCALE", "2"}}},
+      {"[OPTIONS]\nSCALE = 8\n", {{"SCALE", "8"}}},
+      {"[OPTIONS]\nSCALE = 1\n", {}},
+      {"[OPTIONS]\nSCALE = 9\n", {}},
+      {"[OPTIONS]\nSCALE = abc\n", {}},
+      {"[OPTIONS]\nSCALE = -3\n", {}},
+  };
+  for (const auto& c : cases) {
+    Settings settings;
+    ParseSettingsText(c.text, settings);
+    EXPECT_EQ(FormatSettingsText(settings), FirstRunWith(c.values)) << c.text;
+  }
 }
 
 TEST(SettingsText, DefaultsLeaveThePuzzleName) {
   Settings settings;
-  std::strcpy(settings.PUZZLE.data(), "cube.kvp");
+  SetBufferText(settings.PUZZLE, "cube.kvp");
   SetDefaultSettings(settings);
-  EXPECT_EQ(PuzzleOf(settings), "cube.kvp");
-  EXPECT_EQ(settings.COLOR_BACK, 0xC8C8C8u);
-  EXPECT_EQ(settings.COLOR_INK, 0x969696u);
-  EXPECT_EQ(settings.SKIN_INDEX, 1);
+  EXPECT_EQ(FormatSettingsText(settings), FirstRunWith({{"PUZZLE", "cube.kvp"}}));
 }
 
-TEST(SettingsText, MissingKeysTakeTheirDefaults) {
-  Settings settings;
-  ParseSettingsText("[OPTIONS]\r\nSKIN_INDEX = 9\r\n", settings);
-  Settings expected;
-  SetDefaultSettings(expected);
-  expected.SKIN_INDEX = 9;
-  EXPECT_EQ(FormatSettingsText(settings), FormatSettingsText(expected));
-}
+using SettingsFile = testing::InTemporaryDirectory;
 
-TEST(SettingsText, ReadsLowerCaseKeysAndRewritesThemInItsOwnForm) {
-  Settings settings;
-  ParseSettingsText("[last]\npuzzle=cube.kvp\n[options]\ncolor_back=255\nshow_helpers  =  0\n",
-                    settings);
-  EXPECT_EQ(PuzzleOf(settings), "cube.kvp");
-  EXPECT_EQ(settings.COLOR_BACK, 255u);
-  EXPECT_EQ(settings.SHOW_HELPERS, 0);
-  EXPECT_EQ(FormatSettingsText(settings),
-            "[LAST]\r\nPUZZLE = cube.kvp\r\n\r\n[OPTIONS]\r\nCOLOR_BACK = 255\r\n"
-            "COLOR_INK = 9868950\r\nSCALE = 4\r\nSHOW_CHECKERS = 1\r\nSHOW_HELPERS = 0\r\n"
-            "SKIN_INDEX = 1\r\n\r\n");
-}
-
-TEST(SettingsText, ScaleOutsideTwoToEightBecomesFour) {
-  for (const auto& [written, read] :
-       {std::pair{"1", 4}, {"9", 4}, {"2", 2}, {"8", 8}, {"abc", 4}, {"-3", 4}}) {
-    Settings settings;
-    ParseSettingsText("[OPTIONS]\nSCALE = " + std::string(written) + "\n", settings);
-    EXPECT_EQ(settings.SCALE, read) << written;
-  }
-}
-
-TEST(SettingsText, NonNumericValuesReadAsZero) {
-  Settings settings;
-  ParseSettingsText("[OPTIONS]\nCOLOR_INK = red\nSHOW_CHECKERS = off\n", settings);
-  EXPECT_EQ(settings.COLOR_INK, 0u);
-  EXPECT_EQ(settings.SHOW_CHECKERS, 0);
-}
-
-TEST(SettingsText, ALongPuzzleNameIsCutToItsBuffer) {
-  Settings settings;
-  ParseSettingsText("[LAST]\nPUZZLE = " + std::string(300, 'p') + "\n", settings);
-  EXPECT_EQ(PuzzleOf(settings), std::string(259, 'p'));
-}
-
-class SettingsFile : public InTemporaryDirectory {};
-
-TEST_F(SettingsFile, FirstRunReadsDefaultsAndWritesTheFileAtExit) {
+TEST_F(SettingsFile, FirstRunWritesTheElevenLinesAndTheyLoadAgain) {
   Game game;
   LoadSettings(game);
-  EXPECT_EQ(game.settings.SCALE, 4);
-  EXPECT_EQ(game.settings.SHOW_CHECKERS, 1);
   SaveSettings(game);
   EXPECT_EQ(FileBytes("Kelvane.ini"), kFirstRunText);
-}
 
-TEST_F(SettingsFile, SavedSettingsLoadAgain) {
-  Game game;
-  LoadSettings(game);
-  game.settings.SKIN_INDEX = 9;
   game.settings.COLOR_BACK = 0x00FF8040;
-  std::strcpy(game.settings.PUZZLE.data(), "Tower.kvp");
+  SetBufferText(game.settings.PUZZLE, "Tower.kvp");
   SaveSettings(game);
-
   Game next;
   LoadSettings(next);
-  EXPECT_EQ(next.settings.SKIN_INDEX, 9);
-  EXPECT_EQ(next.settings.COLOR_BACK, 0x00FF8040u);
-  EXPECT_EQ(PuzzleOf(next.settings), "Tower.kvp");
+  EXPECT_EQ(FormatSettingsText(next.settings), FormatSettingsText(game.settings));
 }
 
 }  // namespace

@@ -13,14 +13,10 @@ class AboutDialogTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void ShowsTheVersionAndClosesOnEscape() {
+  void ShowsTheVersion() {
     DialogFixture fixture;
     AboutDialog dialog(fixture.game(), nullptr);
-    QCOMPARE(dialog.windowTitle(), QString("About"));
     QCOMPARE(dialog.VersionLine().text(), QString("Kelvane version 1.11"));
-    dialog.show();
-    QTest::keyClick(&dialog, Qt::Key_Escape);
-    QVERIFY(!dialog.isVisible());
   }
 };
 

@@ -3,34 +3,16 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <memory>
 
 #include "model/field_input.h"
 #include "model/game.h"
 #include "model/orientation.h"
+#include "support/default_solution.h"
 #include "support/fake_platform.h"
 #include "support/test_game.h"
 
 namespace kelvane::testing {
-
-// Where each piece goes in one completion of the default figure: the orientation slot, and the
-// floor cell and layer of its origin corner.
-struct Placement {
-  int piece;
-  int slot;
-  int x, y, layer;
-};
-
-inline constexpr std::array<Placement, kPieceCount> kDefaultFigureSolution{{
-    {1, 0, 0, 0, 0},
-    {2, 3, 2, 1, 0},
-    {3, 5, 1, 2, 0},
-    {4, 4, 0, 1, 1},
-    {5, 5, 1, 0, 0},
-    {6, 3, 0, 1, 0},
-    {7, 10, 1, 0, 2},
-}};
 
 class PlayTest : public ::testing::Test {
  protected:
