@@ -78,5 +78,25 @@ TEST(Region, BlendThroughTouchesOnlyCoveredPixels) {
   EXPECT_EQ(target.At(5, 2), kWhitePixel);
 }
 
+// Guards the two-pixels-at-a-time blend against rounding apart from BlendPixel on any level.
+TEST(Region, BlendThroughRoundsLikeBlendPixel) {
+  const auto grey = [](int level) { return Pixel{0xFF000000u | 0x010101u * level}; };
+  Surface source = MakeSurface(256, 2, kBlackPixel);
+  Surface start = MakeSurface(256, 2, kBlackPixel);
+  for (int x = 0; x < 256; ++x) {
+    source.Row(0)[x] = source.Row(1)[x] = grey(x);
+    start.Row(1)[x] = grey(255 - x);
+  }
+  const Region all = MakeRegion({{{{0, 0}, {256, 0}, {256, 2}, {0, 2}}}, 4});
+  for (const int alpha : {1, 127, 128, 254}) {
+    Surface target = start;
+    BlendThrough(target, 0, 0, source, {0, 0, 256, 2}, all, alpha);
+    for (int i = 0; i < 512; ++i) {
+      ASSERT_EQ(target.pixels[i], BlendPixel(source.pixels[i], start.pixels[i], alpha))
+          << "alpha " << alpha << " pixel " << i;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace kelvane
