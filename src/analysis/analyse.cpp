@@ -6,6 +6,7 @@
 #include "analysis/solver.h"
 #include "model/game.h"
 #include "model/game_messages.h"
+#include "model/move_history.h"
 #include "model/placement.h"
 #include "model/platform.h"
 
@@ -37,6 +38,7 @@ void RevealOnePiece(Game& game) {
   if (k < 0) {
     return;
   }
+  RecordMove(game);
   const std::int8_t value = PieceCellValue(k);
   for (int i = 0; i < kGridCells; ++i) {
     if (game.WorkGrid.cells[i] == value) {
@@ -51,6 +53,7 @@ void RevealOnePiece(Game& game) {
 }  // namespace
 
 void RevealCompletion(Game& game, const CellGrid& completed) {
+  RecordMove(game);
   game.winAnnouncement = 0;
   game.field = completed;
   for (int k = 0; k < kPieceCount; ++k) {

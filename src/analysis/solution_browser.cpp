@@ -3,6 +3,7 @@
 
 #include "analysis/analyse.h"
 #include "model/game.h"
+#include "model/move_history.h"
 
 namespace kelvane {
 
@@ -52,6 +53,7 @@ void LeaveSolutions(Game& game, SolutionBrowser& browser) {
   if (!IsBrowsing(game, browser)) {
     return;
   }
+  RecordMove(game);
   game.field = browser.player.field;
   game.pieceGrids = browser.player.pieceGrids;
   game.hideFlags = browser.player.hideFlags;

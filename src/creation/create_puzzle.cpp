@@ -7,6 +7,7 @@
 #include "creation/figure_import.h"
 #include "model/create_mode.h"
 #include "model/game_messages.h"
+#include "model/move_history.h"
 #include "model/placement.h"
 
 namespace kelvane {
@@ -37,6 +38,7 @@ void CreatePuzzle(Game& game, Platform& platform, CreateMode mode) {
   }
   game.creationKind = mode == CreateMode::ByPieces ? kCreationByPieces : kCreationByCubes;
   game.createMode = 1;
+  BeginNewHistory(game);
   FillWorkingSpace(game.figure);
   if (imported) {
     game.field = *imported;

@@ -27,6 +27,10 @@ inline constexpr int kCmdRotateMinus90 = 32848;
 // Hide piece 1…7, in piece order.
 inline constexpr std::array<int, 7> kCmdHidePiece{32852, 32859, 32860, 32861, 32862, 32863, 32864};
 inline constexpr int kCmdRemovePiece = 32887;
+// The move history, a group of its own at the end of the Field menu.
+inline constexpr int kCmdUndo = 32910;
+inline constexpr int kCmdRedo = 32911;
+inline constexpr int kCmdRestartPuzzle = 32912;
 
 // Puzzle menu.
 inline constexpr int kCmdShowUpLayer = 32842;

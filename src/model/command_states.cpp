@@ -6,6 +6,7 @@
 #include "model/command_ids.h"
 #include "model/create_mode.h"
 #include "model/game.h"
+#include "model/move_history.h"
 #include "model/placement.h"
 
 namespace kelvane {
@@ -58,6 +59,9 @@ CommandStates ComputeCommandStates(const Game& game, int panelSelection) {
   states.items[n++] = {kCmdHintOnePiece, analysable, false};
   states.items[n++] = {kCmdShowAllPieces, analysable, false};
   states.items[n++] = {kCmdRemovePiece, !InCreateByCubesMode(game) && selectedOnField, false};
+  states.items[n++] = {kCmdUndo, CanUndo(game), false};
+  states.items[n++] = {kCmdRedo, CanRedo(game), false};
+  states.items[n++] = {kCmdRestartPuzzle, GridHasCells(game.field), false};
   return states;
 }
 

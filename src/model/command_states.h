@@ -16,10 +16,10 @@ struct CommandState {
 };
 
 // The state of every command whose availability depends on the game: the seven Hide piece
-// commands, Save puzzle, the layer commands, the three Analyse commands and Remove piece. Every
-// other command is always enabled and never checked.
+// commands, Save puzzle, the layer commands, the three Analyse commands, Remove piece, Undo, Redo
+// and Restart puzzle. Every other command is always enabled and never checked.
 struct CommandStates {
-  std::array<CommandState, 17> items;
+  std::array<CommandState, 20> items;
 
   bool IsEnabled(int commandId) const;
   bool IsChecked(int commandId) const;

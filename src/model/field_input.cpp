@@ -3,6 +3,7 @@
 
 #include "model/create_mode.h"
 #include "model/game.h"
+#include "model/move_history.h"
 #include "model/orientation.h"
 #include "model/orientation_menus.h"
 #include "model/placement.h"
@@ -23,6 +24,7 @@ std::optional<FloorCell> CellOnCurrentLayer(const Game& game, std::optional<Floo
 
 void ToggleCube(Game& game, Platform& platform, std::optional<FloorCell> cell) {
   if (cell) {
+    RecordMove(game);
     std::int8_t& cube = game.field.at(cell->x, cell->y, game.currentLayer);
     cube = cube == 0 ? kPlainCube : kEmptyCell;
   }

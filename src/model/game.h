@@ -7,6 +7,7 @@
 
 #include "model/cell_grid.h"
 #include "model/extra_options.h"
+#include "model/move_history.h"
 #include "model/pieces.h"
 #include "model/settings.h"
 #include "render/graphics.h"
@@ -61,6 +62,7 @@ struct Game {
   std::array<char, kNameBufferSize + 1> PuzzleName{};
 
   ExtraOptions extras;
+  MoveHistory history;
 };
 
 }  // namespace kelvane

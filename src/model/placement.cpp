@@ -3,6 +3,7 @@
 
 #include "model/command_states.h"
 #include "model/game.h"
+#include "model/move_history.h"
 #include "model/win_check.h"
 
 namespace kelvane {
@@ -118,6 +119,7 @@ void PlaceSelectedPiece(Game& game, Platform& platform, std::optional<FloorCell>
     platform.Beep();
     return;
   }
+  RecordMove(game);
   game.field = placed;
   UpdateCommandStates(game, platform);
   platform.Invalidate(false);
@@ -126,6 +128,7 @@ void PlaceSelectedPiece(Game& game, Platform& platform, std::optional<FloorCell>
 
 void PickUpPiece(Game& game, Platform& platform, std::int8_t value) {
   platform.SetPanelSelection(value - 1);
+  RecordMove(game);
   ClearCellValue(game.field, value);
   UpdateCommandStates(game, platform);
   platform.Invalidate(false);
@@ -135,6 +138,9 @@ void RemoveSelectedPiece(Game& game, Platform& platform) {
   const int s = SelectedPanelItem(platform);
   if (s < 1) {
     return;
+  }
+  if (PieceOnField(game, PieceCellValue(s - 1))) {
+    RecordMove(game);
   }
   ClearCellValue(game.field, PieceCellValue(s - 1));
   platform.Invalidate(false);

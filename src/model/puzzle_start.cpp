@@ -3,6 +3,7 @@
 
 #include "model/command_states.h"
 #include "model/game.h"
+#include "model/move_history.h"
 
 namespace kelvane {
 
@@ -17,6 +18,7 @@ void StartPuzzle(Game& game, Platform& platform, CellGrid figure) {
   platform.ResetPanel();
   UpdateCommandStates(game, platform);
   game.winAnnouncement = 1;
+  BeginNewHistory(game);
 }
 
 }  // namespace kelvane

@@ -19,6 +19,7 @@
 #include "model/game.h"
 #include "model/game_init.h"
 #include "model/layers.h"
+#include "model/move_history.h"
 #include "model/placement.h"
 #include "model/view_turn.h"
 #include "render/graphics_setup.h"
@@ -89,8 +90,7 @@ MainWindow::MainWindow(Game& game, MessageBoxRunner messageBox)
           [this] { FieldClick(game_, *platform_, HitTestFloorCell(game_, *platform_)); });
   connect(field_, &FieldView::WheelTurned, this, &MainWindow::TurnWheel);
   connect(field_, &FieldView::Resized, this, &MainWindow::LayOutContent);
-  connect(panel_, &PiecePanel::KeyPassedUp, this,
-          [this](QKeyEvent* event) { PressKey(event->key()); });
+  connect(panel_, &PiecePanel::KeyPassedUp, this, [this](QKeyEvent* event) { PressKey(event); });
   connect(panel_, &PiecePanel::WheelPassedUp, this, &MainWindow::TurnWheel);
   connect(panel_, &QListWidget::itemSelectionChanged, this,
           [this] { UpdateCommandStates(game_, *platform_); });
@@ -166,6 +166,15 @@ void MainWindow::RunCommand(int commandId) {
         break;
       case kCmdRemovePiece:
         RemoveSelectedPiece(game_, *platform_);
+        break;
+      case kCmdUndo:
+        Undo(game_, *platform_);
+        break;
+      case kCmdRedo:
+        Redo(game_, *platform_);
+        break;
+      case kCmdRestartPuzzle:
+        RestartPuzzle(game_, *platform_);
         break;
       case kCmdShowUpLayer:
         ShowUpLayer(game_, *platform_);
@@ -287,7 +296,12 @@ void MainWindow::BringToFront() {
   activateWindow();
 }
 
-void MainWindow::PressKey(int key) {
+void MainWindow::PressKey(const QKeyEvent* event) {
+  const int key = event->key();
+  // The Undo and Redo keys reach here only while those commands are greyed: they turn nothing.
+  if (event->modifiers().testFlag(Qt::ControlModifier) && (key == Qt::Key_Z || key == Qt::Key_Y)) {
+    return;
+  }
   if (key == Qt::Key_X || key == Qt::Key_Y || key == Qt::Key_Z) {
     // Qt's letter keys carry the same codes as the virtual keys 'X', 'Y' and 'Z'.
     TurnSelectedPiece(game_, *platform_, key);
@@ -299,7 +313,7 @@ void MainWindow::TurnWheel(int delta) {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-  PressKey(event->key());
+  PressKey(event);
   event->accept();
 }
 

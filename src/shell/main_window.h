@@ -57,7 +57,7 @@ class MainWindow : public QMainWindow {
   FrameMargins Margins() const;
   void LayOutContent();
   void PlaceContentIn(QSize client);
-  void PressKey(int key);
+  void PressKey(const QKeyEvent* event);
   void TurnWheel(int delta);
 
   Game& game_;

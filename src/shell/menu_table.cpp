@@ -42,6 +42,10 @@ constexpr MenuEntry kMainMenu[] = {
     {EndMenu},
     {Separator},
     {Command, kCmdRemovePiece, "&Remove piece\tCTRL+Delete", {"Ctrl+Del"}},
+    {Separator},
+    {Command, kCmdUndo, "U&ndo\tCTRL+Z", {"Ctrl+Z"}},
+    {Command, kCmdRedo, "Red&o\tCTRL+Y", {"Ctrl+Y", "Ctrl+Shift+Z"}},
+    {Command, kCmdRestartPuzzle, "Res&tart puzzle\tCTRL+R", {"Ctrl+R"}},
     {EndMenu},
 
     {Menu, 0, "&Puzzle"},

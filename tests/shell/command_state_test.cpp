@@ -2,6 +2,7 @@
 #include <QTest>
 
 #include "model/command_ids.h"
+#include "model/move_history.h"
 #include "test_registry.h"
 #include "window_fixture.h"
 
@@ -42,6 +43,27 @@ class CommandStateTest : public QObject {
     QCOMPARE(fixture.game().currentLayer, 2);
     QTest::keyClick(&window, Qt::Key_Down, Qt::ControlModifier);
     QCOMPARE(fixture.game().currentLayer, 1);
+  }
+
+  void UndoAndRedoKeysFollowTheHistory() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.window();
+    ShowActive(window);
+    QVERIFY(!Enabled(window, kCmdUndo) && !Enabled(window, kCmdRedo));
+    window.Panel().setCurrentRow(7);
+    const CellGrid piece = fixture.game().pieceGrids[6];
+    // Greyed, Ctrl+Z must not fall through to the Z key that turns the selected piece.
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(GridEquals(fixture.game().pieceGrids[6], piece));
+    fixture.game().field.at(0, 0, 0) = 8;  // as if laid
+    RecordMove(fixture.game());
+    fixture.game().field.Clear();
+    window.RunCommand(kCmdRestartPuzzle);  // nothing to restart: no step
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(fixture.game().field.at(0, 0, 0), 8);
+    QVERIFY(Enabled(window, kCmdRedo) && Enabled(window, kCmdRestartPuzzle));
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(fixture.game().field.at(0, 0, 0), 0);
   }
 
   void ShownLayerShortcutsStopAtOneAndAtTheTop() {
