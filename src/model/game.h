@@ -10,6 +10,7 @@
 #include "model/move_history.h"
 #include "model/pieces.h"
 #include "model/settings.h"
+#include "model/solved_puzzles.h"
 #include "render/graphics.h"
 
 namespace kelvane {
@@ -63,6 +64,7 @@ struct Game {
 
   ExtraOptions extras;
   MoveHistory history;
+  SolvedPuzzles solved;
 };
 
 }  // namespace kelvane

@@ -5,6 +5,7 @@
 
 #include "model/game.h"
 #include "model/placement.h"
+#include "model/solved_puzzles.h"
 
 namespace kelvane {
 
@@ -18,6 +19,7 @@ void RunWinCheck(Game& game, Platform& platform) {
   platform.ShowMessage(kWinMessage, game.ProductName.data(), MessageStyle::Information);
   platform.PlaySoundAsync(kVictorySound);
   game.winAnnouncement = 0;
+  MarkSolved(game);
 }
 
 }  // namespace kelvane

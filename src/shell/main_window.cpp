@@ -31,7 +31,9 @@
 #include "shell/solver_feedback.h"
 #include "shell/text_hook.h"
 #include "storage/extra_options_file.h"
+#include "storage/kept_game_file.h"
 #include "storage/settings_file.h"
+#include "storage/solved_record_file.h"
 
 // The icons live in this library's resources, which a static link would otherwise drop.
 static void LoadShellResources() {
@@ -116,6 +118,7 @@ QAction* MainWindow::Action(int commandId) const {
 void MainWindow::Initialise() {
   LoadSettings(game_);
   LoadExtraOptions(game_);
+  LoadSolvedRecord(game_);
   InitialiseGame(game_);
   const QSize screen = QGuiApplication::primaryScreen()->size();
   CreateGraphics(game_, screen.width(), screen.height());
@@ -123,6 +126,7 @@ void MainWindow::Initialise() {
   ApplyScaleAndSkin(game_, *platform_);
   BuildSpriteMask(game_);
   panel_->Reset();
+  ResumeKeptGame(game_, *platform_);
   UpdateCommandStates(game_, *platform_);
   game_.randomSource.seed(static_cast<std::uint_fast32_t>(QDateTime::currentMSecsSinceEpoch()));
 }
@@ -325,6 +329,8 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
 void MainWindow::closeEvent(QCloseEvent* event) {
   SaveSettings(game_);
   SaveExtraOptions(game_);
+  SaveKeptGame(game_, *platform_);
+  SaveSolvedRecord(game_);
   event->accept();
 }
 

@@ -7,6 +7,7 @@
 #include "model/char_buffer.h"
 #include "model/game_messages.h"
 #include "model/puzzle_start.h"
+#include "model/solved_puzzles.h"
 #include "storage/puzzle_file.h"
 #include "storage/text_case.h"
 
@@ -48,9 +49,19 @@ int FindEntryIgnoringCase(const std::vector<std::string>& entries, std::string_v
 }
 
 NewGameList OpenNewGameList(const Game& game) {
-  NewGameList list{ListPuzzleFiles()};
+  NewGameList list;
+  list.entries = ListPuzzleFiles();
   list.selection = FindEntryIgnoringCase(list.entries, BufferText(game.settings.PUZZLE));
+  for (const std::string& entry : list.entries) {
+    CellGrid figure;
+    list.solved.push_back(ReadPuzzleFile(entry, figure) && IsSolved(game, figure));
+  }
   return list;
+}
+
+std::string SolvedSummary(const NewGameList& list) {
+  return std::to_string(std::ranges::count(list.solved, true)) + " of " +
+         std::to_string(list.entries.size()) + " solved";
 }
 
 NewGamePreview PreviewSelection(const NewGameList& list, CellGrid& LoadedFigure) {

@@ -18,6 +18,8 @@ inline constexpr std::string_view kInvalidPuzzleMessage = "Invalid format.";
 struct NewGameList {
   std::vector<std::string> entries;
   int selection = -1;
+  // Per entry: its figure is in the solved-puzzle record.
+  std::vector<bool> solved;
 };
 
 // The "*.kvp" files of "Puzzles/" (the extension in any letter case; folders left out), sorted
@@ -27,8 +29,12 @@ std::vector<std::string> ListPuzzleFiles();
 // The index of the first entry equal to `name` without regard to letter case, or -1.
 int FindEntryIgnoringCase(const std::vector<std::string>& entries, std::string_view name);
 
-// The list as the dialog opens: every puzzle file, with the settings' PUZZLE preselected.
+// The list as the dialog opens: every puzzle file, with the settings' PUZZLE preselected and the
+// solved ones marked.
 NewGameList OpenNewGameList(const Game& game);
+
+// "N of M solved" over the listed puzzles.
+std::string SolvedSummary(const NewGameList& list);
 
 enum class NewGamePreview {
   NotSelected,    // draws "Puzzle is not selected."

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "model/char_buffer.h"
+#include "model/solved_puzzles.h"
 #include "scoped_temp_dir.h"
 #include "storage/puzzle_file.h"
 #include "support/fake_platform.h"
@@ -58,6 +59,17 @@ TEST_F(NewGameDialog, PreselectsTheLastPuzzleWithoutRegardToCase) {
     SetBufferText(game->settings.PUZZLE, last);
     EXPECT_EQ(OpenNewGameList(*game).selection, row) << last;
   }
+}
+
+TEST_F(NewGameDialog, MarksTheSolvedFiguresAndCountsThem) {
+  AddPuzzle("renamed.kvp");  // the record knows the figure, not the name
+  CellGrid other = SevenCubes();
+  other.at(2, 0, 0) = 1;
+  WriteFile("Puzzles/other.kvp", FormatPuzzleText(other));
+  game->solved.figures.insert(FigureKey(SevenCubes()));
+  const NewGameList list = OpenNewGameList(*game);
+  EXPECT_EQ(list.solved, (std::vector<bool>{false, true}));
+  EXPECT_EQ(SolvedSummary(list), "1 of 2 solved");
 }
 
 TEST_F(NewGameDialog, OkStartsOnlyAReadableSelectionAndRemembersIt) {

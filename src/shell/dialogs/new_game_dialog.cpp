@@ -2,6 +2,7 @@
 #include "shell/dialogs/new_game_dialog.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QTimer>
 
@@ -12,6 +13,25 @@
 
 namespace kelvane {
 
+namespace {
+
+constexpr int kMarkSize = 12;
+
+// A green tick for a solved entry; an empty mark of the same size keeps the names aligned.
+QIcon SolvedMark(bool solved) {
+  QPixmap mark(kMarkSize, kMarkSize);
+  mark.fill(Qt::transparent);
+  if (solved) {
+    QPainter painter(&mark);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(30, 140, 60), 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPolyline(QPolygonF({{2.0, 6.5}, {5.0, 9.5}, {10.0, 2.5}}));
+  }
+  return QIcon(mark);
+}
+
+}  // namespace
+
 NewGameDialog::NewGameDialog(Game& game, Platform& platform, QWidget* owner)
     : QDialog(owner), game_(game), platform_(platform), list_(OpenNewGameList(game)) {
   // Taller than the template by the line of counts under the preview.
@@ -19,14 +39,21 @@ NewGameDialog::NewGameDialog(Game& game, Platform& platform, QWidget* owner)
 
   fileList_ = new ListBox;
   layout.Place(fileList_, {7, 7, 128, 118});
-  for (const std::string& entry : list_.entries) {
-    fileList_->addItem(QString::fromStdString(entry));
+  fileList_->setIconSize({kMarkSize, kMarkSize});
+  for (std::size_t i = 0; i < list_.entries.size(); ++i) {
+    fileList_->addItem(
+        new QListWidgetItem(SolvedMark(list_.solved[i]), QString::fromStdString(list_.entries[i])));
   }
   okButton_ = new QPushButton("OK");
   layout.Place(okButton_, {288, 7, 50, 14});
   okButton_->setDefault(true);
   auto* cancelButton = new QPushButton("Cancel");
   layout.Place(cancelButton, {288, 24, 50, 14});
+  auto* summary = new QLabel(QString::fromStdString(SolvedSummary(list_)));
+  summary->setObjectName("solvedSummary");
+  summary->setWordWrap(true);
+  summary->setAlignment(Qt::AlignRight | Qt::AlignBottom);
+  layout.Place(summary, {288, 101, 50, 24});
   preview_ = new PreviewArea([this](Surface& target) { return ComposePreview(target); });
   layout.Place(preview_, {145, 7, 128, 118});
   counts_ = new QLabel;

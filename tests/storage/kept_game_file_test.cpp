@@ -1,0 +1,82 @@
+// The kept game: written and read back whole, anything else ignored and set aside.
+#include "storage/kept_game_file.h"
+
+#include "creation/create_puzzle.h"
+#include "model/play_fixture.h"
+#include "model/view_turn.h"
+#include "scoped_temp_dir.h"
+
+namespace kelvane::testing {
+namespace {
+
+class KeptGameTest : public PlayTest {
+ protected:
+  std::string KeptText() { return FormatKeptGame(KeepGame(*game, platform)); }
+  static void ExpectSame(const KeptGame& a, const KeptGame& b) {
+    EXPECT_TRUE(GridEquals(a.figure, b.figure) && GridEquals(a.field, b.field));
+    EXPECT_EQ(std::tie(a.createMode, a.creationKind, a.currentLayer, a.shownLayers, a.hideFlags,
+                       a.selection, a.winAnnouncement),
+              std::tie(b.createMode, b.creationKind, b.currentLayer, b.shownLayers, b.hideFlags,
+                       b.selection, b.winAnnouncement));
+  }
+};
+
+TEST_F(KeptGameTest, PlayAfterATurnAndCreationByCubesReadBackAsTheyWere) {
+  for (int i = 0; i < 3; ++i) {
+    Lay(kDefaultFigureSolution[i]);
+  }
+  RotateView(*game, platform, +1);
+  game->hideFlags[1] = 1;
+  game->shownLayers = 2;
+  const std::optional<KeptGame> play = ParseKeptGame(KeptText(), *game);
+  ASSERT_TRUE(play);
+  ExpectSame(*play, KeepGame(*game, platform));
+  CreatePuzzle(*game, platform, CreateMode::ByCubes);
+  Click(4, 5);
+  const std::optional<KeptGame> created = ParseKeptGame(KeptText(), *game);
+  ASSERT_TRUE(created);
+  ExpectSame(*created, KeepGame(*game, platform));
+}
+
+TEST_F(KeptGameTest, DamagedOrForeignTextIsRefused) {
+  Lay(kDefaultFigureSolution[0]);
+  const std::string good = KeptText();
+  const auto replaced = [&good](std::string_view from, std::string_view to) {
+    std::string text = good;
+    return text.replace(text.find(from), from.size(), to);
+  };
+  for (const std::string& text :
+       {std::string("garbage \xff\n"), good.substr(0, good.size() - 9),
+        replaced("VERSION = 1", "VERSION = 2"), replaced("CURRENT_LAYER = 0", "CURRENT_LAYER = 3"),
+        replaced("Z0 = 11", "Z0 = 1#"), replaced("HIDDEN = 0000000", "HIDDEN = 000000x"),
+        replaced("Z0 = 11", "Z0 = ++")}) {
+    EXPECT_FALSE(ParseKeptGame(text, *game)) << text;
+  }
+}
+
+class KeptGameFile : public InTemporaryDirectory {
+ protected:
+  std::unique_ptr<Game> game = NewInitialisedGame();
+  FakePlatform platform;
+};
+
+TEST_F(KeptGameFile, AGarbageFileIsSetAsideSilentlyAndAGoodOneContinued) {
+  WriteFile("KeptGame.ini", "garbage");
+  ResumeKeptGame(*game, platform);
+  EXPECT_EQ(game->figure.at(1, 4, 0), kPlainCube);  // still the default figure
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_EQ(FileBytes("KeptGame.ini.bad"), "garbage");
+  EXPECT_FALSE(std::filesystem::exists("KeptGame.ini"));
+
+  game->field.at(0, 0, 0) = game->field.at(1, 0, 0) = game->field.at(0, 0, 1) = 8;
+  platform.selection = 7;
+  SaveKeptGame(*game, platform);
+  auto next = NewInitialisedGame();
+  FakePlatform nextPlatform;
+  ResumeKeptGame(*next, nextPlatform);
+  EXPECT_TRUE(GridEquals(next->field, game->field));
+  EXPECT_EQ(nextPlatform.selection, 7);
+}
+
+}  // namespace
+}  // namespace kelvane::testing
