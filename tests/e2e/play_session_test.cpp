@@ -172,7 +172,7 @@ class PlaySessionTest : public QObject {
     QCOMPARE(x.ExitThroughMenu(window).value_or(-1), 0);
 
     auto expected = libraryBefore;
-    AddFilesWrittenAtExit(expected, chosen);
+    AddFilesWrittenAtExit(expected, chosen, kCreatedFile);
     expected["Puzzles/e2e figure.kvp"] = kCreatedFile;
     const auto after = FolderContent(x.Work());
     for (const char* file : {"Kelvane.ini", "Puzzles/e2e figure.kvp"}) {
@@ -180,6 +180,61 @@ class PlaySessionTest : public QObject {
                QByteArray::fromStdString(expected[file]));
     }
     QVERIFY2(after == expected, ChangedFiles(expected, after).c_str());
+  }
+
+  // Ctrl+Z and Ctrl+Y change the picture back and forth; the next start continues it; a garbage
+  // kept game gives the default figure without a message and is kept aside.
+  void UndoRedoByKeysAndTheGameContinuedAfterExit() {
+    XSession x;
+    auto model = NewWindowModel();
+    testing::FakePlatform modelPlatform;
+    const QString window = x.Start();
+    QVERIFY(!window.isEmpty());
+    const QRect first = x.Geometry(window);
+    const ClientArea client = ClientOf(first, first.height() - RequiredClientSize(*model).height);
+    const QRect view = FieldViewOnScreen(*model, client);
+    const auto settledField = [&] {
+      x.MoveMouse(client.left + 2, client.top + 2);
+      QTest::qWait(400);
+      return x.Capture().copy(view);
+    };
+    const QImage atStart = settledField();
+
+    // Pieces 1 and 2, chosen in the panel, laid where they fit in the model.
+    const Rect panel = LayOutClient(*model).panel;
+    for (int piece = 1; piece <= 2; ++piece) {
+      x.MoveMouse(client.left + panel.left + panel.Width() / 2,
+                  client.top + panel.top + piece * 64 + 32);
+      x.Click();
+      modelPlatform.selection = piece;
+      const std::optional<FloorCell> fits = CellWherePieceFits(*model, piece);
+      QVERIFY(fits.has_value());
+      FieldClick(*model, modelPlatform, *fits);
+      const std::optional<QPoint> target = FloorCellOnScreen(*model, client, *fits);
+      QVERIFY(target.has_value());
+      x.MoveMouse(target->x(), target->y());
+      x.Click();
+    }
+    const QImage laid = settledField();
+    QVERIFY2(laid != atStart, "the laid pieces are not drawn");
+    x.Focus(window);
+    x.Keys({"ctrl+z", "ctrl+z"});
+    QVERIFY2(settledField() == atStart, "Ctrl+Z did not take both pieces back");
+    x.Keys({"ctrl+y", "ctrl+shift+z"});
+    QVERIFY2(settledField() == laid, "Ctrl+Y and Ctrl+Shift+Z did not lay them again");
+    QCOMPARE(x.ExitThroughMenu(window).value_or(-1), 0);
+
+    const QString again = x.Start();
+    QVERIFY(!again.isEmpty());
+    QVERIFY2(settledField() == laid, "the next start did not continue the game");
+    QCOMPARE(x.ExitThroughMenu(again).value_or(-1), 0);
+
+    WriteBytes(x.Work() / "KeptGame.ini", "garbage\n");
+    const QString fresh = x.Start();
+    QVERIFY(!fresh.isEmpty());
+    QVERIFY2(settledField() == atStart, "not the default figure, or a message over it");
+    QCOMPARE(FileBytes(x.Work() / "KeptGame.ini.bad"), std::string("garbage\n"));
+    QCOMPARE(x.ExitThroughMenu(fresh).value_or(-1), 0);
   }
 };
 

@@ -70,7 +70,7 @@ class StartupTest : public QObject {
     QCOMPARE(session.ExitThroughMenu(window).value_or(-1), 0);
 
     auto after = FolderContent(session.Work());
-    for (const char* written : {"Kelvane.ini", "Extras.ini"}) {
+    for (const char* written : {"Kelvane.ini", "Extras.ini", "KeptGame.ini"}) {
       after.erase(written);
       before.erase(written);
     }

@@ -6,8 +6,12 @@
 #include <iterator>
 
 #include "model/char_buffer.h"
+#include "model/game.h"
+#include "model/game_init.h"
 #include "model/settings.h"
 #include "storage/extra_options_file.h"
+#include "storage/kept_game_file.h"
+#include "storage/puzzle_file.h"
 #include "storage/settings_file.h"
 
 namespace kelvane::e2e {
@@ -50,12 +54,23 @@ std::string ChangedFiles(const std::map<std::string, std::string>& before,
   return names;
 }
 
-void AddFilesWrittenAtExit(std::map<std::string, std::string>& content, const std::string& puzzle) {
+void AddFilesWrittenAtExit(std::map<std::string, std::string>& content, const std::string& puzzle,
+                           const std::string& figure) {
   Settings settings;
   SetDefaultSettings(settings);
   SetBufferText(settings.PUZZLE, puzzle);
   content["Kelvane.ini"] = FormatSettingsText(settings);
   content["Extras.ini"] = FormatExtraOptionsText({});
+  KeptGame kept;
+  if (figure.empty()) {
+    auto game = std::make_unique<Game>();
+    LayDefaultFigure(*game);
+    kept.figure = game->figure;
+  } else {
+    ParsePuzzleText(figure, kept.figure);
+  }
+  kept.shownLayers = GridExtents(kept.figure).z;
+  content["KeptGame.ini"] = FormatKeptGame(kept);
 }
 
 XSession::XSession() {

@@ -23,9 +23,10 @@ std::map<std::string, std::string> FolderContent(const fs::path& folder);
 // The names of the files that differ between two folder contents, for failure messages.
 std::string ChangedFiles(const std::map<std::string, std::string>& before,
                          const std::map<std::string, std::string>& after);
-// Adds the files the game writes at exit with default options and last puzzle `puzzle`.
+// Adds the files the game writes at exit with default options and last puzzle `puzzle`, in play
+// on `figure` with nothing laid and no piece selected (the default figure when not given).
 void AddFilesWrittenAtExit(std::map<std::string, std::string>& content,
-                           const std::string& puzzle = "");
+                           const std::string& puzzle = "", const std::string& figure = "");
 
 class XSession {
  public:
