@@ -7,7 +7,7 @@
 #include "model/placement.h"
 #include "model/puzzle_start.h"
 #include "model/view_turn.h"
-#include "play_fixture.h"
+#include "support/play_fixture.h"
 
 namespace kelvane::testing {
 namespace {

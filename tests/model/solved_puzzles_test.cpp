@@ -2,7 +2,7 @@
 #include "model/solved_puzzles.h"
 
 #include "model/view_turn.h"
-#include "play_fixture.h"
+#include "support/play_fixture.h"
 #include "storage/solved_record_file.h"
 
 namespace kelvane::testing {

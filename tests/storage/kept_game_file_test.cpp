@@ -2,7 +2,7 @@
 #include "storage/kept_game_file.h"
 
 #include "creation/create_puzzle.h"
-#include "model/play_fixture.h"
+#include "support/play_fixture.h"
 #include "model/view_turn.h"
 #include "scoped_temp_dir.h"
 
