@@ -53,7 +53,6 @@ void RevealOnePiece(Game& game) {
 }  // namespace
 
 void RevealCompletion(Game& game, const CellGrid& completed) {
-  RecordMove(game);
   game.winAnnouncement = 0;
   game.field = completed;
   for (int k = 0; k < kPieceCount; ++k) {
@@ -83,6 +82,7 @@ void AnalysePuzzle(Game& game, Platform& platform, AnalyseMode mode) {
     game.winAnnouncement = 0;
     RevealOnePiece(game);
   } else if (mode == AnalyseMode::ShowAll) {
+    RecordMove(game);
     RevealCompletion(game, game.WorkGrid);
   }
   platform.Invalidate(false);

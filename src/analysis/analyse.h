@@ -23,7 +23,8 @@ void AnalysePuzzle(Game& game, Platform& platform, AnalyseMode mode);
 
 // Lays `completed` (the Field with every piece laid) as Show all pieces does: clears the
 // win-announcement flag, shows every piece and turns every piece grid to its orientation there.
-// Leaves WorkGrid holding the last piece.
+// Leaves WorkGrid holding the last piece. Records no move: the caller decides what one Undo takes
+// back.
 void RevealCompletion(Game& game, const CellGrid& completed);
 
 }  // namespace kelvane

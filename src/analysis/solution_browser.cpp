@@ -39,6 +39,8 @@ bool StepSolutions(Game& game, SolutionBrowser& browser, int step) {
     if (browser.solutions.empty()) {
       return false;
     }
+    // The whole visit is one move: a single Undo gives the player's own Field back.
+    RecordMove(game);
     next = step < 0 ? static_cast<int>(browser.solutions.size()) - 1 : 0;
   }
   browser.shown = next;

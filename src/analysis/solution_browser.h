@@ -39,13 +39,14 @@ struct SolutionBrowser {
 bool IsBrowsing(const Game& game, const SolutionBrowser& browser);
 
 // Lays the next (+1) or previous (-1) solution, wrapping round; outside browsing it starts at the
-// first or the last, from the player's pieces when they still allow a completion. Each is laid as
-// Show all pieces lays it, so no win is announced. False, with nothing changed, when there is no
+// first or the last, from the player's pieces when they still allow a completion, and records one
+// move for the whole visit, so one Undo returns to the player's own Field. Each is laid as Show
+// all pieces lays it, so no win is announced. False, with nothing changed, when there is no
 // completion to show (or the figure is too large to enumerate).
 bool StepSolutions(Game& game, SolutionBrowser& browser, int step);
 
-// Puts the player's own position back (the win stays forfeited, as after Show all pieces);
-// nothing outside browsing.
+// Puts the player's own position back, as a move of its own (the win stays forfeited, as after
+// Show all pieces); nothing outside browsing.
 void LeaveSolutions(Game& game, SolutionBrowser& browser);
 
 // "Solution k of N".

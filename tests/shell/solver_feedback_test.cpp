@@ -73,6 +73,12 @@ class SolverFeedbackTest : public QObject {
     QVERIFY(!window.Feedback().Browsing());
     QVERIFY(GridEquals(game.field, players));
     QVERIFY(!window.Action(kCmdLeaveSolutions)->isEnabled());
+
+    // However many solutions were shown, one Undo returns to the player's own Field.
+    window.Action(kCmdNextSolution)->trigger();
+    window.Action(kCmdNextSolution)->trigger();
+    window.Action(kCmdUndo)->trigger();
+    QVERIFY(GridEquals(game.field, players));
   }
 
   void CreatePanelCountsTheFigureAtTwentySevenCubes() {
