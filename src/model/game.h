@@ -7,6 +7,7 @@
 
 #include "model/cell_grid.h"
 #include "model/extra_options.h"
+#include "model/field_cursor.h"
 #include "model/move_history.h"
 #include "model/pieces.h"
 #include "model/settings.h"
@@ -65,6 +66,7 @@ struct Game {
   ExtraOptions extras;
   MoveHistory history;
   SolvedPuzzles solved;
+  FieldCursor fieldCursor;
 };
 
 }  // namespace kelvane

@@ -8,8 +8,9 @@
 
 namespace kelvane {
 
-// Called once a picture is composed: copy `areas` of the BackBuffer, at the same coordinates, to
-// the window or item being painted. The shell fills it with its own painter.
+// Called once a picture is composed: copy `areas` of the BackBuffer (device pixels) to the window
+// or item being painted, at the same places divided by the pixel ratio. The shell fills it with its
+// own painter.
 using CopyToScreen = std::function<void(const Surface& backBuffer, std::span<const Rect> areas)>;
 
 }  // namespace kelvane

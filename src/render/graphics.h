@@ -25,7 +25,10 @@ struct Graphics {
   // frame can show, and so the part PaintField keeps up to date.
   int clientWidth = 0;
   int clientHeight = 0;
-  // Every frame and owner-drawn item is composed here first.
+  // Device pixels per logical pixel on a high-density screen (1 elsewhere). The surfaces and sheets
+  // are made at device pixels; the sizes above and all layout stay logical.
+  int pixelRatio = 1;
+  // Every frame and owner-drawn item is composed here first, at device pixels.
   Surface backBuffer;
   // Solid COLOR_INK, the source of the translucent layer tint.
   Surface inkSurface;

@@ -1,29 +1,45 @@
 // Creating the surfaces, applying scale and skin, and building the sprite mask.
 #include "render/graphics_setup.h"
 
+#include <algorithm>
+
 #include "render/cube_geometry.h"
+#include "render/device_pixels.h"
 #include "render/skins.h"
 
 namespace kelvane {
 
-void CreateGraphics(Game& game, int screenWidth, int screenHeight) {
+void CreateGraphics(Game& game, int screenWidth, int screenHeight, int pixelRatio) {
   Graphics& graphics = game.graphics;
   graphics.inkSurface =
       MakeSurface(kInkSurfaceWidth, kInkSurfaceHeight, PixelFromColour(game.settings.COLOR_INK));
   graphics.screenWidth = screenWidth;
   graphics.screenHeight = screenHeight;
-  graphics.backBuffer = MakeSurface(screenWidth, screenHeight, kBlackPixel);
+  graphics.pixelRatio = std::max(pixelRatio, 1);
+  graphics.backBuffer = MakeSurface(screenWidth * graphics.pixelRatio,
+                                    screenHeight * graphics.pixelRatio, kBlackPixel);
 }
 
 void ApplyScaleAndSkin(Game& game, Platform& platform) {
   Graphics& graphics = game.graphics;
   const int scale = DrawnScale(game.settings.SCALE);
   game.fieldGeometry = FieldGeometry(scale);
-  graphics.fieldSheet = FieldSheetOf(LoadSkinBitmap(game.settings.SKIN_INDEX), scale);
-  graphics.thumbnailSheet = LoadThumbnailSheet(game.settings.SKIN_INDEX);
+  const Surface stored = LoadSkinBitmap(game.settings.SKIN_INDEX);
+  graphics.fieldSheet =
+      graphics.pixelRatio == 1
+          ? FieldSheetOf(stored, scale)
+          : SpriteSheetFor(stored, ScaledGeometry(game.fieldGeometry, graphics.pixelRatio));
+  graphics.thumbnailSheet = LoadThumbnailSheetFor(game, game.settings.SKIN_INDEX);
   FillRect(graphics.inkSurface, {0, 0, kInkSurfaceWidth, kInkSurfaceHeight},
            PixelFromColour(game.settings.COLOR_INK));
   platform.FitWindow();
+}
+
+Surface LoadThumbnailSheetFor(const Game& game, int skinIndex) {
+  const int ratio = game.graphics.pixelRatio;
+  return ratio == 1 ? LoadThumbnailSheet(skinIndex)
+                    : SpriteSheetFor(LoadSkinBitmap(skinIndex),
+                                     ScaledGeometry(game.thumbnailGeometry, ratio));
 }
 
 void BuildSpriteMask(Game& game) {

@@ -1,6 +1,7 @@
 // The pointer hit test over the floor diamonds of the current layer.
 #include "render/hit_test.h"
 
+#include "model/field_cursor.h"
 #include "render/cube_geometry.h"
 #include "render/layout.h"
 #include "render/region.h"
@@ -22,6 +23,17 @@ std::optional<FloorCell> HitTestFloorCell(const Game& game, Point cursor) {
 
 std::optional<FloorCell> HitTestFloorCell(const Game& game, Platform& platform) {
   return HitTestFloorCell(game, platform.CursorPosition());
+}
+
+Point FloorCellCentre(const Game& game, FloorCell cell) {
+  const ClientLayout layout = LayOutClient(game);
+  const Point top =
+      ProjectLattice(game.fieldGeometry, layout.figureOrigin, cell.x, cell.y, game.currentLayer);
+  return {top.x, top.y + game.fieldGeometry.R};
+}
+
+std::optional<FloorCell> PreviewCell(const Game& game, Platform& platform) {
+  return game.fieldCursor.shown ? FieldCursorCell(game) : HitTestFloorCell(game, platform);
 }
 
 }  // namespace kelvane

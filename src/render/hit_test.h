@@ -14,5 +14,10 @@ namespace kelvane {
 std::optional<FloorCell> HitTestFloorCell(const Game& game, Point cursor);
 // The same at the platform's current cursor position.
 std::optional<FloorCell> HitTestFloorCell(const Game& game, Platform& platform);
+// The centre of the cell's floor diamond on the current layer, in client coordinates.
+Point FloorCellCentre(const Game& game, FloorCell cell);
+// The cell the placement preview stands on: the keyboard's cursor while it is shown, else the
+// pointer's.
+std::optional<FloorCell> PreviewCell(const Game& game, Platform& platform);
 
 }  // namespace kelvane

@@ -7,6 +7,7 @@
 #include "model/create_mode.h"
 #include "model/orientation.h"
 #include "model/placement.h"
+#include "render/device_pixels.h"
 #include "render/draw_cube_grid.h"
 
 namespace kelvane {
@@ -18,31 +19,32 @@ constexpr int kLastOrientation = 23;
 // Ids 32772…32836 stand for orientations 0…22; 32838 and anything else shows the last slot.
 constexpr int kLastMappedOrientationCommand = 32836;
 
+// `r` in device pixels.
 void DrawThumbnail(Game& game, const Rect& r, const CellGrid& grid) {
   const Point centre{r.left + r.Width() / 2, r.top + r.Height() / 2};
   DrawCubeGrid(game, game.graphics.backBuffer, centre, grid, nullptr, Checkers::AsSet,
-               game.thumbnailGeometry);
+               ScaledGeometry(game.thumbnailGeometry, game.graphics.pixelRatio));
 }
 
-void DrawPieceItem(Game& game, const PanelItem& item) {
+void DrawPieceItem(Game& game, const PanelItem& item, const Rect& rect) {
   const int n = item.itemId;
   if (n >= 1 && n <= kPieceCount && !InCreateByCubesMode(game)) {
     const int k = n - 1;
     if (PieceOnField(game, PieceCellValue(k))) {
       CellGrid placed = game.pieceGrids[k];
       RecolourGrid(placed, game.hideFlags[k] != 0 ? kMarkedCell : kPlainCube);
-      DrawThumbnail(game, item.rect, placed);
+      DrawThumbnail(game, rect, placed);
     } else {
-      DrawThumbnail(game, item.rect, game.pieceGrids[k]);
+      DrawThumbnail(game, rect, game.pieceGrids[k]);
     }
   } else if (n == 0 && InCreateByCubesMode(game) && game.graphics.drawText) {
     const std::string text = "Amount: " + std::to_string(CountCells(game.field));
-    game.graphics.drawText(game.graphics.backBuffer, item.rect, text,
+    game.graphics.drawText(game.graphics.backBuffer, rect, text,
                            item.selected ? game.settings.COLOR_BACK : game.settings.COLOR_INK);
   }
 }
 
-void DrawOrientationItem(Game& game, Platform& platform, const PanelItem& item) {
+void DrawOrientationItem(Game& game, Platform& platform, const PanelItem& item, const Rect& rect) {
   const int n = SelectedPanelItem(platform);
   if (n < 1 || n > kPieceCount) {
     return;
@@ -50,21 +52,22 @@ void DrawOrientationItem(Game& game, Platform& platform, const PanelItem& item) 
   const bool mapped =
       item.itemId >= kFirstOrientationCommand && item.itemId <= kLastMappedOrientationCommand;
   const int o = mapped ? OrientationIndexFromCommand(item.itemId) : kLastOrientation;
-  DrawThumbnail(game, item.rect, OrientationSlot(game, n - 1, o));
+  DrawThumbnail(game, rect, OrientationSlot(game, n - 1, o));
 }
 
 }  // namespace
 
 void DrawPanelItem(Game& game, Platform& platform, const PanelItem& item,
                    const CopyToScreen& copy) {
+  const Rect rect = ScaledRect(item.rect, game.graphics.pixelRatio);
   const Colour fill = item.selected ? game.settings.COLOR_INK : game.settings.COLOR_BACK;
-  FillRect(game.graphics.backBuffer, item.rect, PixelFromColour(fill));
+  FillRect(game.graphics.backBuffer, rect, PixelFromColour(fill));
   if (item.controlId == kPiecePanelId) {
-    DrawPieceItem(game, item);
+    DrawPieceItem(game, item, rect);
   } else {
-    DrawOrientationItem(game, platform, item);
+    DrawOrientationItem(game, platform, item, rect);
   }
-  copy(game.graphics.backBuffer, std::span<const Rect>(&item.rect, 1));
+  copy(game.graphics.backBuffer, std::span<const Rect>(&rect, 1));
 }
 
 }  // namespace kelvane

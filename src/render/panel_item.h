@@ -13,14 +13,14 @@ namespace kelvane {
 struct PanelItem {
   int controlId = 0;
   int itemId = 0;
-  Rect rect;  // in BackBuffer coordinates, which are the item's own
+  Rect rect;  // in the item's own logical coordinates; the BackBuffer's times the pixel ratio
   bool selected = false;
 };
 
 // Composes the item in the BackBuffer inside `item.rect` — ink when selected, else background,
 // then the piece's thumbnail (marked cells while hidden, plain cubes while on the Field), the
 // "Amount: %d" count of item 0 while building by cubes, or the orientation the menu item stands
-// for of the piece selected in the panel — and hands the rectangle to `copy`.
+// for of the piece selected in the panel — and hands the rectangle, at device pixels, to `copy`.
 void DrawPanelItem(Game& game, Platform& platform, const PanelItem& item, const CopyToScreen& copy);
 
 }  // namespace kelvane

@@ -1,6 +1,8 @@
 // Pointer input and frame display of the field view.
 #include "shell/field_view.h"
 
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -13,7 +15,9 @@ FieldView::FieldView(FramePainter painter, QWidget* parent)
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_NoSystemBackground);
   setMouseTracking(true);
-  setFocusPolicy(Qt::NoFocus);
+  // Tab brings the keyboard here; a click leaves it where it was, so the panel's arrow keys keep
+  // working for pointer players.
+  setFocusPolicy(Qt::TabFocus);
 }
 
 void FieldView::paintEvent(QPaintEvent*) {
@@ -24,6 +28,7 @@ void FieldView::paintEvent(QPaintEvent*) {
 void FieldView::mouseMoveEvent(QMouseEvent* event) {
   pointer_ = event->position().toPoint();
   // The placement preview follows the pointer.
+  emit PointerMoved();
   update();
 }
 
@@ -37,6 +42,27 @@ void FieldView::mousePressEvent(QMouseEvent* event) {
 void FieldView::leaveEvent(QEvent*) {
   pointer_.reset();
   update();
+}
+
+void FieldView::keyPressEvent(QKeyEvent* event) {
+  event->ignore();
+  emit KeyPressed(event);
+  if (!event->isAccepted()) {
+    QWidget::keyPressEvent(event);
+  }
+}
+
+void FieldView::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  emit FocusChanged(true);
+}
+
+void FieldView::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  // The orientation popup or a message box borrows the keyboard and gives it back.
+  if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason) {
+    emit FocusChanged(false);
+  }
 }
 
 void FieldView::wheelEvent(QWheelEvent* event) {

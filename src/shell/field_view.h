@@ -22,6 +22,11 @@ class FieldView : public QWidget {
 
  signals:
   void PrimaryPressed();
+  // The pointer moved over the view: it, not the keyboard, now aims.
+  void PointerMoved();
+  // A key pressed while the view has the keyboard; the receiver accepts what it uses.
+  void KeyPressed(QKeyEvent* event);
+  void FocusChanged(bool hasFocus);
   // One wheel event with a vertical delta (positive away from the user).
   void WheelTurned(int delta);
   void Resized();
@@ -31,6 +36,9 @@ class FieldView : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void leaveEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 

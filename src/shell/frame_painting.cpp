@@ -12,13 +12,15 @@ namespace kelvane {
 
 namespace {
 
-// Draws the composed areas at the same coordinates, as the renderer's frame copy asks.
-CopyToScreen CopyWith(QPainter& painter) {
-  return [&painter](const Surface& backBuffer, std::span<const Rect> areas) {
-    const QImage image = ImageOf(backBuffer);
+// Draws the composed areas (device pixels) at the same places in logical coordinates, as the
+// renderer's frame copy asks: one device pixel to each of the screen's.
+CopyToScreen CopyWith(QPainter& painter, int pixelRatio) {
+  return [&painter, pixelRatio](const Surface& backBuffer, std::span<const Rect> areas) {
+    QImage image = ImageOf(backBuffer);
+    image.setDevicePixelRatio(pixelRatio);
     for (const Rect& area : areas) {
       const QRect source = QRectOf(area);
-      painter.drawImage(source.topLeft(), image, source);
+      painter.drawImage(QPointF(source.topLeft()) / pixelRatio, image, QRectF(source));
     }
   };
 }
@@ -30,18 +32,20 @@ Rect RectOf(const QRect& area) {
 }  // namespace
 
 void PaintFrame(Game& game, Platform& platform, QPainter& painter) {
-  PaintField(game, platform, CopyWith(painter));
+  PaintField(game, platform, CopyWith(painter, game.graphics.pixelRatio));
 }
 
 void PaintPanelItem(Game& game, Platform& platform, QPainter& painter, const QRect& area, int item,
                     bool selected) {
-  DrawPanelItem(game, platform, {kPiecePanelId, item, RectOf(area), selected}, CopyWith(painter));
+  DrawPanelItem(game, platform, {kPiecePanelId, item, RectOf(area), selected},
+                CopyWith(painter, game.graphics.pixelRatio));
 }
 
 void PaintOrientationItem(Game& game, Platform& platform, QPainter& painter, const QRect& area,
                           int commandId, bool selected) {
   // Any control id but the panel's marks an orientation-menu item.
-  DrawPanelItem(game, platform, {0, commandId, RectOf(area), selected}, CopyWith(painter));
+  DrawPanelItem(game, platform, {0, commandId, RectOf(area), selected},
+                CopyWith(painter, game.graphics.pixelRatio));
 }
 
 }  // namespace kelvane

@@ -10,11 +10,13 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <algorithm>
+#include <cmath>
 
 #include "analysis/analyse.h"
 #include "creation/create_puzzle.h"
 #include "model/command_ids.h"
 #include "model/command_states.h"
+#include "model/field_cursor.h"
 #include "model/field_input.h"
 #include "model/game.h"
 #include "model/game_init.h"
@@ -91,6 +93,11 @@ MainWindow::MainWindow(Game& game, MessageBoxRunner messageBox)
   connect(field_, &FieldView::PrimaryPressed, this,
           [this] { FieldClick(game_, *platform_, HitTestFloorCell(game_, *platform_)); });
   connect(field_, &FieldView::WheelTurned, this, &MainWindow::TurnWheel);
+  connect(field_, &FieldView::PointerMoved, this, [this] { HideFieldCursor(game_, *platform_); });
+  connect(field_, &FieldView::KeyPressed, this, &MainWindow::PressFieldKey);
+  connect(field_, &FieldView::FocusChanged, this, [this](bool hasFocus) {
+    hasFocus ? ShowFieldCursor(game_, *platform_) : HideFieldCursor(game_, *platform_);
+  });
   connect(field_, &FieldView::Resized, this, &MainWindow::LayOutContent);
   connect(panel_, &PiecePanel::KeyPassedUp, this, [this](QKeyEvent* event) { PressKey(event); });
   connect(panel_, &PiecePanel::WheelPassedUp, this, &MainWindow::TurnWheel);
@@ -120,8 +127,11 @@ void MainWindow::Initialise() {
   LoadExtraOptions(game_);
   LoadSolvedRecord(game_);
   InitialiseGame(game_);
-  const QSize screen = QGuiApplication::primaryScreen()->size();
-  CreateGraphics(game_, screen.width(), screen.height());
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  // Frames are drawn at device pixels on a high-density screen; a fractional ratio rounds to the
+  // nearest whole one and Qt scales the small rest.
+  const int pixelRatio = std::max(1, static_cast<int>(std::lround(screen->devicePixelRatio())));
+  CreateGraphics(game_, screen->size().width(), screen->size().height(), pixelRatio);
   InstallTextHook(game_);
   ApplyScaleAndSkin(game_, *platform_);
   BuildSpriteMask(game_);
@@ -310,6 +320,40 @@ void MainWindow::PressKey(const QKeyEvent* event) {
     // Qt's letter keys carry the same codes as the virtual keys 'X', 'Y' and 'Z'.
     TurnSelectedPiece(game_, *platform_, key);
   }
+}
+
+void MainWindow::PressFieldKey(QKeyEvent* event) {
+  // Plain arrows only: with Ctrl they turn the view and change the layer.
+  const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+  switch (plain ? event->key() : Qt::Key_unknown) {
+    case Qt::Key_Left:
+      MoveFieldCursor(game_, *platform_, -1, 0);
+      break;
+    case Qt::Key_Right:
+      MoveFieldCursor(game_, *platform_, 1, 0);
+      break;
+    case Qt::Key_Up:
+      MoveFieldCursor(game_, *platform_, 0, -1);
+      break;
+    case Qt::Key_Down:
+      MoveFieldCursor(game_, *platform_, 0, 1);
+      break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+      PressAtFieldCursor(game_, *platform_);
+      break;
+    case Qt::Key_Menu:
+      ShowFieldCursor(game_, *platform_);
+      if (const std::optional<FloorCell> cell = FieldCursorCell(game_)) {
+        const Point centre = FloorCellCentre(game_, *cell);
+        OpenOrientationPopup(field_->mapToGlobal(QPoint(centre.x, centre.y)));
+      }
+      break;
+    default:
+      return;
+  }
+  event->accept();
 }
 
 void MainWindow::TurnWheel(int delta) {

@@ -58,6 +58,7 @@ class MainWindow : public QMainWindow {
   void LayOutContent();
   void PlaceContentIn(QSize client);
   void PressKey(const QKeyEvent* event);
+  void PressFieldKey(QKeyEvent* event);
   void TurnWheel(int delta);
 
   Game& game_;

@@ -19,19 +19,22 @@ QFont PanelFont() {
   return font;
 }
 
-void FitPanelFont(QPainter& painter, const QRect& box, int flags, const QString& text) {
+void FitPanelFont(QPainter& painter, const QRect& box, int flags, const QString& text,
+                  int pixelRatio) {
   QFont font = PanelFont();
+  font.setPixelSize(font.pixelSize() * pixelRatio);
   painter.setFont(font);
   // Small enough to stay legible, large enough to fit the widest count in a panel item.
-  constexpr int kSmallest = 10;
-  while (font.pixelSize() > kSmallest && !box.contains(painter.boundingRect(box, flags, text))) {
+  const int smallest = 10 * pixelRatio;
+  while (font.pixelSize() > smallest && !box.contains(painter.boundingRect(box, flags, text))) {
     font.setPixelSize(font.pixelSize() - 1);
     painter.setFont(font);
   }
 }
 
 void InstallTextHook(Game& game) {
-  game.graphics.drawText = [](Surface& target, Rect box, std::string_view text, Colour colour) {
+  game.graphics.drawText = [&game](Surface& target, Rect box, std::string_view text,
+                                   Colour colour) {
     QImage image = WritableImageOf(target);
     QPainter painter(&image);
     painter.setPen(QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
@@ -39,7 +42,7 @@ void InstallTextHook(Game& game) {
     // "Amount: 27" is wider than a panel item in the full-size font: it shrinks, never clips.
     const QString line = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     const int flags = Qt::AlignCenter | Qt::TextSingleLine;
-    FitPanelFont(painter, QRectOf(box), flags, line);
+    FitPanelFont(painter, QRectOf(box), flags, line, game.graphics.pixelRatio);
     painter.drawText(QRectOf(box), flags, line);
   };
 }

@@ -15,7 +15,8 @@ void InstallTextHook(Game& game);
 QFont PanelFont();
 
 // Sets the panel font on `painter`, made smaller (down to a legible least) until `text` drawn
-// with `flags` fits in `box`.
-void FitPanelFont(QPainter& painter, const QRect& box, int flags, const QString& text);
+// with `flags` fits in `box`; sizes count `pixelRatio` device pixels to each of the font's.
+void FitPanelFont(QPainter& painter, const QRect& box, int flags, const QString& text,
+                  int pixelRatio = 1);
 
 }  // namespace kelvane

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "model/field_cursor.h"
 #include "model/game_init.h"
 #include "render/cube_geometry.h"
 #include "render/graphics_setup.h"
@@ -230,6 +231,35 @@ TEST(PaintField, TargetPreviewShowsOnlyTheShownLayers) {
 
 // Guards the promise that the player clicks the cell that is shaded: at every pixel, the cell the
 // hit test finds is the one whose tint that pixel carries, edges and corners included.
+TEST(PaintField, TheKeyboardCursorCarriesThePreviewAndIsOutlined) {
+  Frame f(4);
+  f.platform.selection = 3;
+  f.PointAt(2, 4);
+  ShowFieldCursor(*f.game, f.platform);  // at (0, 0), where piece 3 fits
+  f.Paint();
+  EXPECT_EQ(f.At(f.FaceOf(f.FigureOrigin(), 1, 0, 2, Face::Top)),
+            TestFaceColour(4, Face::Top, true));
+  const Point corner = ProjectLattice(f.g(), f.FigureOrigin(), 0, 0, 0);
+  EXPECT_EQ(f.At(corner), kWhitePixel);
+  EXPECT_EQ(f.At({corner.x, corner.y - 1}), 0xFF101010u);
+}
+
+TEST(PaintField, PieceNumbersMarkOnlyTheTopsOfPieces) {
+  for (const bool numbers : {false, true}) {
+    Frame f(4);
+    f.game->extras.pieceNumbers = numbers;
+    f.platform.selection = 3;
+    f.PointAt(0, 0);
+    f.Paint();
+    // Piece 3's top cube (1, 0, 2) shows the number; the target's plain cubes never do.
+    EXPECT_EQ(
+        f.At(f.FaceOf(f.FigureOrigin(), 1, 0, 2, Face::Top)) != TestFaceColour(4, Face::Top, true),
+        numbers);
+    EXPECT_EQ(f.At(f.FaceOf(f.PreviewFigureOrigin(), 0, 0, 2, Face::Top)),
+              TestFaceColour(kPlainCube, Face::Top, false));
+  }
+}
+
 TEST(PaintField, ThePointerHitsTheDiamondThatIsTinted) {
   for (const auto& [scale, layer] : {std::pair{2, 0}, std::pair{3, 2}}) {
     Frame f(scale);

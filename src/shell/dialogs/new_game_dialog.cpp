@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "render/device_pixels.h"
 #include "render/draw_cube_grid.h"
 #include "shell/dialogs/dialog_layout.h"
 #include "shell/dialogs/figure_counts_line.h"
@@ -54,7 +55,8 @@ NewGameDialog::NewGameDialog(Game& game, Platform& platform, QWidget* owner)
   summary->setWordWrap(true);
   summary->setAlignment(Qt::AlignRight | Qt::AlignBottom);
   layout.Place(summary, {288, 101, 50, 24});
-  preview_ = new PreviewArea([this](Surface& target) { return ComposePreview(target); });
+  preview_ = new PreviewArea([this](Surface& target) { return ComposePreview(target); },
+                             game_.graphics.pixelRatio);
   layout.Place(preview_, {145, 7, 128, 118});
   counts_ = new QLabel;
   layout.Place(counts_, {145, 128, 193, 10});
@@ -109,7 +111,7 @@ std::optional<PreviewText> NewGameDialog::ComposePreview(Surface& target) {
       break;
   }
   DrawCubeGrid(game_, target, {target.width / 2, target.height / 2}, LoadedFigure, nullptr,
-               Checkers::AsSet, game_.thumbnailGeometry);
+               Checkers::AsSet, ScaledGeometry(game_.thumbnailGeometry, game_.graphics.pixelRatio));
   return std::nullopt;
 }
 

@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "render/cube_geometry.h"
+#include "render/device_pixels.h"
 #include "render/draw_cube_grid.h"
 #include "render/graphics_setup.h"
 #include "render/skins.h"
@@ -77,7 +78,8 @@ OptionsDialog::OptionsDialog(Game& game, Platform& platform, QWidget* owner,
   layout.PlaceText(canStillBeDoneBox_, {16, 174, 120, 9});
   pieceNumbersBox_ = new QCheckBox("Piece numbers");
   layout.PlaceText(pieceNumbersBox_, {160, 174, 120, 9});
-  preview_ = new PreviewArea([this](Surface& target) { return ComposePreview(target); });
+  preview_ = new PreviewArea([this](Surface& target) { return ComposePreview(target); },
+                             game_.graphics.pixelRatio);
   layout.Place(preview_, {122, 73, 171, 79});
 
   buttons_ = {
@@ -174,7 +176,7 @@ void OptionsDialog::ChooseColour(ColourButton& button) {
 void OptionsDialog::UpdateSkinPreview() {
   Settings shown;
   GetOptionsFromDialog(shown);
-  previewSheet_ = LoadThumbnailSheet(shown.SKIN_INDEX);
+  previewSheet_ = LoadThumbnailSheetFor(game_, shown.SKIN_INDEX);
 }
 
 std::optional<PreviewText> OptionsDialog::ComposePreview(Surface& target) {
@@ -182,14 +184,16 @@ std::optional<PreviewText> OptionsDialog::ComposePreview(Surface& target) {
   GetOptionsFromDialog(shown);
   FillRect(target, {0, 0, target.width, target.height}, PixelFromColour(shown.COLOR_BACK));
   const Checkers checkers = shown.SHOW_CHECKERS != 0 ? Checkers::On : Checkers::Off;
+  const int ratio = game_.graphics.pixelRatio;
+  const CubeGeometry g = ScaledGeometry(game_.thumbnailGeometry, ratio);
   for (int k = 0; k < kPieceCount; ++k) {
     const Point origin{(k % 4) * kPreviewSlot + kPreviewSlot / 2,
                        (k / 4) * kPreviewSlot + kPreviewSlot / 2};
-    DrawCubeGrid(game_, target, origin, game_.pieceGrids[k], &previewSheet_, checkers,
-                 game_.thumbnailGeometry);
+    DrawCubeGrid(game_, target, ScaledPoint(origin, ratio), game_.pieceGrids[k], &previewSheet_,
+                 checkers, g);
   }
-  DrawCubeGrid(game_, target, kSampleSquareOrigin, SampleSquare, &previewSheet_, checkers,
-               game_.thumbnailGeometry);
+  DrawCubeGrid(game_, target, ScaledPoint(kSampleSquareOrigin, ratio), SampleSquare, &previewSheet_,
+               checkers, g);
   return std::nullopt;
 }
 

@@ -8,18 +8,20 @@
 
 namespace kelvane {
 
-PreviewArea::PreviewArea(Composer composer, QWidget* parent)
-    : QWidget(parent), composer_(std::move(composer)) {
+PreviewArea::PreviewArea(Composer composer, int pixelRatio, QWidget* parent)
+    : QWidget(parent), composer_(std::move(composer)), pixelRatio_(pixelRatio) {
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void PreviewArea::paintEvent(QPaintEvent*) {
-  if (surface_.width != width() || surface_.height != height()) {
-    surface_ = MakeSurface(width(), height(), kBlackPixel);
+  if (surface_.width != width() * pixelRatio_ || surface_.height != height() * pixelRatio_) {
+    surface_ = MakeSurface(width() * pixelRatio_, height() * pixelRatio_, kBlackPixel);
   }
   const std::optional<PreviewText> text = composer_(surface_);
   QPainter painter(this);
-  painter.drawImage(0, 0, ImageOf(surface_));
+  QImage image = ImageOf(surface_);
+  image.setDevicePixelRatio(pixelRatio_);
+  painter.drawImage(0, 0, image);
   if (text) {
     painter.setPen(QColorOf(text->colour));
     painter.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, text->text);

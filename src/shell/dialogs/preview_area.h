@@ -20,17 +20,18 @@ class PreviewArea : public QWidget {
   Q_OBJECT
 
  public:
-  // Draws the whole picture into a surface of the area's size, and says which text, if any,
-  // goes on top of it.
+  // Draws the whole picture into a surface of the area's size in device pixels, and says which
+  // text, if any, goes on top of it.
   using Composer = std::function<std::optional<PreviewText>(Surface& target)>;
 
-  PreviewArea(Composer composer, QWidget* parent = nullptr);
+  PreviewArea(Composer composer, int pixelRatio, QWidget* parent = nullptr);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
   Composer composer_;
+  int pixelRatio_;
   Surface surface_;
 };
 
