@@ -7,6 +7,7 @@
 
 #include "render/cube_geometry.h"
 #include "render/skins.h"
+#include "render/sprite_outlines.h"
 
 namespace kelvane {
 
@@ -143,6 +144,8 @@ Surface SpriteSheetFor(const Surface& sheet, CubeGeometry g) {
                {0, 0, to.Width(), to.Height()});
     }
   }
+  // Resampling blurs the fine outlines as shrinking does; they are drawn again at the new size.
+  RedrawOutlines(laid, g, ReadOutlineColours(sheet));
   return laid;
 }
 

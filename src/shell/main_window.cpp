@@ -108,6 +108,9 @@ MainWindow::MainWindow(Game& game, MessageBoxRunner messageBox)
     UpdateCommandStates(game_, *platform_);
   });
 
+  // The panel has the keyboard at start, as before the field could take it; Tab goes to the field.
+  setTabOrder(panel_, field_);
+  panel_->setFocus();
   Initialise();
 }
 

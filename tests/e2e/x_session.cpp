@@ -169,6 +169,16 @@ bool XSession::WaitForWindowGone(const QString& title, int timeoutMs) {
       timeoutMs);
 }
 
+bool XSession::WaitForWindowCount(const QString& title, int count, int timeoutMs) {
+  return QTest::qWaitFor(
+      [&] {
+        const QByteArray ids =
+            Xdotool({"search", "--onlyvisible", "--name", "^" + title + "$"}).trimmed();
+        return (ids.isEmpty() ? 0 : ids.count('\n') + 1) == count;
+      },
+      timeoutMs);
+}
+
 QRect XSession::Geometry(const QString& window) {
   QRect rect;
   for (const QByteArray& line : Xdotool({"getwindowgeometry", "--shell", window}).split('\n')) {

@@ -52,6 +52,8 @@ class XSession {
   // The id of a visible window titled exactly `title`, once one appears; empty after the timeout.
   QString WaitForWindow(const QString& title, int timeoutMs = 10000);
   bool WaitForWindowGone(const QString& title, int timeoutMs = 10000);
+  // Waits until exactly `count` visible windows are titled `title`; false after the timeout.
+  bool WaitForWindowCount(const QString& title, int count, int timeoutMs = 10000);
   QRect Geometry(const QString& window);
   void Focus(const QString& window);  // no window manager does it for us
   void MoveMouse(int x, int y);
