@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The two README commands: `make run` builds and starts the game, `make test` builds and runs every test.
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
@@ -47,6 +48,7 @@ run: build
 # above TEST_RATIO_LIMIT per cent.
 TEST_RATIO_LIMIT ?= 100
 test: build build-asan
+	@sh tools/check_spdx.sh
 	$(MAKE) fuzz
 	$(MAKE) check-package
 	cd build && ctest --output-on-failure -j $(JOBS)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The model's per-repaint and start-up costs: placement preview, command states, tables, view turn,
 // and one step of Undo or Redo.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timings of a whole PaintField at several scales and of the per-move pointer hit test.
 #include <benchmark/benchmark.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Solver speed: Test puzzle on every library figure and on the hardest unsolvable 27-cube figures
 // we found (library figures with a few cubes moved, searched for the longest failing search),
 // counting the completions of every library figure, and "can it still be done?" on them.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Install layout, as Debian places a game: the launcher and kelvane-tool in games/, the game
 # program in lib/games/kelvane, the shipped files in share/games/kelvane, then the desktop entry,
 # metainfo, icons, manual pages and the package documents where desktops and tools look for them.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs at install time: writes the files that name the prefix being installed (the launcher, the
 # desktop entry, the manual pages) and the compressed changelog.
 function(kelvane_absolute out dir)

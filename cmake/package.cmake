@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package (`cpack -G DEB` in the build folder): what `cmake --install` puts under /usr.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kelvane)

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks what `make install` and `make package` produce as a distribution's reviewer would:
 # the desktop entry, the AppStream metainfo, the manual pages and lintian on the .deb.
 # Usage: check_package.sh BUILD_DIR (after `make package`). Fails on any error or warning.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages that building, testing and running Kelvane need.
 set -e
 PACKAGES="build-essential cmake ninja-build pkg-config clang libclang-rt-dev \

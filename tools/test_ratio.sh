@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Test lines against code lines (non-blank lines of .cpp and .h): tests under tests/, code under
 # src/, tools/ and bench/. Prints the ratio; fails only well above the 40 % aim (at LIMIT, 45 %
 # unless given), so a late landing of new code and tests does not break the build.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Running the solver for the Analyse commands and revealing what it found.
 #include "analysis/analyse.h"
 

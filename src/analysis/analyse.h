@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three Analyse commands: Test puzzle, Hint by show one piece and Show all pieces.
 #pragma once
 

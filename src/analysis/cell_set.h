@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A set of up to 128 Figure cells, one bit per cell, for the solver's fit tests.
 #pragma once
 

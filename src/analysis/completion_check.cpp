@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Can it still be done?" after every move: a search that stops at the first completion.
 #include "analysis/cover_count.h"
 #include "analysis/figure_analysis.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Counting completions and, through the completions each symmetry keeps, the distinct ones.
 #include "analysis/cover_count.h"
 #include "analysis/figure_analysis.h"

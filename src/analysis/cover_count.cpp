@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Covering the most hemmed-in free cell first, with the counts of positions met before remembered.
 #include "analysis/cover_count.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exact-cover searches over a CoverTable: counting, a yes-or-no check and enumeration.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numbering the free cells and listing every placement of every piece still to lay.
 #include "analysis/cover_table.h"
 

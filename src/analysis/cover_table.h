@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A position as an exact-cover problem over bit sets, built once for each count or check.
 #pragma once
 

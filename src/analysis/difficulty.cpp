@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The difficulty tiers by the number of distinct completions.
 #include "analysis/figure_analysis.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Listing one completion of each distinct completion: the least of its class in a fixed order.
 #include <algorithm>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solver for players and designers: completion counts, "can it still be done?", the distinct
 // completions one by one, and the difficulty tier of a figure.
 //

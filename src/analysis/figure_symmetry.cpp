@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding the turns and mirror images of a figure's box under which a position looks the same.
 #include "analysis/figure_symmetry.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The turns and mirror images that map a figure, and the pieces laid in it, onto itself.
 #pragma once
 

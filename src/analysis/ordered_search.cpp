@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Depth-first search in the fixed piece order with forward checking of the pieces still to lay.
 #include "analysis/ordered_search.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The first completion in the plain search's order, found over precomputed placements.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turning each piece's base cubes by the 24 turns and keeping the distinct shapes.
 #include "analysis/piece_shapes.h"
 

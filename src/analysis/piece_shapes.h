@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every orientation of each piece as cube offsets, built once for the counting searches.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Precomputing where each piece fits, so that the searches test a fit with two word operations.
 #include "analysis/placements.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every way each piece still to be laid fits into the free Figure cells, as cell sets.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Trial placements written into and erased from WorkGrid, exactly as the game's search lays them.
 #include "analysis/plain_search.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The search cell by cell on WorkGrid, for Figures with more free cells than a CellSet holds.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solution browser: enumerating once per start, then laying one solution at a time.
 #include "analysis/solution_browser.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stepping through the figure's distinct completions on the Field, with a way back to the
 // player's own position.
 #pragma once

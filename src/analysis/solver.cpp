@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing the search for the size of the Figure and writing its completion into WorkGrid.
 #include "analysis/solver.h"
 

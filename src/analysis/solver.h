@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solver: can the pieces not yet on the Field complete the Figure around the player's pieces?
 #pragma once
 

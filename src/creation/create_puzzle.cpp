@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entering the create modes and validating the figure built in them.
 #include "creation/create_puzzle.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three create modes, and the check a created figure must pass before it is saved.
 #pragma once
 

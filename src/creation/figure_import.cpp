@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Parsing figure text copied from a web page into a 27-cube grid.
 #include "creation/figure_import.h"
 

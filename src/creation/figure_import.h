@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The figure text that "Import from HTM file" reads: rows of characters, one data line per x.
 #pragma once
 

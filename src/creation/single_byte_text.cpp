@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decoding UTF-8 into one byte per character.
 #include "creation/single_byte_text.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Clipboard text brought down to the single-byte text that figure text is written in.
 #pragma once
 

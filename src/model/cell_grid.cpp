@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole-grid operations shared by every subsystem.
 #include "model/cell_grid.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 12 × 12 × 12 cell grid that stores every three-dimensional thing in the game.
 #pragma once
 

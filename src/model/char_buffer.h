@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Game's fixed, NUL-terminated name buffers seen as text.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command ids of the main menu, its accelerators, the piece panel and the orientation menus.
 #pragma once
 

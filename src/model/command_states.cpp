@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The enabled and checked state of the menu commands.
 #include "model/command_states.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which menu commands are enabled and checked, computed from the game and the panel selection.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two ways of creating a figure, and the test for the one in which clicks toggle cubes.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's options beyond the settings file, kept apart so that file keeps its exact lines.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moving the keyboard's cell cursor and clicking with it.
 #include "model/field_cursor.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard's cell cursor on the current layer: where keys lay and pick up pieces.
 #pragma once
 

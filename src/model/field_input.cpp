@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What clicks, the orientation menu, the X, Y, Z keys and the piece panel do on the field.
 #include "model/field_input.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one game object: every field the subsystems share, in a fixed order, with no heap.
 #pragma once
 

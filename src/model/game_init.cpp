@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The model's part of building the game when the window is created.
 #include "model/game_init.h"
 

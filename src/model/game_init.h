@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Laying out a fresh Game: the default figure, the pieces and their orientation tables.
 #pragma once
 

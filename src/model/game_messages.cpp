@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Message boxes captioned with the product name.
 #include "model/game_messages.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Message boxes over the main window, captioned with the product name.
 #pragma once
 

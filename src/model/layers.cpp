@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The current layer and the shown layers.
 #include "model/layers.h"
 

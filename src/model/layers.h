@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moving the current layer and cutting the puzzle view down to its lower layers.
 #pragma once
 

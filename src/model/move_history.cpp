@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo, Redo and Restart puzzle over snapshots of the Field.
 #include "model/move_history.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo and Redo of the moves on the Field, without a fixed limit for a puzzle's life.
 #pragma once
 

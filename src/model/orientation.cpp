@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Quarter turns and the generation of the orientation tables.
 #include "model/orientation.h"
 

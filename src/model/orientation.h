@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Quarter turns of a grid and the tables of each piece's distinct orientations.
 #pragma once
 

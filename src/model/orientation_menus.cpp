@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Items and column breaks of the three orientation popups.
 #include "model/orientation_menus.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three orientation popups as data: which one a piece uses, and their items and columns.
 #pragma once
 

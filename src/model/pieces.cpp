@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exact cells of the seven pieces.
 #include "model/pieces.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The catalogue of the seven pieces: 27 cubes in all.
 #pragma once
 

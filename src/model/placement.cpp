@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Laying, picking up, removing and hiding pieces.
 #include "model/placement.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules for laying, picking up, removing and hiding pieces on the Field.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The default answers of the Platform's optional calls.
 #include "model/platform.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one seam between the game logic and the desktop: everything the core asks of a window system.
 #pragma once
 

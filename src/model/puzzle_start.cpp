@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starting play on a new target figure.
 #include "model/puzzle_start.h"
 

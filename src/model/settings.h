@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Settings record at the head of the Game; its field names are the settings file's keys.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Figure keys and the record of solved puzzles.
 #include "model/solved_puzzles.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record of the puzzles the player has completed, keyed by the figure itself.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turning the Figure and the Field together.
 #include "model/view_turn.h"
 

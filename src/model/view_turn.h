@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turning the Figure and the Field together a quarter turn about the vertical axis.
 #pragma once
 

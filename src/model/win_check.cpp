@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The congratulation when the seventh piece is laid.
 #include "model/win_check.h"
 

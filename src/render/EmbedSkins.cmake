@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Compiles the skin pictures of resources/skins into kelvane_core and links the PNG decoder.
 find_package(PNG REQUIRED)
 target_link_libraries(kelvane_core PUBLIC PNG::PNG)

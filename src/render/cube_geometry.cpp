@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cube geometries, projection, outline and diamond polygons, and the sprite-cell rule.
 #include "render/cube_geometry.h"
 

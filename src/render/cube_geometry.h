@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cube sprite sizes, the isometric projection, cube outline and floor diamond, sprite lookup.
 #pragma once
 

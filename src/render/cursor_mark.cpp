@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing the keyboard cursor's diamond.
 #include "render/cursor_mark.h"
 

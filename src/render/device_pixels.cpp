@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Device-pixel geometry and the sprite sheets re-laid for it.
 #include "render/device_pixels.h"
 

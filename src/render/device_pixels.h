@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing at a screen's device pixels: geometries, places and sprite sheets multiplied by the
 // screen's whole pixel ratio, while the layout and the hit tests keep counting logical pixels.
 #pragma once

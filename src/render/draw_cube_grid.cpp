@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // DrawCubeGrid: sprite copies from a sheet, clipped to the cube outline or masked.
 #include "render/draw_cube_grid.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one drawing primitive: a whole CellGrid as cube sprites, back to front.
 #pragma once
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes OUTPUT, a C++ file holding the bytes of SKIN_DIR/skin-1.png … skin-7.png (cmake -P).
 set(body "")
 set(cases "")

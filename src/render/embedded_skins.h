@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The skin pictures compiled into the program from resources/skins (generated at build time).
 #pragma once
 

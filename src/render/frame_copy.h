@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How a composed picture leaves the BackBuffer for the screen.
 #pragma once
 

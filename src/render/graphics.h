@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing surfaces the Game owns from window creation to exit.
 #pragma once
 

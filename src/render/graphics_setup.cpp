@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Creating the surfaces, applying scale and skin, and building the sprite mask.
 #include "render/graphics_setup.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Building the Game's surfaces: at start-up, and again whenever the scale or skin may have changed.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Floor plate and layer columns of the field view and the target preview.
 #include "render/helper_shapes.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The field's helper shapes: the floor plate and the layer columns.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pointer hit test over the floor diamonds of the current layer.
 #include "render/hit_test.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which floor cell of the current layer the pointer is on.
 #pragma once
 

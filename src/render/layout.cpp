@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Client-area layout and window fitting arithmetic.
 #include "render/layout.h"
 

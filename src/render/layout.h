@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the piece panel, the field view and the target preview sit in the client area.
 //
 // All places derive from the Figure's extents, the field cube geometry and the layout origin.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // PaintField: the field view cut open at the current layer, its helpers and the target preview.
 #include "render/paint_field.h"
 

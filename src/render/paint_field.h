@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Composing the whole frame of the main window.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Owner-drawn items: the piece panel's eight items and the orientation menus' items.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A small stroke font of the digits 1…7, drawn by distance to the strokes.
 #include "render/piece_numbers.h"
 

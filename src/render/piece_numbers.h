@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Piece numbers on the top faces of cubes: a cue beside colour, for players who cannot tell two
 // piece colours apart.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Span conversion of winding-rule polygons, and the clipped copy and blend built on it.
 #include "render/region.h"
 

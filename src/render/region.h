@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Winding-rule polygons and the one pixel-coverage rule shared by drawing and hit-testing.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Skin selection and PNG decoding of the built-in sheets.
 #include "render/skins.h"
 

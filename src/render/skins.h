@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The seven built-in skin sheets: which picture an index shows, decoding and loading it.
 #pragma once
 

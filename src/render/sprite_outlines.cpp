@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading each sprite's outline colour and drawing it one pixel wide at the shrunk size.
 #include "render/sprite_outlines.h"
 

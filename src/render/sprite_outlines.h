@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Outlines that stay a crisp line after a sheet is shrunk, so neighbouring cubes of one colour
 // never merge.
 #pragma once

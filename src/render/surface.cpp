@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rectangle fills, copies, blends, lines and the averaging shrink over plain pixel buffers.
 #include "render/surface.h"
 

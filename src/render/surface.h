@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plain 32-bit pixel buffers and the rectangle operations every picture is composed with.
 #pragma once
 

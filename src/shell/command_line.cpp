@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's command line, parsed by the toolkit's parser so help and errors read as usual.
 #include "shell/command_line.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's command line: --help and --version, beside the toolkit's own options.
 #pragma once
 

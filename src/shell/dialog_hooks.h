@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands that open dialogs or help, as hooks the dialogs install into the main window.
 #pragma once
 

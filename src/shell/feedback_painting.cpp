@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plates with text and a drawn tick or cross, in the game's own colours.
 #include "shell/feedback_painting.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing the solver's answers over the field view and the piece panel.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pointer input and frame display of the field view.
 #include "shell/field_view.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The client area under the menu bar: shows each composed frame and turns pointer input into
 // requests for the main window.
 #pragma once

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fills the game's working folder from resources/, with stand-ins for files not made yet.
 # Never deletes: puzzles saved and settings written by the player stay.
 file(MAKE_DIRECTORY ${RUN_DIR}/Puzzles)

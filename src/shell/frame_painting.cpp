@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The renderer's pictures shown through QPainter: each is composed in the BackBuffer, then the
 // composed areas are drawn from an image that shares the BackBuffer's pixels.
 #include "shell/frame_painting.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shell's side of drawing: composed frames and owner-drawn items shown through QPainter.
 #pragma once
 

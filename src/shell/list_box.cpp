@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // List-box selection over the toolkit's list.
 #include "shell/list_box.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A list that keeps its selection as a list box does.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's entry point: one copy per user, one window, one event loop.
 #include <QApplication>
 

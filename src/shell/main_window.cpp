@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window creation, command routing and shutdown of the main window.
 #include "shell/main_window.h"
 

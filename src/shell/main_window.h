@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: owns the field view, the piece panel and the menus, and routes every command,
 // click, key and wheel turn to the game.
 #pragma once

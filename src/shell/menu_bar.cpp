@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu-table walker.
 #include "shell/menu_bar.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds a menu bar by walking a menu table.
 #pragma once
 

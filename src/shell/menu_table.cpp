@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rows of the main menu bar.
 #include "shell/menu_table.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main menu bar declared once as data: every item, separator, submenu and shortcut.
 #pragma once
 

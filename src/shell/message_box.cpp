@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Message boxes through QMessageBox.
 #include "shell/message_box.h"
 

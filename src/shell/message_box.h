@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's modal message boxes, and the hook through which tests answer them instead.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Layout, drawing and choice of the orientation popup.
 #include "shell/orientation_popup.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The orientation popup: the selected piece's orientations as 64 × 64 pictures in columns.
 #pragma once
 

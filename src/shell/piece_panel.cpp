@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The piece panel list and its owner-drawn items.
 #include "shell/piece_panel.h"
 

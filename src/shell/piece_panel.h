@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The piece panel: eight owner-drawn 64 × 64 items, item 0 for no piece and 1…7 for the pieces.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Platform calls answered by Qt and the main window.
 #include "shell/qt_platform.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's Platform on Qt: message boxes, beep and sound, and the main window's panel and menus.
 #pragma once
 

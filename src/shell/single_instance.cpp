@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The single-instance guard over a local socket.
 #include "shell/single_instance.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lets only one copy of the game run per user: a later start wakes the first and steps aside.
 #pragma once
 

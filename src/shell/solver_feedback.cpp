@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Answering each new position once its frame is shown, and the browser's commands.
 #include "shell/solver_feedback.h"
 

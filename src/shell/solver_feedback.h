@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solver's answers beside the picture: the "can it still be done?" mark in play, the live
 // count of a figure built by cubes, and the solution browser with its caption.
 #pragma once

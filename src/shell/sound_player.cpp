@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Asynchronous sound through QSoundEffect.
 #include "shell/sound_player.h"
 

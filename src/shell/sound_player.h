@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays a WAV file by name in the background; a missing file or an absent sound device is silent.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt images over the renderer's pixel surfaces, sharing their pixels instead of copying them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu items' look: table shortcut texts and bare check marks.
 #include "shell/table_menu.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A menu drawn as the menu table describes it: its own shortcut texts and bare check marks.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The panel font and the renderer's text hook.
 #include "shell/text_hook.h"
 

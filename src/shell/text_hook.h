@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text drawn into the BackBuffer ("Amount: %d") with Qt's font engine and the panel font.
 #pragma once
 

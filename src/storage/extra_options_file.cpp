@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing the extra options file, walking one table of keys.
 #include "storage/extra_options_file.h"
 

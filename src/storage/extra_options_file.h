@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The extra options file, "Extras.ini": the player's options that the settings file does not hold.
 #pragma once
 

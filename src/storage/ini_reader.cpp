@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A small INI reader: case-blind names, first section and first key win, spaces ignored.
 #include "storage/ini_reader.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // INI look-ups over the text of a puzzle or settings file, by the rules those files rely on.
 #pragma once
 

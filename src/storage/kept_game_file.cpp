@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing, checking and continuing the kept game.
 #include "storage/kept_game_file.h"
 

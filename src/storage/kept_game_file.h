@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The kept game, "KeptGame.ini": the puzzle in progress when the game ended, continued at the next
 // start.
 #pragma once

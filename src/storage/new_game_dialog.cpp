@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The puzzle list of the New game dialog, its preview and its OK.
 #include "storage/new_game_dialog.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The logic of the New game dialog, without a window: the puzzle list, its preview and OK.
 #pragma once
 

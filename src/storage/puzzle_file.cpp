@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing and reading the text of puzzle files.
 #include "storage/puzzle_file.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Puzzle files: a figure's size and its layers as INI text, kept in the "Puzzles" folder.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing the created figure to its puzzle file and starting it.
 #include "storage/puzzle_save.h"
 

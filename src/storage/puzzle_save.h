@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving the figure built in a create mode as a puzzle file, then playing it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The name rules of the Save puzzle dialog and its OK.
 #include "storage/save_puzzle_dialog.h"
 

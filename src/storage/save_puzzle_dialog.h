@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The logic of the Save puzzle dialog, without a window: the name rules and what OK does.
 #pragma once
 

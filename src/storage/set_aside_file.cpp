@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Setting an unusable state file aside.
 #include "storage/set_aside_file.h"
 

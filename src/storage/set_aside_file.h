@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading the game's own state files so that one it cannot use is kept, never overwritten.
 #pragma once
 

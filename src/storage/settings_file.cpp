@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing the settings file, walking one table of keys and defaults.
 #include "storage/settings_file.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file, ProductName + ".ini": the options and the last puzzle chosen.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solved-puzzle record, "Solved.txt": a first line naming the format, then one figure key a
 // line.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Letter-case-blind comparison of names.
 #include "storage/text_case.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Letter-case-blind comparison of names, as file and INI names are compared.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading whole files and replacing them through a temporary file and a rename.
 #include "storage/text_file.h"
 

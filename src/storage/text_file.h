@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The thin file layer under the storage formats: read a whole text, replace a file safely.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Analyse commands as a player meets them: Test puzzle, Hint by show one piece, Show all.
 #include "analysis/analyse.h"
 

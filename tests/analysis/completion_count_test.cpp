@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Counting every completion, as the designers' tool reports it.
 #include "analysis/figure_analysis.h"
 

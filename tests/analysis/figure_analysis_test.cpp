@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Counts, distinct completions and "can it still be done?" on figures whose answers are known.
 #include "analysis/figure_analysis.h"
 

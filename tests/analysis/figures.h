@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Figures and positions the analysis tests share.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The library graded against the committed table, so that a changed file or counter is caught.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shipped puzzle library: every figure reads back as written, has 27 cubes and is solvable.
 #include <gtest/gtest.h>
 

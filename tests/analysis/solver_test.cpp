@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solver: which completion it finds, and when there is none.
 #include "analysis/solver.h"
 

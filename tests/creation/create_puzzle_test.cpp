@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entering the create modes, importing into them, and validating the created figure.
 #include "creation/create_puzzle.h"
 

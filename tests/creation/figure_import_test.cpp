@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Figure text: markers, separators, holes, limits and the clipboard's messages.
 #include "creation/figure_import.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every file the game reads, fed with garbage, oversized, binary or of the wrong kind: the game
 // keeps running, says what the rules say, and writes nothing it should not.
 #include <gtest/gtest.h>

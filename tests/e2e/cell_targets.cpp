@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window model and the search for a floor cell's middle by the hit test itself.
 #include "cell_targets.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the player's pointer must go: a model of the window's Game, laid out and hit-tested by
 // the game's own rules, so that clicks land on the cells the test means.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The installed game as a player meets it: `cmake --install` into a fresh prefix, then the
 // desktop entry's command, from a fresh home.
 #include <QRegularExpression>

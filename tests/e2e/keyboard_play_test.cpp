@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The default figure played to the win with the keyboard alone: pieces chosen in the panel, turned
 // in the orientation popup, laid with the field's cell cursor.
 #include <QTest>

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The launcher seeds each player's working folder without touching the player's files, then
 # starts the game inside it. Usage: launcher_test.sh path/to/kelvane.sh.in
 set -u

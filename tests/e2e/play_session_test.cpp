@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A player's session through real input events: a piece picked, turned and laid, a library
 // figure started from New game, a figure created cube by cube and saved, and Exit; then the files
 // the game wrote, byte for byte.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game starts, shows its window and ends cleanly whatever state its files on disk are in.
 #include <sys/stat.h>
 

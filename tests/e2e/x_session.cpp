@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The X session fixture: QProcess for the game and the X tools, QTemporaryDir for its files.
 #include "x_session.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One game at a time in the X server the test program runs under (xvfb-run), driven through real
 // input (xdotool) from a scratch working folder seeded like an installed player's.
 #pragma once

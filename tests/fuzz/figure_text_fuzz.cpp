@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the figure-text parser: any text yields nothing or 27 plain cubes at the origin corner.
 #include <cstddef>
 #include <cstdint>

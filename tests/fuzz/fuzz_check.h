@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Invariant checks inside fuzz targets: a broken invariant aborts, and libFuzzer reports it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the INI reader and the settings parser over arbitrary text, names and buffer sizes.
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the puzzle-file reader: what it accepts is plain cubes, and writing it reads back alike.
 #include <cstddef>
 #include <cstdint>

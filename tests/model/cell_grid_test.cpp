@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole-grid operations and the piece catalogue.
 #include "model/cell_grid.h"
 

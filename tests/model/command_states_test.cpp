@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which commands are enabled and checked in each state of the game.
 #include "model/command_states.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard's cell cursor: moving within the footprint, and clicking by the same rules as the
 // pointer.
 #include "model/field_cursor.h"

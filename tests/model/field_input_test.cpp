@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cube toggling, the orientation menu, the X, Y, Z keys and the panel's double click.
 #include "model/field_input.h"
 

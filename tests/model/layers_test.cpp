@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moving between layers and cutting the view down to its lower layers.
 #include "model/layers.h"
 

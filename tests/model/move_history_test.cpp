@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo, Redo and Restart puzzle, played like a session.
 #include "model/move_history.h"
 

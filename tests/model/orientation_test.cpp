@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Quarter turns, the orientation tables and the orientation menus.
 #include "model/orientation.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Picking pieces up again with a click.
 #include "model/placement.h"
 #include "support/play_fixture.h"

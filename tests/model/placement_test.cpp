@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Laying pieces: legality, the preview, and what a refused click does.
 #include "model/placement.h"
 

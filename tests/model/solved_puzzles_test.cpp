@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Solved puzzles are recognised by their figure, however it is turned or shifted.
 #include "model/solved_puzzles.h"
 

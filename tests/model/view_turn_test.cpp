@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turning the figure and the field a quarter turn.
 #include "model/view_turn.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The congratulation for the seventh piece.
 #include "model/win_check.h"
 

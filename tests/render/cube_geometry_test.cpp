@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cube geometries of every scale, the projection and the sprite-cell rule, against known values.
 #include "render/cube_geometry.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Device-pixel sprite sheets for high-density screens.
 #include "render/device_pixels.h"
 

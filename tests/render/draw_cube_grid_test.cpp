@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // DrawCubeGrid: sprites where the projection puts them, back to front, clipped to their outline.
 #include "render/draw_cube_grid.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor plate and the layer columns of the field view.
 #include "render/helper_shapes.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Client-area layout and window fitting, against the worked values for the default figure.
 #include "render/layout.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // PaintField: the frame's layers, its helpers and preview, and the picture it makes.
 #include "render/paint_field.h"
 

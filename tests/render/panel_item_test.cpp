@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // DrawPanelItem: piece thumbnails, the cube count and orientation-menu pictures.
 #include "render/panel_item.h"
 

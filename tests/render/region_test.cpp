@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The winding-rule polygons and their one coverage rule.
 #include "render/region.h"
 

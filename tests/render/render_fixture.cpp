@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A code-drawn skin sheet, ready-to-draw Games and PNG encoding for the rendering tests.
 #include "render/render_fixture.h"
 

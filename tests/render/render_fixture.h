@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers for the rendering tests: a skin sheet drawn in code, a Game ready to draw, PNG bytes.
 #pragma once
 

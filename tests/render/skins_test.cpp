@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Skin choice, decoding the built-in pictures and applying scale and skin to the Game.
 #include "render/skins.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pixel-buffer operations: colour conversion, copies, the constant-alpha blend, lines, shrinking.
 #include "render/surface.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu's enabled and checked marks follow the game after every step the player takes.
 #include <QTest>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playing from the keyboard: Tab between panel and field, the field's cursor keys, and the pointer
 // taking the preview back.
 #include <QTest>

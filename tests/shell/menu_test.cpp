@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu bar as the player sees it: order, texts, separators, submenus and shortcuts.
 #include <QMenu>
 #include <QMenuBar>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The piece panel: selection by click and arrows, hiding by double click, and keys and wheel
 // reaching the main window whichever has the focus.
 #include <QContextMenuEvent>

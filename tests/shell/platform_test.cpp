@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt platform's own behaviour: real message boxes, sound and clipboard.
 #include <QApplication>
 #include <QClipboard>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole game played through the window's own handlers, as a player would: choose a piece in
 // the panel, turn it with the popup, pick the layer with the wheel, click the cell.
 #include <QContextMenuEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The orientation popup: which pieces get one, its columns, and what choosing an item does.
 #include <QContextMenuEvent>
 #include <QTest>

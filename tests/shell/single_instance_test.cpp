@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One copy per user: a later start finds the first, wakes it and steps aside.
 #include <QSignalSpy>
 #include <QTest>

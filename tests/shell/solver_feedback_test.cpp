@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solver's answers in the window: the mark after each change, the browser's commands and
 // the live count while building by cubes.
 #include <QTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the shell test class named on the command line, or every class when none is named.
 #include <QApplication>
 #include <QTest>

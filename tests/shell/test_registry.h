@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lets each shell test class register itself, so one program can run any of them by name.
 #pragma once
 

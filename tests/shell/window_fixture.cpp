@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scripted-answer main window used by the shell tests.
 #include "window_fixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A main window on its own Game in a scratch working folder, with message boxes answered from a
 // script instead of waiting for a user.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The extra options file: its lines, and that a damaged file never costs more than its options.
 #include "storage/extra_options_file.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The INI look-up rules below the puzzle and settings files (their own tests cover the rest).
 #include "storage/ini_reader.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The kept game: written and read back whole, anything else ignored and set aside.
 #include "storage/kept_game_file.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The New game list, its preselection, its preview and what OK starts.
 #include "storage/new_game_dialog.h"
 

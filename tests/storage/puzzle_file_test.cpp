@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Puzzle file texts byte for byte, and what the reader accepts and rejects.
 #include "storage/puzzle_file.h"
 

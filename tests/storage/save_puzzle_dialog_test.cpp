@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving a created figure: the name rules, the overwrite question and the file written.
 #include "storage/save_puzzle_dialog.h"
 

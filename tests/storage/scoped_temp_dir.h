@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a test inside a fresh, empty temporary directory and returns to where it was afterwards.
 #pragma once
 

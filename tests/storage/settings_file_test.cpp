@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file: its eleven lines, its defaults and how its values are read.
 #include "storage/settings_file.h"
 

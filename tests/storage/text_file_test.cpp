@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replacing files through a temporary file: the old file survives every failure.
 #include "storage/text_file.h"
 

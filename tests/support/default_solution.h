@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One completion of the default figure, shared by the core's and the window's play tests.
 #pragma once
 

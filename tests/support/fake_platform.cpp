@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recording Platform used by the core's scenario tests.
 #include "support/fake_platform.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A recording Platform for tests: answers message boxes from a script and remembers every call.
 #pragma once
 

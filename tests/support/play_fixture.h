@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A game in play on the default figure, driven through the recording platform like a player would.
 #pragma once
 

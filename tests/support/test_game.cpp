@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fresh Game objects for tests.
 #include "support/test_game.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fresh Game objects for tests: each test owns its own, on the heap because a Game is large.
 #pragma once
 

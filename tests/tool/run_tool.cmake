@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs kelvane-tool once and checks its exit code, its output and the file it wrote.
 # -DTOOL=… -DARGS=a|b|c -DEXIT=n [-DSTDOUT_FILE=…] [-DSTDOUT_REGEX=…] [-DSTDERR_REGEX=…]
 # [-DWRITTEN=… -DWRITTEN_LIKE=…] [-DNOT_WRITTEN=…]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks the committed pictures and sound against what the renderer and the shell rely on.
 #include <gtest/gtest.h>
 

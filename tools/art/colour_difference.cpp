@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CIELAB conversion, the CIEDE2000 formula and the Machado (2009) dichromacy matrices.
 #include "colour_difference.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Perceived colour difference (CIEDE2000) and simulated colour-vision deficiencies.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Supersampling of the skin's shading, outline and front-edge lines.
 #include "cube_painter.h"
 

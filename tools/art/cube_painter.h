@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Antialiased pixels of one cube sprite in a given skin.
 #pragma once
 

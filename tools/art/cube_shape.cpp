@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sprite-space geometry of a cube: the outline hexagon and the inverse of the projection.
 #include "cube_shape.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the outline and the three visible faces of a cube sprite lie, for any sprite size.
 #pragma once
 

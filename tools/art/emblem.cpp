@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws a 2 x 2 x 2 block with its front corner cube missing, in the default skin, sampled
 // per point so cubes meet without seams; the logo adds the name beside it.
 #include "emblem.h"

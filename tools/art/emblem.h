@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's icon and the About box logo: a small assembly of skin cubes.
 #pragma once
 

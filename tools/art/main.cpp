@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the skin sheets, the program icons and the About logo under the given resources folder.
 #include <QDir>
 #include <QGuiApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures the committed skin sheets: prints the colour-difference table and fails when a skin
 // falls short.
 #include <QImage>

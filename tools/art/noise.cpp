@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Value noise on the integer lattice, hashed, with smooth interpolation.
 #include "noise.h"
 

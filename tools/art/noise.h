@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Smooth value noise for the textured skins (wood grain, ash).
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the nine colours of a skin, normal and lighter, into the sheet's sprite cells.
 #include "sheet.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the sprites of a skin sheet lie: nine colours in two rows of six cells, each row
 // followed by its lighter copy.
 #pragma once

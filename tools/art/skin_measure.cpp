@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Face means of every sprite and the pairwise differences the skins must keep.
 #include "skin_measure.h"
 

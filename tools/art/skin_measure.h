@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How far apart a sheet's colours look, to normal and to colour-blind eyes, and how much of each
 // face is washed out at the top of the range.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Each skin's palette, surface pattern and lighting. All skins share one light setting: a key light
 // from above and front-left, so the top face is the lightest and the right face the darkest.
 #include "skins.h"

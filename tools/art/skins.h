@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The seven skins: their colours and how each one shades a point of a cube.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How finely the art is sampled inside each pixel.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small 3-vector used for directions, points on a cube and RGB colours (0..1 per channel).
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Additive bell synthesis: each note is a few slightly inharmonic partials with their own
 // exponential decays; the higher partials die first, which is what makes a struck bar sound soft.
 #include "chime.h"

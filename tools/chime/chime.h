@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The victory chime: a rising major arpeggio of soft bell tones.
 #pragma once
 

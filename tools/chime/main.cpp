@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the victory chime to the WAVE file named on the command line.
 #include <cstdio>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The canonical 44-byte WAVE header followed by little-endian samples.
 #include "wav_writer.h"
 

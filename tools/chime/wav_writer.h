@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing 16-bit mono PCM as a RIFF WAVE file.
 #pragma once
 

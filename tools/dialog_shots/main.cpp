@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the New game, Save puzzle, Options and About dialogs as PNG pictures for the manual.
 #include <QApplication>
 #include <QDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checking puzzle files: reader, solver and, on request, the number of completions.
 #include "check_command.h"
 

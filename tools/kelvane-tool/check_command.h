@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `kelvane-tool check [--count] FILE...`: is every puzzle file readable and solvable?
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Counting the completions of puzzle files, one line per file.
 #include "count_command.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `kelvane-tool count [--distinct] FILE...` and `kelvane-tool grade FILE...`: completion counts
 // and difficulty tiers of puzzle files, the numbers New game shows.
 #pragma once

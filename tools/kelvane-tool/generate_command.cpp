@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Generating figures: parse the options, grow figures until enough have the wanted counts.
 #include "generate_command.h"
 

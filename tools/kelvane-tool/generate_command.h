@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `kelvane-tool generate`: random connected figures whose distinct completions lie in a range.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Importing a figure text from a file rather than from the clipboard.
 #include "import_command.h"
 

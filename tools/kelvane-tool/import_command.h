@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `kelvane-tool import TEXTFILE OUTFILE`: a figure text turned into a puzzle file.
 #pragma once
 

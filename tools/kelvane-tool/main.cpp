@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kelvane-tool: the solver and the file formats of the game, for puzzle designers and checks.
 #include <algorithm>
 #include <array>

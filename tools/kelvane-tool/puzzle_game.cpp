@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading puzzle files from any path and searching them as Test puzzle does.
 #include "puzzle_game.h"
 

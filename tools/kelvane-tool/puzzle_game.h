@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every command of the tool starts from: a puzzle file read from any path, and a game on it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Growing random connected figures and telling shapes apart up to turns and mirror images.
 #include "random_figure.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random connected figures for the generator: grown cube by cube, the same for the same seed.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Solving one puzzle file and showing where each piece goes.
 #include "solve_command.h"
 

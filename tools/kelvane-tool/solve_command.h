@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `kelvane-tool solve FILE`: the completion Test puzzle finds, as a puzzle-file layout.
 #pragma once
 

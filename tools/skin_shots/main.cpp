@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the default figure with every piece laid (Show all pieces) in each skin at scales 2, 4
 // and 8, as the game composes its frame: one contact sheet per scale, the skins side by side.
 // Scales 4 and 8 show the checkers, so both shades of every colour can be judged.

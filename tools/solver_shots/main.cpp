@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the solver's answers as PNG pictures for the manual: the counts in New game, the
 // solution browser, the live count while building by cubes and both states of the mark.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About box's window, laid out as its template.
 #include "shell/dialogs/about_dialog.h"
 

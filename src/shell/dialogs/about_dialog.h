@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About box: the logo, the version line and two lines about the game.
 #pragma once
 

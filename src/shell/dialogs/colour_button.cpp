@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colour button's swatch: a picture of the colour, almost the size of the button.
 #include "shell/dialogs/colour_button.h"
 

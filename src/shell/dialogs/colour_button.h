@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A push button that holds a colour and shows it as a swatch instead of text.
 #pragma once
 

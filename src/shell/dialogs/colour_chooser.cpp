@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colour dialog, offered the game's sixteen custom colours.
 #include "shell/dialogs/colour_chooser.h"
 

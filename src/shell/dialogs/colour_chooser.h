@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing a colour for an Options colour button.
 #pragma once
 

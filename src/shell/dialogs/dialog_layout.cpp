@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dialog units to pixels, with the dialog font's own metrics.
 #include "shell/dialogs/dialog_layout.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Placing a dialog's controls as its template gives them, in dialog units of the dialog font.
 #pragma once
 

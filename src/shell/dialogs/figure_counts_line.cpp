@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Counting a previewed figure once and wording the result.
 #include "shell/dialogs/figure_counts_line.h"
 

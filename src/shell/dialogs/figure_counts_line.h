@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The line of counts under the New game preview: "N completions · D distinct · Tier".
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Help pages and the home page, resolved against the current working folder.
 #include "shell/dialogs/help_commands.h"
 

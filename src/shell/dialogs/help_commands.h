@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help commands: the HTML manual in the working folder's help/, and the home-page shortcut.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's dialog hooks, filled with this folder's dialogs.
 #include "shell/dialogs/install_dialogs.h"
 

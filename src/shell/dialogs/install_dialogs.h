@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Connects the dialogs and help commands to the main window's menu commands.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The New game dialog's window: its list, preview and buttons over the library logic.
 #include "shell/dialogs/new_game_dialog.h"
 

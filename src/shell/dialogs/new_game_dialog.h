@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The New game dialog: the puzzle library's files, a preview of the selected figure, and OK to
 // play it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Options dialog's window: the controls hold the options until OK or Apply stores them.
 #include "shell/dialogs/options_dialog.h"
 

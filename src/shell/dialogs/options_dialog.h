@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Options dialog: colours, switches, skin and scale, with a live preview of the pieces.
 #pragma once
 

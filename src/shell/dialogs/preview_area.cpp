@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Composes the preview in a Surface and shows it, with its text in the widget's own font.
 #include "shell/dialogs/preview_area.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture area of a dialog: composed afresh in a Surface on every paint.
 #pragma once
 

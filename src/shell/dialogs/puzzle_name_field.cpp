@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The filtering name field: typed characters pass the core's name rule, pasting never happens.
 #include "shell/dialogs/puzzle_name_field.h"
 

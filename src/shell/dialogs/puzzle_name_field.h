@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Save puzzle dialog's name field: it keeps out the characters a file name may not hold and
 // refuses every paste.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colour conversions: a Settings colour holds red, green and blue from its low byte up.
 #include "shell/dialogs/qt_colour.h"
 

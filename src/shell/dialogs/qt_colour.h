@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Settings colours (red in the low byte) as Qt colours and back.
 #pragma once
 

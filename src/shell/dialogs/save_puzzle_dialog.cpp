@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Save puzzle dialog's window over the core's name rules and save.
 #include "shell/dialogs/save_puzzle_dialog.h"
 

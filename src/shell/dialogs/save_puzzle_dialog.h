@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Save puzzle dialog: a name for the created figure, then the save and play of it.
 #pragma once
 

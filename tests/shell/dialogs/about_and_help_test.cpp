@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About box and the help commands: the version line, Esc, the pages and the home page.
 #include <QLabel>
 #include <QTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's menu commands reach the dialogs and the help pages.
 #include <QApplication>
 #include <QDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dialogs' test fixture: the Game set up as the main window sets it up.
 #include "dialog_fixture.h"
 

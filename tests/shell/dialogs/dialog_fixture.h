@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A Game ready for the dialogs (pieces, skins, sprite mask) in a scratch working folder, with a
 // recording platform that answers message boxes from a script.
 #pragma once

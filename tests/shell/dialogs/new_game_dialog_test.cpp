@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The New game dialog: listing, preselection, the preview's messages and starting a figure.
 #include <QLabel>
 #include <QListWidget>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Options dialog: what OK, Apply, Set to default, Cancel and Help do to the Game's Settings.
 #include <QCheckBox>
 #include <QComboBox>

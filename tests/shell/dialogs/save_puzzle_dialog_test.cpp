@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Save puzzle dialog: the name field's filter, the name and overwrite questions, the save.
 #include <QAction>
 #include <QClipboard>
