@@ -9,6 +9,7 @@
 #include "model/command_states.h"
 #include "model/game.h"
 #include "model/game_init.h"
+#include "model/headless_platform.h"
 #include "model/move_history.h"
 #include "model/orientation.h"
 #include "model/placement.h"
@@ -16,27 +17,6 @@
 
 namespace kelvane {
 namespace {
-
-// Answers only the panel selection; everything else the model asks is a no-op here.
-class SelectionPlatform : public Platform {
- public:
-  explicit SelectionPlatform(int item) : item_(item) {}
-  MessageAnswer ShowMessage(std::string_view, std::string_view, MessageStyle) override {
-    return MessageAnswer::Ok;
-  }
-  void Beep() override {}
-  void PlaySoundAsync(std::string_view) override {}
-  int PanelSelection() override { return item_; }
-  void SetPanelSelection(int item) override { item_ = item; }
-  void ResetPanel() override { item_ = -1; }
-  void Invalidate(bool) override {}
-  void ApplyCommandStates(const CommandStates&) override {}
-  void FitWindow() override {}
-  std::optional<std::string> ClipboardText() override { return std::nullopt; }
-
- private:
-  int item_;
-};
 
 std::unique_ptr<Game> InitialisedGame() {
   auto game = std::make_unique<Game>();
@@ -47,7 +27,8 @@ std::unique_ptr<Game> InitialisedGame() {
 // Every mouse move repaints, and every repaint composes the preview.
 void BM_ComposePlacement(benchmark::State& state) {
   auto game = InitialisedGame();
-  SelectionPlatform platform(7);
+  HeadlessPlatform platform;
+  platform.selection = 7;
   const FloorCell cell{static_cast<int>(state.range(0)), 1};  // (0,1) legal, (1,1) refused
   CellGrid out;
   for (auto _ : state) {
@@ -77,7 +58,8 @@ BENCHMARK(BM_BuildOrientationTables);
 
 void BM_RotateView(benchmark::State& state) {
   auto game = InitialisedGame();
-  SelectionPlatform platform(0);
+  HeadlessPlatform platform;
+  platform.selection = 0;
   for (auto _ : state) {
     RotateView(*game, platform, +1);
     benchmark::ClobberMemory();
@@ -90,7 +72,8 @@ BENCHMARK(BM_RotateView);
 // Field to the new view.
 void BM_UndoRedoStep(benchmark::State& state) {
   auto game = InitialisedGame();
-  SelectionPlatform platform(0);
+  HeadlessPlatform platform;
+  platform.selection = 0;
   game->figure.Clear();
   for (int i = 0; i < 27; ++i) {
     game->figure.at(i % 3, i / 3 % 3, i / 9) = kPlainCube;

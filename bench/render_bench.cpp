@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "model/game_init.h"
+#include "model/headless_platform.h"
 #include "render/cube_geometry.h"
 #include "render/graphics_setup.h"
 #include "render/hit_test.h"
@@ -15,35 +16,13 @@
 namespace kelvane {
 namespace {
 
-// Answers the panel with piece 3 selected and the pointer on floor cell (1, 2).
-class BenchPlatform : public Platform {
- public:
-  explicit BenchPlatform(Point pointer) : pointer_(pointer) {}
-  MessageAnswer ShowMessage(std::string_view, std::string_view, MessageStyle) override {
-    return MessageAnswer::Ok;
-  }
-  void Beep() override {}
-  void PlaySoundAsync(std::string_view) override {}
-  int PanelSelection() override { return 3; }
-  void SetPanelSelection(int) override {}
-  void ResetPanel() override {}
-  void Invalidate(bool) override {}
-  void ApplyCommandStates(const CommandStates&) override {}
-  void FitWindow() override {}
-  Point CursorPosition() override { return pointer_; }
-  std::optional<std::string> ClipboardText() override { return std::nullopt; }
-
- private:
-  Point pointer_;
-};
-
 std::unique_ptr<Game> DrawingGame(int scale) {
   auto game = std::make_unique<Game>();
   SetDefaultSettings(game->settings);
   game->settings.SCALE = scale;
   InitialiseGame(*game);
   CreateGraphics(*game, 1920, 1080);
-  BenchPlatform none({-1, -1});
+  HeadlessPlatform none;
   ApplyScaleAndSkin(*game, none);
   BuildSpriteMask(*game);
   return game;
@@ -81,7 +60,9 @@ void BM_PaintField(benchmark::State& state) {
     MakeCreateBlock(*game);
   }
   PlaceContent(*game, RequiredClientSize(*game));  // the window fitted to the content
-  BenchPlatform platform(FloorCellMiddle(*game, 1, 2));
+  HeadlessPlatform platform;
+  platform.selection = 3;
+  platform.pointer = FloorCellMiddle(*game, 1, 2);
   const CopyToScreen copy = [](const Surface& s, std::span<const Rect>) {
     benchmark::DoNotOptimize(s.pixels.data());
   };

@@ -17,37 +17,13 @@
 #include "analysis/solver.h"
 #include "model/game.h"
 #include "model/game_init.h"
+#include "model/headless_platform.h"
 #include "model/platform.h"
 #include "storage/puzzle_file.h"
 #include "storage/text_file.h"
 
 namespace kelvane {
 namespace {
-
-// Test puzzle's message box and repaint cost nothing here.
-class QuietPlatform : public Platform {
- public:
-  MessageAnswer ShowMessage(std::string_view, std::string_view, MessageStyle) override {
-    return MessageAnswer::Ok;
-  }
-  void Beep() override {}
-  void PlaySoundAsync(std::string_view) override {}
-  int PanelSelection() override { return -1; }
-  void SetPanelSelection(int) override {}
-  void ResetPanel() override {}
-  void Invalidate(bool) override {}
-  void ApplyCommandStates(const CommandStates&) override {}
-  void FitWindow() override {}
-  std::optional<std::string> ClipboardText() override { return std::nullopt; }
-};
-
-std::unique_ptr<Game> GameOn(const CellGrid& figure) {
-  auto game = std::make_unique<Game>();
-  InitialiseGame(*game);
-  game->figure = figure;
-  game->field.Clear();
-  return game;
-}
 
 CellGrid Cube() {
   CellGrid cube;
@@ -64,7 +40,7 @@ CellGrid Cube() {
 // The whole Test puzzle command from an empty Field: copy, search, report.
 void TestPuzzle(benchmark::State& state, const CellGrid& figure) {
   const auto game = GameOn(figure);
-  QuietPlatform platform;
+  HeadlessPlatform platform;
   for (auto _ : state) {
     AnalysePuzzle(*game, platform, AnalyseMode::Test);
     benchmark::DoNotOptimize(game->WorkGrid);

@@ -10,10 +10,7 @@ namespace kelvane {
 
 namespace {
 
-inline constexpr int kNoCell = -1;
-
-void AddPlacements(CoverTable& table, int entry, Extents box,
-                   const std::array<std::int16_t, kGridCells>& cellNumber) {
+void AddPlacements(CoverTable& table, int entry, Extents box, const CellNumbers& cellNumber) {
   for (const PieceOrientation& shape : PieceOrientations()[table.piece[entry]]) {
     const Offset& first = shape.cubes[0];
     for (int cell = 0; cell < table.cellCount; ++cell) {
@@ -71,27 +68,14 @@ CellSet TableSymmetry::Apply(const CellSet& cells) const {
 std::optional<CoverTable> BuildCoverTable(const CellGrid& figure, const CellGrid& field) {
   CoverTable table;
   const Extents box = GridExtents(figure);
-  std::array<std::int16_t, kGridCells> cellNumber;
-  cellNumber.fill(kNoCell);
+  CellNumbers cellNumber;
+  if (!NumberFreeCells(figure, field, box, table, cellNumber)) {
+    return std::nullopt;
+  }
   std::array<bool, kPieceCount> laid{};
-  for (int z = 0; z < box.z; ++z) {
-    for (int y = 0; y < box.y; ++y) {
-      for (int x = 0; x < box.x; ++x) {
-        const int index = CellGrid::Index(x, y, z);
-        const int value = field.cells[index];
-        if (value >= PieceCellValue(0) && value < PieceCellValue(kPieceCount)) {
-          laid[value - PieceCellValue(0)] = true;
-        }
-        if (figure.cells[index] == 0 || value != 0) {
-          continue;
-        }
-        if (table.cellCount == kCellSetCapacity) {
-          return std::nullopt;
-        }
-        table.freeCells |= CellSet::Single(table.cellCount);
-        table.gridIndex[table.cellCount] = index;
-        cellNumber[index] = static_cast<std::int16_t>(table.cellCount++);
-      }
+  for (const std::int8_t value : field.cells) {
+    if (value >= PieceCellValue(0) && value < PieceCellValue(kPieceCount)) {
+      laid[value - PieceCellValue(0)] = true;
     }
   }
   for (int k = 0; k < kPieceCount; ++k) {
@@ -123,7 +107,7 @@ std::optional<CoverTable> BuildCoverTable(const CellGrid& figure, const CellGrid
 std::vector<TableSymmetry> TableSymmetries(const CoverTable& table, const CellGrid& figure,
                                            const std::vector<Symmetry>& symmetries) {
   const Extents box = GridExtents(figure);
-  std::array<std::int16_t, kGridCells> cellNumber;
+  CellNumbers cellNumber;
   cellNumber.fill(kNoCell);
   for (int cell = 0; cell < table.cellCount; ++cell) {
     cellNumber[table.gridIndex[cell]] = static_cast<std::int16_t>(cell);

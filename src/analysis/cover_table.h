@@ -9,17 +9,15 @@
 
 #include "analysis/cell_set.h"
 #include "analysis/figure_symmetry.h"
+#include "analysis/free_cells.h"
 #include "model/cell_grid.h"
 #include "model/pieces.h"
 
 namespace kelvane {
 
-// The free cells (Figure cells whose Field cell is 0, numbered with z outermost, then y, then x),
-// the pieces still to lay (the table's entries, in piece order) and every way each fits.
-struct CoverTable {
-  int cellCount = 0;
-  std::array<int, kCellSetCapacity> gridIndex{};
-  CellSet freeCells;
+// The free cells (Figure cells whose Field cell is 0), the pieces still to lay (the table's
+// entries, in piece order) and every way each fits.
+struct CoverTable : FreeCells {
   int entryCount = 0;
   std::array<int, kPieceCount> piece{};
   std::array<int, kPieceCount> cubes{};
@@ -45,8 +43,7 @@ struct TableSymmetry {
 };
 
 // The table of the position `figure` with the pieces on `field`; a piece counts as laid when
-// some Field cell inside the Figure's box holds its value. Nothing when more cells are free than
-// a CellSet numbers.
+// some Field cell holds its value. Nothing when more cells are free than a CellSet numbers.
 std::optional<CoverTable> BuildCoverTable(const CellGrid& figure, const CellGrid& field);
 
 // `symmetries` (those of the position, PositionSymmetries) as maps of the table's numbering.

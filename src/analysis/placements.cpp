@@ -21,8 +21,6 @@ PieceList PiecesToLay(const Game& game, int firstPiece) {
 
 namespace {
 
-inline constexpr std::int16_t kNoCell = -1;
-
 // The filled cells of an orientation's 3 × 3 × 3 corner as offsets from the anchor's index, and
 // the size of the box they span.
 struct OrientationCubes {
@@ -51,8 +49,7 @@ OrientationCubes CubesOf(const CellGrid& orientation) {
 }
 
 // Appends the placements of one orientation, anchors with z outermost, then y, then x.
-void AddPlacements(const OrientationCubes& cubes, Extents box,
-                   const std::array<std::int16_t, kGridCells>& cellNumber,
+void AddPlacements(const OrientationCubes& cubes, Extents box, const CellNumbers& cellNumber,
                    std::vector<CellSet>& placements) {
   for (int z = 0; z + cubes.span.z <= box.z; ++z) {
     for (int y = 0; y + cubes.span.y <= box.y; ++y) {
@@ -78,23 +75,9 @@ void AddPlacements(const OrientationCubes& cubes, Extents box,
 std::optional<PlacementTable> BuildPlacementTable(const Game& game, const CellGrid& taken,
                                                   Extents box, const PieceList& pieces) {
   PlacementTable table;
-  std::array<std::int16_t, kGridCells> cellNumber;
-  cellNumber.fill(kNoCell);
-  for (int z = 0; z < box.z; ++z) {
-    for (int y = 0; y < box.y; ++y) {
-      for (int x = 0; x < box.x; ++x) {
-        const int index = CellGrid::Index(x, y, z);
-        if (game.figure.cells[index] == 0 || taken.cells[index] != 0) {
-          continue;
-        }
-        if (table.cellCount == kCellSetCapacity) {
-          return std::nullopt;
-        }
-        table.freeCells |= CellSet::Single(table.cellCount);
-        table.gridIndex[table.cellCount] = index;
-        cellNumber[index] = static_cast<std::int16_t>(table.cellCount++);
-      }
-    }
+  CellNumbers cellNumber;
+  if (!NumberFreeCells(game.figure, taken, box, table, cellNumber)) {
+    return std::nullopt;
   }
   table.pieces = pieces;
   for (int e = 0; e < pieces.count; ++e) {

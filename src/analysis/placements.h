@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "analysis/cell_set.h"
+#include "analysis/free_cells.h"
 #include "model/cell_grid.h"
 #include "model/pieces.h"
 
@@ -23,12 +24,8 @@ struct PieceList {
 // The pieces from `firstPiece` on that are not on the Field (the Field is read, not WorkGrid).
 PieceList PiecesToLay(const Game& game, int firstPiece);
 
-struct PlacementTable {
-  // Free cells are the Figure cells inside the box whose `taken` cell is 0, numbered with z
-  // outermost, then y, then x; gridIndex maps a number back to its CellGrid index.
-  int cellCount = 0;
-  std::array<int, kCellSetCapacity> gridIndex{};
-  CellSet freeCells;
+// Its free cells are the Figure cells inside the box whose `taken` cell is 0.
+struct PlacementTable : FreeCells {
   PieceList pieces;
   // placements[e] holds the cell sets of piece pieces.index[e] in the order the plain search
   // tries them: orientation slot outermost, then anchor z, y and x.

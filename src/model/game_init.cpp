@@ -25,6 +25,14 @@ void LayDefaultFigure(Game& game) {
   game.winAnnouncement = 1;
 }
 
+std::unique_ptr<Game> GameOn(const CellGrid& figure) {
+  auto game = std::make_unique<Game>();
+  InitialiseGame(*game);
+  game->figure = figure;
+  game->field.Clear();
+  return game;
+}
+
 void InitialiseGame(Game& game) {
   LayDefaultFigure(game);
   for (int k = 0; k < kPieceCount; ++k) {

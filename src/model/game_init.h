@@ -2,6 +2,10 @@
 // Laying out a fresh Game: the default figure, the pieces and their orientation tables.
 #pragma once
 
+#include <memory>
+
+#include "model/cell_grid.h"
+
 namespace kelvane {
 
 struct Game;
@@ -14,5 +18,9 @@ void LayDefaultFigure(Game& game);
 // figure, the seven base pieces, their orientation tables and the thumbnail cube geometry.
 // Graphics, skins, the panel and the command states are set up by their own subsystems.
 void InitialiseGame(Game& game);
+
+// A game initialised as at start-up, in play on `figure` with an empty Field, for programs
+// without a window.
+std::unique_ptr<Game> GameOn(const CellGrid& figure);
 
 }  // namespace kelvane

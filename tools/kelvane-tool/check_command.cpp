@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "analysis/figure_analysis.h"
+#include "model/game_init.h"
 #include "puzzle_game.h"
 
 namespace kelvane::tool {

@@ -3,7 +3,6 @@
 #include "puzzle_game.h"
 
 #include "analysis/solver.h"
-#include "model/game_init.h"
 #include "storage/puzzle_file.h"
 #include "storage/text_file.h"
 
@@ -16,14 +15,6 @@ std::optional<CellGrid> ReadPuzzleAt(const std::filesystem::path& path) {
     return std::nullopt;
   }
   return figure;
-}
-
-std::unique_ptr<Game> GameOn(const CellGrid& figure) {
-  auto game = std::make_unique<Game>();
-  InitialiseGame(*game);
-  game->figure = figure;
-  game->field.Clear();
-  return game;
 }
 
 bool SolveFromEmptyField(Game& game) {

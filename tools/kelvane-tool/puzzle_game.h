@@ -3,7 +3,6 @@
 #pragma once
 
 #include <filesystem>
-#include <memory>
 #include <optional>
 
 #include "model/cell_grid.h"
@@ -19,9 +18,6 @@ inline constexpr int kExitUsage = 2;
 // The figure of the puzzle file at `path`, read as the game reads files from its library;
 // nothing when the file is missing, unreadable or rejected.
 std::optional<CellGrid> ReadPuzzleAt(const std::filesystem::path& path);
-
-// A game initialised as at start-up, in play on `figure` with an empty Field.
-std::unique_ptr<Game> GameOn(const CellGrid& figure);
 
 // Runs the search of Test puzzle; on success game.WorkGrid holds the completion.
 bool SolveFromEmptyField(Game& game);

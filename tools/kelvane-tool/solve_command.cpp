@@ -5,6 +5,7 @@
 #include <charconv>
 #include <string>
 
+#include "model/game_init.h"
 #include "puzzle_game.h"
 #include "storage/puzzle_file.h"
 

@@ -11,6 +11,7 @@
 #include "analysis/analyse.h"
 #include "model/game.h"
 #include "model/game_init.h"
+#include "model/headless_platform.h"
 #include "model/platform.h"
 #include "render/graphics_setup.h"
 #include "render/layout.h"
@@ -24,23 +25,6 @@ namespace {
 // Room for the default figure's window at scale 8.
 constexpr int kRoomyScreenWidth = 2400, kRoomyScreenHeight = 1400;
 
-// Says yes to "Show all pieces" and has no window, pointer or sound.
-class ShotPlatform : public Platform {
- public:
-  MessageAnswer ShowMessage(std::string_view, std::string_view, MessageStyle style) override {
-    return style == MessageStyle::Question ? MessageAnswer::Yes : MessageAnswer::Ok;
-  }
-  void Beep() override {}
-  void PlaySoundAsync(std::string_view) override {}
-  int PanelSelection() override { return 0; }
-  void SetPanelSelection(int) override {}
-  void ResetPanel() override {}
-  void Invalidate(bool) override {}
-  void ApplyCommandStates(const CommandStates&) override {}
-  void FitWindow() override {}
-  std::optional<std::string> ClipboardText() override { return std::nullopt; }
-};
-
 // The field view of one skin at one scale: the pieces, the floor plate and the layer columns.
 QImage SkinInPlay(int skinIndex, int scale) {
   auto game = std::make_unique<Game>();
@@ -49,7 +33,10 @@ QImage SkinInPlay(int skinIndex, int scale) {
   game->settings.SKIN_INDEX = skinIndex;
   game->settings.SCALE = scale;
   game->settings.SHOW_CHECKERS = scale > 2 ? 1 : 0;
-  ShotPlatform platform;
+  // Says yes to "Show all pieces".
+  HeadlessPlatform platform;
+  platform.questionAnswer = MessageAnswer::Yes;
+  platform.selection = 0;
   CreateGraphics(*game, kRoomyScreenWidth, kRoomyScreenHeight);
   ApplyScaleAndSkin(*game, platform);
   PlaceContent(*game, RequiredClientSize(*game));
