@@ -2,10 +2,7 @@
 // Draws the solver's answers as PNG pictures for the manual: the counts in New game, the
 // solution browser, the live count while building by cubes and both states of the mark.
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
-#include <cstdio>
 
 #include "model/char_buffer.h"
 #include "model/command_ids.h"
@@ -14,33 +11,11 @@
 #include "model/puzzle_start.h"
 #include "shell/dialogs/new_game_dialog.h"
 #include "shell/main_window.h"
+#include "shot_session.h"
 #include "storage/puzzle_file.h"
 
 namespace kelvane {
 namespace {
-
-void CopyLibrary(const QString& library) {
-  const QString folder = QString::fromUtf8(kPuzzleFolder);
-  QDir().mkpath(folder);
-  for (const QString& name : QDir(library).entryList({"*.kvp"}, QDir::Files)) {
-    QFile::copy(library + "/" + name, folder + "/" + name);
-  }
-}
-
-// Lets the answers that follow a frame arrive, then takes the picture.
-bool Save(QWidget& widget, const QStringList& folders, const QString& name) {
-  widget.show();
-  QApplication::processEvents();
-  widget.grab();
-  QApplication::processEvents();
-  const QPixmap picture = widget.grab();
-  bool saved = true;
-  for (const QString& folder : folders) {
-    QDir().mkpath(folder);
-    saved = picture.save(folder + "/" + name) && saved;
-  }
-  return saved;
-}
 
 void StartFile(Game& game, Platform& platform, std::string_view file) {
   CellGrid figure;
@@ -55,18 +30,12 @@ void StartFile(Game& game, Platform& platform, std::string_view file) {
 int main(int argc, char* argv[]) {
   using namespace kelvane;
   QApplication application(argc, argv);
-  if (argc < 3) {
-    std::fprintf(stderr, "usage: %s puzzle-library output-folder...\n", argv[0]);
+  QTemporaryDir workingFolder;
+  const std::optional<QStringList> started = StartShotSession(argc, argv, workingFolder);
+  if (!started) {
     return 2;
   }
-  const QString library = QDir(argv[1]).absolutePath();
-  QStringList folders;
-  for (int i = 2; i < argc; ++i) {
-    folders << QDir(argv[i]).absolutePath();
-  }
-  QTemporaryDir workingFolder;
-  QDir::setCurrent(workingFolder.path());
-  CopyLibrary(library);
+  const QStringList& folders = *started;
 
   static Game game;
   MainWindow window(game);
@@ -75,7 +44,7 @@ int main(int argc, char* argv[]) {
 
   SetBufferText(game.settings.PUZZLE, "Coffee Table.kvp");
   NewGameDialog newGame(game, platform, nullptr);
-  saved = Save(newGame, folders, "new-game-counts.png") && saved;
+  saved = SaveShot(newGame, folders, "new-game-counts.png") && saved;
   newGame.hide();
 
   // The mark on the default figure: piece 7 where a completion has it, then where it walls in
@@ -85,17 +54,17 @@ int main(int argc, char* argv[]) {
   game.field.at(1, 3, 0) = seven;
   game.field.at(1, 3, 1) = seven;
   game.field.at(1, 4, 0) = seven;
-  saved = Save(window, folders, "mark-can-be-completed.png") && saved;
+  saved = SaveShot(window, folders, "mark-can-be-completed.png") && saved;
   game.field.at(1, 4, 0) = kEmptyCell;
   game.field.at(1, 2, 1) = seven;
-  saved = Save(window, folders, "mark-no-completion.png") && saved;
+  saved = SaveShot(window, folders, "mark-no-completion.png") && saved;
   game.extras.canStillBeDone = false;
 
   StartFile(game, platform, "Cube.kvp");
   for (int step = 0; step < 3; ++step) {
     window.RunCommand(kCmdNextSolution);
   }
-  saved = Save(window, folders, "solution-browser.png") && saved;
+  saved = SaveShot(window, folders, "solution-browser.png") && saved;
 
   // A figure of 27 cubes built by cubes: a 3 × 3 block, three layers high.
   window.RunCommand(kCmdCreateByCubes);
@@ -103,6 +72,6 @@ int main(int argc, char* argv[]) {
     game.field.at(3 + i % 3, 3 + i / 3 % 3, i / 9) = kPlainCube;
   }
   game.currentLayer = 2;
-  saved = Save(window, folders, "create-live-count.png") && saved;
+  saved = SaveShot(window, folders, "create-live-count.png") && saved;
   return saved ? 0 : 1;
 }

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shot_session.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPixmap>
+#include <cstdio>
+
+#include "storage/puzzle_file.h"
+
+namespace kelvane {
+
+std::optional<QStringList> StartShotSession(int argc, char* argv[], QTemporaryDir& workingFolder) {
+  if (argc < 3) {
+    std::fprintf(stderr, "usage: %s puzzle-library output-folder...\n", argv[0]);
+    return std::nullopt;
+  }
+  const QString library = QDir(argv[1]).absolutePath();
+  QStringList folders;
+  for (int i = 2; i < argc; ++i) {
+    folders << QDir(argv[i]).absolutePath();
+  }
+  QDir::setCurrent(workingFolder.path());
+  const QString puzzles = QString::fromUtf8(kPuzzleFolder);
+  QDir().mkpath(puzzles);
+  for (const QString& name : QDir(library).entryList({"*.kvp"}, QDir::Files)) {
+    QFile::copy(library + "/" + name, puzzles + "/" + name);
+  }
+  return folders;
+}
+
+bool SaveShot(QWidget& widget, const QStringList& folders, const QString& name) {
+  widget.show();
+  QApplication::processEvents();
+  widget.grab();
+  QApplication::processEvents();
+  const QPixmap picture = widget.grab();
+  bool saved = true;
+  for (const QString& folder : folders) {
+    QDir().mkpath(folder);
+    saved = picture.save(folder + "/" + name) && saved;
+  }
+  return saved;
+}
+
+}  // namespace kelvane

@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the programs that draw the manual's pictures share: a working folder holding a copy of the
+// puzzle library, and pictures saved into every output folder.
+#pragma once
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <optional>
+
+namespace kelvane {
+
+// The output folders named by the command line "puzzle-library output-folder...", after making
+// `workingFolder`, holding a copy of the library's puzzle files, the current folder. Nothing, after
+// printing the usage, when the command line is short.
+std::optional<QStringList> StartShotSession(int argc, char* argv[], QTemporaryDir& workingFolder);
+
+// Shows `widget`, lets the answers that follow a frame arrive, and saves its picture as `name` in
+// each folder.
+bool SaveShot(QWidget& widget, const QStringList& folders, const QString& name);
+
+}  // namespace kelvane
