@@ -14,12 +14,8 @@ constexpr std::string_view kBlock = "111/111/111\r\n111/111/111\r\n111/111/111\r
 
 CellGrid Block() {
   CellGrid grid;
-  for (int z = 0; z < 3; ++z) {
-    for (int y = 0; y < 3; ++y) {
-      for (int x = 0; x < 3; ++x) {
-        grid.at(x, y, z) = 1;
-      }
-    }
+  for (int i = 0; i < 27; ++i) {
+    grid.at(i % 3, i / 3 % 3, i / 9) = 1;
   }
   return grid;
 }
@@ -30,6 +26,11 @@ TEST(FigureText, ReadsTheBlockOrNothing) {
   const auto padded = [&](std::size_t length) {
     return block + std::string(length - block.size() - 2, ' ') + "\r\n";
   };
+  const std::string filler = "111111111111\r\n111111111111\r\n";  // 24 cubes
+  std::string thirteenLines = filler;
+  for (int line = 2; line < 12; ++line) {
+    thirteenLines += "-\r\n";
+  }
   const std::pair<std::string, bool> cases[] = {
       {block, true},
       {"111 111 111\r\n111 111 111\r\n111 111 111", true},
@@ -41,17 +42,17 @@ TEST(FigureText, ReadsTheBlockOrNothing) {
       {"   111/111/111  \r\n111/111/111\r\n  111 111 111\r\n", true},
       {"111/111/111\n111/111/111\r\n111/111/111\n", true},
       {".\r\n.\r\n..111 ..111 ..111\r\n..111 ..111 ..111\r\n..111 ..111 ..111\r\n", true},
-      {block + std::string("\0"
-                           "111",
-                           4),
-       true},                      // ends at a NUL
-      {padded(257) + "1", false},  // a 28th cube at character 258 is read
-      {padded(258) + "1", true},   // ...at character 259 it is not
+      {block + '\0' + "111", true},  // ends at a NUL
+      {padded(257) + "1", false},    // a 28th cube at character 258 is read
+      {padded(258) + "1", true},     // ...at character 259 it is not
       {std::string(260, ' ') + block, false},
       {"", false},
       {"KELV\r\n/KELV\r\n", false},
       {"111/111/111\r\n111/111/111\r\n111/111/11\r\n", false},
       {block + "1\r\n", false},
+      {filler + "1111111111111\r\n", false},   // a cube at y = 12
+      {filler + "/ / / / / /111\r\n", false},  // an 11th separator: z = -1
+      {thirteenLines + "111\r\n", false},      // x = 12
   };
   for (const auto& [text, isBlock] : cases) {
     const auto grid = ParseFigureText(text);
@@ -60,83 +61,50 @@ TEST(FigureText, ReadsTheBlockOrNothing) {
   }
 }
 
-TEST(FigureText, TwoSeparatorsLeaveAnEmptyLayer) {
-  const auto grid = ParseFigureText("111//111\r\n111//111\r\n111//111\r\n111111111\r\n");
-  ASSERT_TRUE(grid);
-  EXPECT_EQ(GridExtents(*grid), (Extents{4, 9, 3}));
-  EXPECT_EQ(grid->at(0, 0, 2), 1);
-  EXPECT_EQ(grid->at(0, 0, 1), 0);
-  EXPECT_EQ(grid->at(0, 0, 0), 1);
-  EXPECT_EQ(grid->at(3, 8, 2), 1);
-}
-
-TEST(FigureText, HolesAdvanceThePositionAndAnyOtherCharacterIsACube) {
-  // The example line "1.1/111" at x = 0, then 22 cubes of letters, a tab and byte 160.
-  const std::string text =
-      "1.1/111\r\nab\tz-x/0c0\r\n\xA0" + std::string("xxxxxxxxxxx") + "\r\nxxxx\r\n";
-  const auto grid = ParseFigureText(text);
-  ASSERT_TRUE(grid);
-  EXPECT_EQ(grid->at(0, 0, 1), 1);
-  EXPECT_EQ(grid->at(0, 1, 1), 0);
-  EXPECT_EQ(grid->at(0, 2, 1), 1);
-  EXPECT_EQ(grid->at(0, 1, 0), 1);
-  EXPECT_EQ(grid->at(1, 2, 1), 1);  // the tab
-  EXPECT_EQ(grid->at(1, 4, 1), 0);  // '-'
-  EXPECT_EQ(grid->at(2, 0, 1), 1);  // byte 160
-  EXPECT_EQ(grid->at(1, 0, 0), 0);  // '0'
-  EXPECT_EQ(grid->at(1, 1, 0), 1);
-}
-
-TEST(FigureText, ALineWithoutCubesStillTakesItsX) {
-  const auto grid = ParseFigureText("111/111/111\r\n...\r\n111/111/111\r\n/\r\n111/111/111\r\n");
-  ASSERT_TRUE(grid);
-  EXPECT_EQ(GridExtents(*grid), (Extents{5, 3, 3}));
-  EXPECT_EQ(grid->at(1, 0, 0), 0);
-  EXPECT_EQ(grid->at(2, 0, 0), 1);
-}
-
-TEST(FigureText, CubesMayReachTwelveLinesTwelveCellsAndElevenLayers) {
-  // 12 cells along y, 11 layers down from z = 10, and 12 data lines along x: 27 cubes.
-  std::string text = "111111111111/1/1/1/1/1/1/1/1/1/1\r\n";
+// Holes and lines without cubes still take their place; any other character is a cube; cubes may
+// reach 12 lines, 12 cells and 11 layers; past those limits holes are no error.
+TEST(FigureText, ReadsHolesSeparatorsAndLimits) {
+  std::string limits = "111111111111/1/1/1/1/1/1/1/1/1/1\r\n";
+  std::string holes = "111111111111\r\n111111111111\r\n111............\r\n";
   for (int line = 1; line < 11; ++line) {
-    text += ".\r\n";
-  }
-  text += "11111\r\n";
-  const auto grid = ParseFigureText(text);
-  ASSERT_TRUE(grid);
-  EXPECT_EQ(GridExtents(*grid), (Extents{12, 12, 11}));
-}
-
-TEST(FigureText, ACubePastTheLimitsIsRejected) {
-  const std::string filler = "111111111111\r\n111111111111\r\n";  // 24 cubes
-  EXPECT_FALSE(ParseFigureText(filler + "1111111111111\r\n"));    // y = 12
-  EXPECT_FALSE(ParseFigureText(filler + "/ / / / / /111\r\n"));   // an 11th separator: z = -1
-  std::string thirteenLines = filler;
-  for (int line = 2; line < 12; ++line) {
-    thirteenLines += "-\r\n";
-  }
-  EXPECT_FALSE(ParseFigureText(thirteenLines + "111\r\n"));  // x = 12
-  // Positions and lines past the limits are no error while they hold no cube.
-  std::string holes = filler + "111............\r\n";
-  for (int line = 3; line < 14; ++line) {
+    limits += ".\r\n";
     holes += "..............\r\n";
   }
-  EXPECT_TRUE(ParseFigureText(holes));
-}
-
-TEST(ClipboardImport, NoTextOrABadOneExplainsAFigureComesBackQuietly) {
-  const std::pair<std::optional<std::string>, std::string> cases[] = {
-      {std::nullopt, "Please copy text of figure to clipboard for import."},
-      {"", "Invalid format!"},
-      {std::string(kBlock), ""},
+  limits += "11111\r\n";
+  const struct {
+    std::string text;
+    Extents extents;
+    std::vector<std::array<int, 4>> cells;  // x, y, z, value
+  } cases[] = {
+      {"111//111\r\n111//111\r\n111//111\r\n111111111\r\n",
+       {4, 9, 3},
+       {{0, 0, 2, 1}, {0, 0, 1, 0}, {0, 0, 0, 1}, {3, 8, 2, 1}}},
+      {"111/111/111\r\n...\r\n111/111/111\r\n/\r\n111/111/111\r\n",
+       {5, 3, 3},
+       {{1, 0, 0, 0}, {2, 0, 0, 1}}},
+      // The example line "1.1/111", then 22 cubes of letters, a tab (1,2,1) and byte 160 (2,0,1).
+      {"1.1/111\r\nab\tz-x/0c0\r\n\xA0"
+       "xxxxxxxxxxx\r\nxxxx\r\n",
+       {4, 12, 2},
+       {{0, 0, 1, 1},
+        {0, 1, 1, 0},
+        {0, 2, 1, 1},
+        {0, 1, 0, 1},
+        {1, 2, 1, 1},
+        {1, 4, 1, 0},
+        {2, 0, 1, 1},
+        {1, 0, 0, 0},
+        {1, 1, 0, 1}}},
+      {limits, {12, 12, 11}, {}},
+      {holes, {3, 12, 1}, {}},
   };
-  for (const auto& [clipboard, message] : cases) {
-    Game game;
-    testing::FakePlatform platform;
-    platform.clipboard = clipboard;
-    const auto grid = ImportFigureFromClipboard(game, platform);
-    EXPECT_EQ(grid.has_value(), message.empty());
-    EXPECT_EQ(platform.messages.empty() ? "" : platform.messages[0].text, message);
+  for (const auto& c : cases) {
+    const auto grid = ParseFigureText(c.text);
+    ASSERT_TRUE(grid) << c.text;
+    EXPECT_EQ(GridExtents(*grid), c.extents) << c.text;
+    for (const auto& [x, y, z, value] : c.cells) {
+      EXPECT_EQ(grid->at(x, y, z), value) << x << "," << y << "," << z;
+    }
   }
 }
 

@@ -12,80 +12,55 @@ namespace {
 
 class CommandStatesTest : public PlayTest {
  protected:
-  CommandStates States(int selection) { return ComputeCommandStates(*game, selection); }
+  // '1' where the command is enabled: Hide piece 1 to 7, then Save, Layer down, Layer up, Show up
+  // layer, Hide down layer, Test, Hint, Show all pieces, Remove piece.
+  std::string Enabled(int selection) {
+    const CommandStates s = ComputeCommandStates(*game, selection);
+    std::string bits;
+    for (const int id : kCmdHidePiece) {
+      bits += s.IsEnabled(id) ? '1' : '0';
+    }
+    bits += ' ';
+    for (const int id :
+         {kCmdSavePuzzle, kCmdLayerDown, kCmdLayerUp, kCmdShowUpLayer, kCmdHideDownLayer,
+          kCmdTestPuzzle, kCmdHintOnePiece, kCmdShowAllPieces, kCmdRemovePiece}) {
+      bits += s.IsEnabled(id) ? '1' : '0';
+    }
+    return bits;
+  }
 };
 
-TEST_F(CommandStatesTest, AFreshGameOffersTheLayerAndAnalyseCommands) {
-  const CommandStates s = States(-1);
-  for (int id : kCmdHidePiece) {
-    EXPECT_FALSE(s.IsEnabled(id));
-    EXPECT_FALSE(s.IsChecked(id));
-  }
-  EXPECT_FALSE(s.IsEnabled(kCmdSavePuzzle));
-  EXPECT_FALSE(s.IsEnabled(kCmdLayerDown));
-  EXPECT_TRUE(s.IsEnabled(kCmdLayerUp));
-  EXPECT_FALSE(s.IsEnabled(kCmdShowUpLayer)) << "all 3 layers are shown";
-  EXPECT_TRUE(s.IsEnabled(kCmdHideDownLayer));
-  EXPECT_TRUE(s.IsEnabled(kCmdTestPuzzle));
-  EXPECT_TRUE(s.IsEnabled(kCmdHintOnePiece));
-  EXPECT_TRUE(s.IsEnabled(kCmdShowAllPieces));
-  EXPECT_FALSE(s.IsEnabled(kCmdRemovePiece));
-  EXPECT_TRUE(s.IsEnabled(kCmdNew)) << "commands outside the table are always enabled";
-}
+TEST_F(CommandStatesTest, EachStateOffersItsCommands) {
+  EXPECT_EQ(Enabled(-1), "0000000 001011110") << "a fresh game shows all 3 layers";
+  EXPECT_TRUE(ComputeCommandStates(*game, -1).IsEnabled(kCmdNew)) << "not in the table";
 
-TEST_F(CommandStatesTest, LayerCommandsGreyAtTheEnds) {
   game->currentLayer = 2;
   game->shownLayers = 1;
-  const CommandStates s = States(-1);
-  EXPECT_FALSE(s.IsEnabled(kCmdLayerUp));
-  EXPECT_TRUE(s.IsEnabled(kCmdLayerDown));
-  EXPECT_TRUE(s.IsEnabled(kCmdShowUpLayer));
-  EXPECT_FALSE(s.IsEnabled(kCmdHideDownLayer));
-}
+  EXPECT_EQ(Enabled(-1), "0000000 010101110");
 
-TEST_F(CommandStatesTest, APlacedPieceCanBeHiddenAndRemovedWhileSelected) {
-  Lay(kDefaultFigureSolution[2]);
+  Lay(kDefaultFigureSolution[2]);  // on layer 0
   game->hideFlags[2] = 1;
-  EXPECT_TRUE(States(3).IsEnabled(kCmdHidePiece[2]));
-  EXPECT_TRUE(States(3).IsChecked(kCmdHidePiece[2]));
-  EXPECT_FALSE(States(3).IsChecked(kCmdHidePiece[3]));
-  EXPECT_TRUE(States(3).IsEnabled(kCmdRemovePiece));
-  EXPECT_FALSE(States(4).IsEnabled(kCmdRemovePiece));
-  EXPECT_FALSE(States(0).IsEnabled(kCmdRemovePiece));
-  EXPECT_FALSE(States(-1).IsEnabled(kCmdRemovePiece));
-}
-
-TEST_F(CommandStatesTest, AllPiecesPlacedGreysTheAnalyseCommands) {
-  for (const Placement& p : kDefaultFigureSolution) {
-    Lay(p);
+  game->hideFlags[3] = 1;
+  EXPECT_EQ(Enabled(3), "0010000 001101111") << "the selected piece lies";
+  for (const int selection : {4, 0, -1}) {
+    EXPECT_EQ(Enabled(selection), "0010000 001101110") << selection;
   }
-  const CommandStates s = States(7);
-  EXPECT_FALSE(s.IsEnabled(kCmdTestPuzzle));
-  EXPECT_FALSE(s.IsEnabled(kCmdHintOnePiece));
-  EXPECT_FALSE(s.IsEnabled(kCmdShowAllPieces));
-  for (int id : kCmdHidePiece) {
-    EXPECT_TRUE(s.IsEnabled(id));
+  for (int k = 0; k < kPieceCount; ++k) {
+    EXPECT_EQ(ComputeCommandStates(*game, 3).IsChecked(kCmdHidePiece[k]), game->hideFlags[k] != 0);
   }
-}
 
-TEST_F(CommandStatesTest, CreateModeOffersSaveAndNothingOfPlay) {
-  Lay(kDefaultFigureSolution[2]);
   game->createMode = 1;
   game->creationKind = kCreationByCubes;
   game->shownLayers = 2;
-  CommandStates s = States(3);
-  EXPECT_TRUE(s.IsEnabled(kCmdSavePuzzle));
-  EXPECT_FALSE(s.IsEnabled(kCmdShowUpLayer));
-  EXPECT_FALSE(s.IsEnabled(kCmdHideDownLayer));
-  EXPECT_FALSE(s.IsEnabled(kCmdTestPuzzle));
-  EXPECT_FALSE(s.IsEnabled(kCmdHintOnePiece));
-  EXPECT_FALSE(s.IsEnabled(kCmdShowAllPieces));
-  EXPECT_FALSE(s.IsEnabled(kCmdRemovePiece)) << "clicks toggle cubes in this mode";
-
+  EXPECT_EQ(Enabled(3), "0010000 101000000") << "clicks toggle cubes in this mode";
   game->creationKind = kCreationByPieces;
-  s = States(3);
-  EXPECT_TRUE(s.IsEnabled(kCmdRemovePiece));
-  EXPECT_TRUE(s.IsEnabled(kCmdSavePuzzle));
+  EXPECT_EQ(Enabled(3), "0010000 101000001");
+
+  for (const Placement& p : kDefaultFigureSolution) {
+    Lay(p);
+  }
+  game->createMode = 0;
+  EXPECT_EQ(Enabled(7), "1111111 010110001") << "all pieces placed";
 }
 
 }  // namespace

@@ -1,42 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Cube toggling, the orientation menu, the X, Y, Z keys and the panel's double click.
+// Cube toggling, the orientation menu, the X, Y, Z keys, the panel's double click, and the
+// keyboard's cell cursor, which clicks by the same rules as the pointer.
 #include "model/field_input.h"
 
 #include "model/command_ids.h"
 #include "model/create_mode.h"
+#include "model/field_cursor.h"
 #include "model/placement.h"
+#include "model/view_turn.h"
 #include "support/play_fixture.h"
 
 namespace kelvane::testing {
 namespace {
 
-class CreateByCubesTest : public PlayTest {
- protected:
-  void SetUp() override {
-    game->createMode = 1;
-    game->creationKind = kCreationByCubes;
-    Select(6);
-  }
-};
-
-TEST_F(CreateByCubesTest, AClickTogglesOneCubeOfTheCurrentLayer) {
+TEST_F(PlayTest, CreatingByCubesAClickTogglesOneCubeOfTheCurrentLayerAndNothingTurns) {
+  game->createMode = 1;
+  game->creationKind = kCreationByCubes;
+  Select(6);
   game->currentLayer = 2;
   Click(1, 0);
   EXPECT_EQ(game->field.at(1, 0, 2), kPlainCube);
   EXPECT_EQ(CountCells(game->field), 1);
   Click(1, 0);
+  Click(3, 0);  // outside the figure's footprint
+  Click(-1, 0);
   EXPECT_FALSE(GridHasCells(game->field));
   EXPECT_EQ(platform.beeps, 0);
-  EXPECT_EQ(platform.invalidations, 2);
-}
 
-TEST_F(CreateByCubesTest, ACellOutsideTheFigureFootprintTogglesNothing) {
-  FieldClick(*game, platform, FloorCell{3, 0});
-  FieldClick(*game, platform, FloorCell{-1, 0});
-  EXPECT_FALSE(GridHasCells(game->field));
-}
-
-TEST_F(CreateByCubesTest, PiecesCannotBeTurned) {
   const CellGrid piece = game->pieceGrids[5];
   TurnSelectedPiece(*game, platform, 'X');
   EXPECT_TRUE(GridEquals(game->pieceGrids[5], piece));
@@ -44,22 +34,15 @@ TEST_F(CreateByCubesTest, PiecesCannotBeTurned) {
 }
 
 TEST_F(PlayTest, TheOrientationMenuFitsThePiecesCount) {
-  Select(6);
-  EXPECT_EQ(OrientationMenuToOpen(*game, platform), 130);
-  Select(1);
-  EXPECT_EQ(OrientationMenuToOpen(*game, platform), 132);
-  Select(2);
-  EXPECT_EQ(OrientationMenuToOpen(*game, platform), 131);
-}
-
-TEST_F(PlayTest, NoOrientationMenuForNoPieceAPlacedPieceOrAHiddenOne) {
-  Select(0);
-  EXPECT_EQ(OrientationMenuToOpen(*game, platform), std::nullopt);
   Lay(kDefaultFigureSolution[2]);
-  EXPECT_EQ(OrientationMenuToOpen(*game, platform), std::nullopt);
-  Select(4);
   HidePiece(*game, platform, 4);
-  EXPECT_EQ(OrientationMenuToOpen(*game, platform), std::nullopt);
+  // Nothing for no piece, a placed piece or a hidden one.
+  const std::pair<int, std::optional<int>> cases[] = {
+      {6, 130}, {1, 132}, {2, 131}, {0, std::nullopt}, {3, std::nullopt}, {4, std::nullopt}};
+  for (const auto& [selection, menu] : cases) {
+    Select(selection);
+    EXPECT_EQ(OrientationMenuToOpen(*game, platform), menu) << "piece " << selection;
+  }
 }
 
 TEST_F(PlayTest, AnOrientationCommandGivesTheSelectedPieceThatSlot) {
@@ -68,42 +51,33 @@ TEST_F(PlayTest, AnOrientationCommandGivesTheSelectedPieceThatSlot) {
   EXPECT_TRUE(GridEquals(game->pieceGrids[0], OrientationSlot(*game, 0, 23)));
   ApplyOrientationCommand(*game, platform, 32772);
   EXPECT_TRUE(GridEquals(game->pieceGrids[0], OrientationSlot(*game, 0, 0)));
-  EXPECT_EQ(platform.invalidations, 2);
-}
-
-TEST_F(PlayTest, AnOrientationCommandBeyondThePiecesCountIsIgnored) {
-  // Guards against an all-zero slot replacing the piece grid, which would lose the piece.
+  // Guards against an all-zero slot beyond the piece's count replacing its grid.
   Select(6);
   const CellGrid piece = game->pieceGrids[5];
   ApplyOrientationCommand(*game, platform, kOrientationCommandIds[8]);
   EXPECT_TRUE(GridEquals(game->pieceGrids[5], piece));
   Select(0);
   ApplyOrientationCommand(*game, platform, 32772);
-  EXPECT_EQ(platform.invalidations, 0);
+  EXPECT_EQ(platform.invalidations, 2);
 }
 
 TEST_F(PlayTest, TheXYZKeysTurnTheSelectedUnplacedPiece) {
   Select(1);
   CellGrid expected = game->pieceGrids[0];
-  TurnSelectedPiece(*game, platform, 'X');
-  RotateAboutX(expected);
-  EXPECT_TRUE(GridEquals(game->pieceGrids[0], expected));
-  TurnSelectedPiece(*game, platform, 'Y');
-  RotateAboutY(expected);
-  EXPECT_TRUE(GridEquals(game->pieceGrids[0], expected));
-  TurnSelectedPiece(*game, platform, 'Z');
-  RotateAboutZ(expected);
-  EXPECT_TRUE(GridEquals(game->pieceGrids[0], expected));
+  for (const auto& [key, turn] :
+       {std::pair{'X', &RotateAboutX}, {'Y', &RotateAboutY}, {'Z', &RotateAboutZ}}) {
+    TurnSelectedPiece(*game, platform, key);
+    turn(expected);
+    EXPECT_TRUE(GridEquals(game->pieceGrids[0], expected)) << key;
+  }
   TurnSelectedPiece(*game, platform, 'Q');
   EXPECT_TRUE(GridEquals(game->pieceGrids[0], expected));
   EXPECT_EQ(platform.invalidations, 3);
-}
 
-TEST_F(PlayTest, TheKeysLeaveAPlacedPieceAlone) {
   Lay(kDefaultFigureSolution[2]);
-  const CellGrid piece = game->pieceGrids[2];
+  const CellGrid placed = game->pieceGrids[2];
   TurnSelectedPiece(*game, platform, 'Z');
-  EXPECT_TRUE(GridEquals(game->pieceGrids[2], piece));
+  EXPECT_TRUE(GridEquals(game->pieceGrids[2], placed));
 }
 
 TEST_F(PlayTest, ADoubleClickInThePanelHidesEvenAPieceNotOnTheField) {
@@ -112,17 +86,59 @@ TEST_F(PlayTest, ADoubleClickInThePanelHidesEvenAPieceNotOnTheField) {
   EXPECT_EQ(game->hideFlags[2], 1);
   ToggleHideFromPanel(*game, platform);
   EXPECT_EQ(game->hideFlags[2], 0);
-  Select(0);
-  ToggleHideFromPanel(*game, platform);
-  EXPECT_EQ(game->hideFlags, (std::array<std::uint8_t, kPieceCount>{}));
-}
-
-TEST_F(PlayTest, APanelItemTheListDoesNotHaveCountsAsNoSelection) {
-  Select(8);
-  ToggleHideFromPanel(*game, platform);
-  Click(0, 0);
+  for (const int noPiece : {0, 8}) {  // an item the list does not have counts as no selection
+    Select(noPiece);
+    ToggleHideFromPanel(*game, platform);
+    Click(0, 0);
+  }
   EXPECT_EQ(game->hideFlags, (std::array<std::uint8_t, kPieceCount>{}));
   EXPECT_EQ(platform.beeps, 0);
+}
+
+class FieldCursorTest : public PlayTest {
+ protected:
+  void SetUp() override { ShowFieldCursor(*game, platform); }
+  std::optional<FloorCell> Cell() const { return FieldCursorCell(*game); }
+};
+
+TEST_F(FieldCursorTest, ArrowsMoveOneCellAndStopAtTheFootprintsEdge) {
+  struct Step {
+    int dx, dy;
+    FloorCell expected;
+  };
+  // The default figure's footprint is 3 × 5.
+  for (const Step& step :
+       {Step{-1, 0, {0, 0}}, Step{0, -1, {0, 0}}, Step{1, 0, {1, 0}}, Step{1, 0, {2, 0}},
+        Step{1, 0, {2, 0}}, Step{0, 1, {2, 1}}, Step{0, 9, {2, 4}}}) {
+    MoveFieldCursor(*game, platform, step.dx, step.dy);
+    EXPECT_EQ(Cell(), step.expected) << step.dx << "," << step.dy;
+  }
+  RotateView(*game, platform, +1);  // the footprint becomes 5 × 3
+  EXPECT_EQ(Cell(), (FloorCell{2, 2}));
+}
+
+TEST_F(FieldCursorTest, PressLaysAndPicksUpLikeAClickOnceTheCursorIsShown) {
+  MoveFieldCursor(*game, platform, 1, 0);
+  Select(1);
+  HideFieldCursor(*game, platform);
+  EXPECT_EQ(Cell(), std::nullopt);
+  MoveFieldCursor(*game, platform, 1, 0);  // a hidden cursor is only shown by the first key
+  EXPECT_EQ(Cell(), (FloorCell{1, 0}));
+  HideFieldCursor(*game, platform);
+  PressAtFieldCursor(*game, platform);  // a press the player could not see aimed lays nothing
+  EXPECT_EQ(Cell(), (FloorCell{1, 0}));
+  EXPECT_FALSE(PieceOnField(*game, PieceCellValue(0)));
+
+  MoveFieldCursor(*game, platform, -1, 0);
+  PressAtFieldCursor(*game, platform);  // piece 1 in its base orientation fits at (0, 0)
+  EXPECT_TRUE(PieceOnField(*game, PieceCellValue(0)));
+  Select(0);
+  PressAtFieldCursor(*game, platform);
+  EXPECT_FALSE(PieceOnField(*game, PieceCellValue(0)));
+  EXPECT_EQ(platform.selection, 1);
+  MoveFieldCursor(*game, platform, 2, 4);  // (2, 4) lies off the Figure
+  PressAtFieldCursor(*game, platform);
+  EXPECT_EQ(platform.beeps, 1);
 }
 
 }  // namespace

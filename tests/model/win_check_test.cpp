@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The congratulation for the seventh piece.
+// The congratulation for the seventh piece, the record of solved figures, and starting play on a
+// new figure.
 #include "model/win_check.h"
 
 #include "model/create_mode.h"
+#include "model/move_history.h"
 #include "model/placement.h"
 #include "model/puzzle_start.h"
+#include "model/solved_puzzles.h"
+#include "model/view_turn.h"
+#include "storage/solved_record_file.h"
 #include "support/play_fixture.h"
 
 namespace kelvane::testing {
@@ -13,8 +18,9 @@ namespace {
 const std::vector<std::string> kWinEvents{"message: Congratulations! The game is won.",
                                           "sound: victory.wav"};
 
-TEST_F(PlayTest, LayingTheSeventhPieceCongratulatesOnceAndThenPlaysTheSound) {
+TEST_F(PlayTest, TheSeventhPieceCongratulatesOnceShowsAllPiecesAndRecordsTheFigure) {
   LayAllButLast();
+  HidePiece(*game, platform, 2);
   EXPECT_TRUE(platform.messages.empty());
   Lay(kDefaultFigureSolution.back());
   EXPECT_EQ(platform.beeps, 0);
@@ -23,34 +29,20 @@ TEST_F(PlayTest, LayingTheSeventhPieceCongratulatesOnceAndThenPlaysTheSound) {
   EXPECT_EQ(platform.messages[0].caption, "Kelvane");
   EXPECT_EQ(platform.messages[0].style, MessageStyle::Information);
   EXPECT_EQ(game->winAnnouncement, 0);
-}
-
-TEST_F(PlayTest, TheWinShowsTheHiddenPiecesAgain) {
-  LayAllButLast();
-  HidePiece(*game, platform, 2);
-  Lay(kDefaultFigureSolution.back());
   EXPECT_EQ(game->hideFlags, (std::array<std::uint8_t, kPieceCount>{}));
-}
+  EXPECT_TRUE(IsSolved(*game, game->figure));
 
-TEST_F(PlayTest, PickingUpAndLayingTheLastPieceAgainDoesNotCongratulateTwice) {
-  LayAllButLast();
-  Lay(kDefaultFigureSolution.back());
   Select(0);
   Click(1, 0);  // piece 7's cube on layer 2
   ASSERT_FALSE(PieceOnField(*game, 8));
   Lay(kDefaultFigureSolution.back());
   EXPECT_TRUE(AllPiecesOnField(*game));
-  EXPECT_EQ(platform.messages.size(), 1u);
-  EXPECT_EQ(platform.sounds.size(), 1u);
-}
-
-TEST_F(PlayTest, ANewPuzzleIsCongratulatedAgain) {
-  LayAllButLast();
+  Undo(*game, platform);
+  Redo(*game, platform);
+  Undo(*game, platform);
   Lay(kDefaultFigureSolution.back());
-  StartPuzzle(*game, platform, game->figure);
-  LayAllButLast();
-  Lay(kDefaultFigureSolution.back());
-  EXPECT_EQ(platform.messages.size(), 2u);
+  EXPECT_TRUE(AllPiecesOnField(*game));
+  EXPECT_EQ(platform.events, kWinEvents) << "laid again, the last piece is not congratulated";
 }
 
 TEST_F(PlayTest, CompletingAFigureInCreateByPiecesModeNeverCongratulates) {
@@ -59,9 +51,67 @@ TEST_F(PlayTest, CompletingAFigureInCreateByPiecesModeNeverCongratulates) {
   LayAllButLast();
   Lay(kDefaultFigureSolution.back());
   EXPECT_TRUE(AllPiecesOnField(*game));
-  EXPECT_TRUE(platform.messages.empty());
-  EXPECT_TRUE(platform.sounds.empty());
+  EXPECT_TRUE(platform.events.empty());
   EXPECT_EQ(game->winAnnouncement, 1);
+}
+
+TEST_F(PlayTest, TheWonFigureIsRecordedWhateverItsTurnAndAnEditedOneIsNot) {
+  const CellGrid start = game->figure;
+  RotateView(*game, platform, -1);
+  MarkSolved(*game);
+  EXPECT_TRUE(IsSolved(*game, start));
+  CellGrid edited = start;
+  edited.at(1, 4, 0) = 0;
+  edited.at(1, 4, 1) = kPlainCube;
+  EXPECT_FALSE(IsSolved(*game, edited));
+  EXPECT_EQ(FigureKey(start), "3 5 3 ###/#.#/###/.#./.#. ###/#.#/###/.#./... ###/#.#/###/.../...");
+}
+
+TEST(SolvedRecordText, KeysReadBackAndDamageIsRefused) {
+  SolvedPuzzles record;
+  record.figures = {"1 2 1 #/#", "1 1 2 # #"};
+  EXPECT_EQ(ParseSolvedRecord(FormatSolvedRecord(record))->figures, record.figures);
+  // A key written in another turn is taken in its own form.
+  EXPECT_EQ(ParseSolvedRecord("Kelvane solved puzzles 1\r\n2 1 1 ##\r\n")->figures,
+            std::set<std::string>{"1 2 1 #/#"});
+  for (const std::string_view text :
+       {"", "garbage", "Kelvane solved puzzles 2\n", "Kelvane solved puzzles 1\n2 1 1 #\n",
+        "Kelvane solved puzzles 1\n2 1 1 #x\n", "Kelvane solved puzzles 1\n1 1 1 .\n"}) {
+    EXPECT_FALSE(ParseSolvedRecord(text)) << text;
+  }
+}
+
+TEST_F(PlayTest, StartPuzzleBeginsPlayOnTheNewFigureKeepingTheOrientations) {
+  Lay(kDefaultFigureSolution[3]);
+  game->hideFlags[3] = 1;
+  game->createMode = 1;
+  game->currentLayer = 2;
+  game->winAnnouncement = 0;
+  RotateAboutX(game->pieceGrids[0]);
+  const auto orientations = game->pieceGrids;
+  CellGrid tower;
+  for (int z = 0; z < 5; ++z) {
+    tower.at(0, 0, z) = kPlainCube;
+  }
+  // Guards against clearing the Field before copying it when it is the figure handed over.
+  game->field = tower;
+
+  StartPuzzle(*game, platform, game->field);
+
+  EXPECT_EQ(game->createMode, 0);
+  EXPECT_FALSE(GridHasCells(game->field));
+  EXPECT_TRUE(GridEquals(game->figure, tower));
+  EXPECT_EQ(game->currentLayer, 0);
+  EXPECT_EQ(game->shownLayers, 5);
+  EXPECT_EQ(game->hideFlags, (std::array<std::uint8_t, kPieceCount>{}));
+  EXPECT_EQ(game->winAnnouncement, 1) << "a new puzzle is congratulated again";
+  for (int k = 0; k < kPieceCount; ++k) {
+    EXPECT_TRUE(GridEquals(game->pieceGrids[k], orientations[k])) << "piece " << k + 1;
+  }
+  EXPECT_EQ(platform.fits, 1);
+  EXPECT_EQ(platform.panelResets, 1);
+  EXPECT_EQ(platform.selection, -1);
+  EXPECT_EQ(platform.commandStateUpdates, 2);  // once for the laid piece, once here
 }
 
 }  // namespace
