@@ -33,37 +33,24 @@ TEST_F(PlayTest, CreatingByCubesAClickTogglesOneCubeOfTheCurrentLayerAndNothingT
   EXPECT_EQ(OrientationMenuToOpen(*game, platform), std::nullopt);
 }
 
-TEST_F(PlayTest, TheOrientationMenuFitsThePiecesCount) {
+TEST_F(PlayTest, OnlyAnUnplacedVisiblePieceTurnsByItsMenuOrTheXYZKeys) {
   Lay(kDefaultFigureSolution[2]);
   HidePiece(*game, platform, 4);
-  // Nothing for no piece, a placed piece or a hidden one.
-  const std::pair<int, std::optional<int>> cases[] = {
+  platform.invalidations = 0;
+  // The menu fits the piece's count; there is none for no piece, a placed piece or a hidden one.
+  const std::pair<int, std::optional<int>> menus[] = {
       {6, 130}, {1, 132}, {2, 131}, {0, std::nullopt}, {3, std::nullopt}, {4, std::nullopt}};
-  for (const auto& [selection, menu] : cases) {
+  for (const auto& [selection, menu] : menus) {
     Select(selection);
     EXPECT_EQ(OrientationMenuToOpen(*game, platform), menu) << "piece " << selection;
   }
-}
 
-TEST_F(PlayTest, AnOrientationCommandGivesTheSelectedPieceThatSlot) {
   Select(1);
   ApplyOrientationCommand(*game, platform, 32838);
   EXPECT_TRUE(GridEquals(game->pieceGrids[0], OrientationSlot(*game, 0, 23)));
   ApplyOrientationCommand(*game, platform, 32772);
-  EXPECT_TRUE(GridEquals(game->pieceGrids[0], OrientationSlot(*game, 0, 0)));
-  // Guards against an all-zero slot beyond the piece's count replacing its grid.
-  Select(6);
-  const CellGrid piece = game->pieceGrids[5];
-  ApplyOrientationCommand(*game, platform, kOrientationCommandIds[8]);
-  EXPECT_TRUE(GridEquals(game->pieceGrids[5], piece));
-  Select(0);
-  ApplyOrientationCommand(*game, platform, 32772);
-  EXPECT_EQ(platform.invalidations, 2);
-}
-
-TEST_F(PlayTest, TheXYZKeysTurnTheSelectedUnplacedPiece) {
-  Select(1);
-  CellGrid expected = game->pieceGrids[0];
+  CellGrid expected = OrientationSlot(*game, 0, 0);
+  EXPECT_TRUE(GridEquals(game->pieceGrids[0], expected));
   for (const auto& [key, turn] :
        {std::pair{'X', &RotateAboutX}, {'Y', &RotateAboutY}, {'Z', &RotateAboutZ}}) {
     TurnSelectedPiece(*game, platform, key);
@@ -72,12 +59,19 @@ TEST_F(PlayTest, TheXYZKeysTurnTheSelectedUnplacedPiece) {
   }
   TurnSelectedPiece(*game, platform, 'Q');
   EXPECT_TRUE(GridEquals(game->pieceGrids[0], expected));
-  EXPECT_EQ(platform.invalidations, 3);
 
-  Lay(kDefaultFigureSolution[2]);
+  // Guards against an all-zero slot beyond the piece's count replacing its grid.
+  Select(6);
+  const CellGrid six = game->pieceGrids[5];
+  ApplyOrientationCommand(*game, platform, kOrientationCommandIds[8]);
+  EXPECT_TRUE(GridEquals(game->pieceGrids[5], six));
+  Select(3);
   const CellGrid placed = game->pieceGrids[2];
   TurnSelectedPiece(*game, platform, 'Z');
   EXPECT_TRUE(GridEquals(game->pieceGrids[2], placed));
+  Select(0);
+  ApplyOrientationCommand(*game, platform, 32772);
+  EXPECT_EQ(platform.invalidations, 5);
 }
 
 TEST_F(PlayTest, ADoubleClickInThePanelHidesEvenAPieceNotOnTheField) {
@@ -102,16 +96,16 @@ class FieldCursorTest : public PlayTest {
 };
 
 TEST_F(FieldCursorTest, ArrowsMoveOneCellAndStopAtTheFootprintsEdge) {
-  struct Step {
-    int dx, dy;
-    FloorCell expected;
-  };
-  // The default figure's footprint is 3 × 5.
-  for (const Step& step :
-       {Step{-1, 0, {0, 0}}, Step{0, -1, {0, 0}}, Step{1, 0, {1, 0}}, Step{1, 0, {2, 0}},
-        Step{1, 0, {2, 0}}, Step{0, 1, {2, 1}}, Step{0, 9, {2, 4}}}) {
-    MoveFieldCursor(*game, platform, step.dx, step.dy);
-    EXPECT_EQ(Cell(), step.expected) << step.dx << "," << step.dy;
+  // The default figure's footprint is 3 × 5: dx, dy, and the cell reached.
+  for (const auto& [dx, dy, x, y] : {std::array{-1, 0, 0, 0},
+                                     {0, -1, 0, 0},
+                                     {1, 0, 1, 0},
+                                     {1, 0, 2, 0},
+                                     {1, 0, 2, 0},
+                                     {0, 1, 2, 1},
+                                     {0, 9, 2, 4}}) {
+    MoveFieldCursor(*game, platform, dx, dy);
+    EXPECT_EQ(Cell(), (FloorCell{x, y})) << dx << "," << dy;
   }
   RotateView(*game, platform, +1);  // the footprint becomes 5 × 3
   EXPECT_EQ(Cell(), (FloorCell{2, 2}));

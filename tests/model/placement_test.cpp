@@ -9,18 +9,13 @@
 namespace kelvane::testing {
 namespace {
 
-class ComposePlacementTest : public PlayTest {
- protected:
-  bool Compose(int x, int y) { return ComposePlacement(*game, platform, FloorCell{x, y}, out); }
-  CellGrid out;
-};
-
 // Piece 7 is (0,0,0), (1,0,0), (0,0,1); piece 6 adds (0,1,0). Where the piece fits it is laid in
 // its own value on the current layer; else it shows as plain cubes cut to the figure's box, with
 // the cubes of a hidden piece in its way marked and a visible one left as it is. Piece 0 is no
 // selection, and a piece on the Field cannot be laid twice: both leave the Field as it is.
-TEST_F(ComposePlacementTest, LaysThePieceOrShowsWhyItDoesNotFit) {
+TEST_F(PlayTest, ComposePlacementLaysThePieceOrShowsWhyItDoesNotFit) {
   constexpr int M = kMarkedCell;
+  CellGrid out;
   const std::vector<std::array<int, 4>> seven{{0, 0, 0, 8}, {1, 0, 0, 8}, {0, 0, 1, 8}};
   const struct {
     int piece, layer, x, y;
@@ -38,8 +33,7 @@ TEST_F(ComposePlacementTest, LaysThePieceOrShowsWhyItDoesNotFit) {
       {0, 0, 0, 1, 'v', false, seven},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(::testing::Message() << "piece " << c.piece << " at " << c.x << "," << c.y << ","
-                                      << c.layer << " obstacle " << c.obstacle);
+    SCOPED_TRACE(::testing::Message() << "row " << &c - cases);
     game = NewInitialisedGame();
     if (c.obstacle != '-') {
       Lay({7, 0, 0, 0, 0});
@@ -50,7 +44,7 @@ TEST_F(ComposePlacementTest, LaysThePieceOrShowsWhyItDoesNotFit) {
     const CellGrid field = game->field;
     Select(c.piece);
     game->currentLayer = c.layer;
-    EXPECT_EQ(Compose(c.x, c.y), c.fits);
+    EXPECT_EQ(ComposePlacement(*game, platform, FloorCell{c.x, c.y}, out), c.fits);
     for (const auto& [x, y, z, value] : c.cells) {
       EXPECT_EQ(out.at(x, y, z), value) << x << "," << y << "," << z;
     }
@@ -61,7 +55,7 @@ TEST_F(ComposePlacementTest, LaysThePieceOrShowsWhyItDoesNotFit) {
   EXPECT_TRUE(GridEquals(out, game->field));
 }
 
-TEST_F(PlayTest, AClickLaysTheSelectedPieceOrOnlyBeeps) {
+TEST_F(PlayTest, AClickLaysTheSelectedPieceOrOnlyBeepsAndRemovePieceTakesItOff) {
   Select(7);
   Click(1, 1);
   ClickOffTheField();
@@ -86,6 +80,18 @@ TEST_F(PlayTest, AClickLaysTheSelectedPieceOrOnlyBeeps) {
   Click(0, 0);
   EXPECT_EQ(platform.beeps, 3) << "with nothing selected a click does nothing";
   EXPECT_TRUE(PieceOnField(*game, 8));
+
+  // Remove piece takes the selected piece off but keeps its hide flag: laid again, it is hidden.
+  Select(7);
+  HidePiece(*game, platform, 7);
+  RemoveSelectedPiece(*game, platform);
+  EXPECT_FALSE(PieceOnField(*game, 8));
+  UpdateCommandStates(*game, platform);
+  EXPECT_FALSE(platform.commandStates->IsEnabled(kCmdHidePiece[6]));
+  EXPECT_TRUE(platform.commandStates->IsChecked(kCmdHidePiece[6]));
+  Click(0, 0);
+  EXPECT_TRUE(PieceOnField(*game, 8));
+  EXPECT_EQ(game->hideFlags[6], 1);
 }
 
 // Pieces 3 at (1,3,0), (1,4,0), (1,2,1), (1,3,1) and 5 at (2,0,0), (2,1,0), (1,0,1), (2,0,1) lie,
@@ -105,8 +111,7 @@ TEST_F(PlayTest, AClickPicksUpTheVisiblePieceUnderIt) {
       {0, 0, 2, 0, true, 0},   // a hidden piece
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(::testing::Message() << "selection " << c.selection << " clicks " << c.x << ","
-                                      << c.y << "," << c.layer);
+    SCOPED_TRACE(::testing::Message() << "row " << &c - cases);
     game = NewInitialisedGame();
     platform = FakePlatform{};
     Lay(kDefaultFigureSolution[2]);
@@ -134,21 +139,6 @@ TEST_F(PlayTest, AClickPicksUpTheVisiblePieceUnderIt) {
           << "the selected piece no longer lies";
     }
   }
-}
-
-TEST_F(PlayTest, RemovePieceTakesTheSelectedPieceOffButKeepsItsHideFlag) {
-  Lay({7, 0, 0, 0, 0});
-  HidePiece(*game, platform, 7);
-  RemoveSelectedPiece(*game, platform);
-  EXPECT_FALSE(PieceOnField(*game, 8));
-  EXPECT_EQ(game->hideFlags[6], 1);
-  UpdateCommandStates(*game, platform);
-  EXPECT_FALSE(platform.commandStates->IsEnabled(kCmdHidePiece[6]));
-  EXPECT_TRUE(platform.commandStates->IsChecked(kCmdHidePiece[6]));
-
-  Click(0, 0);  // laid again, it is hidden at once
-  EXPECT_TRUE(PieceOnField(*game, 8));
-  EXPECT_EQ(game->hideFlags[6], 1);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // the field a quarter turn.
 #include "model/view_turn.h"
 
+#include <tuple>
 #include <utility>
 
 #include "model/layers.h"
@@ -42,17 +43,13 @@ TEST_F(PlayTest, EachWheelMessageMovesOneLayerWithinTheFigureWhateverItsDelta) {
 }
 
 TEST_F(PlayTest, ShownLayersRangeFromOneToTheFiguresHeight) {
-  ShowUpLayer(*game, platform);
-  EXPECT_EQ(game->shownLayers, 3);
-  EXPECT_EQ(platform.invalidations, 0);
-  HideDownLayer(*game, platform);
-  HideDownLayer(*game, platform);
-  HideDownLayer(*game, platform);
-  EXPECT_EQ(game->shownLayers, 1);
-  EXPECT_EQ(platform.invalidations, 2);
-  ShowUpLayer(*game, platform);
-  EXPECT_EQ(game->shownLayers, 2);
-  EXPECT_EQ(platform.invalidations, 3);
+  // Show up layer, then Hide down layer three times, then Show up layer again.
+  for (const auto& [show, layers, repaints] :
+       {std::tuple{true, 3, 0}, {false, 2, 1}, {false, 1, 2}, {false, 1, 2}, {true, 2, 3}}) {
+    show ? ShowUpLayer(*game, platform) : HideDownLayer(*game, platform);
+    EXPECT_EQ(game->shownLayers, layers);
+    EXPECT_EQ(platform.invalidations, repaints);
+  }
 }
 
 TEST_F(PlayTest, PlacedPiecesStayOnTheirFigureCellsAndTurnsUndoEachOther) {
