@@ -1,62 +1,67 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Figures and positions the analysis tests share.
+// Figures, positions and checks the analysis tests share.
 #pragma once
 
-#include <initializer_list>
+#include <gtest/gtest.h>
+
 #include <memory>
+#include <string>
 
 #include "analysis/placements.h"
 #include "analysis/plain_search.h"
 #include "analysis/solver.h"
 #include "model/cell_grid.h"
 #include "model/game.h"
+#include "model/orientation.h"
+#include "storage/puzzle_file.h"
+#include "storage/text_file.h"
 #include "support/test_game.h"
 
 namespace kelvane::testing {
 
-struct Cell {
-  int x, y, z;
-};
-
 inline CellGrid Block(int sizeX, int sizeY, int sizeZ) {
   CellGrid grid;
-  for (int z = 0; z < sizeZ; ++z) {
-    for (int y = 0; y < sizeY; ++y) {
-      for (int x = 0; x < sizeX; ++x) {
-        grid.at(x, y, z) = kPlainCube;
-      }
-    }
+  for (int i = 0; i < sizeX * sizeY * sizeZ; ++i) {
+    grid.at(i % sizeX, i / sizeX % sizeY, i / (sizeX * sizeY)) = kPlainCube;
   }
   return grid;
 }
 
-inline CellGrid Cells(std::initializer_list<Cell> cells) {
+// Loose cubes, no two touching, on the cells of an n × n × layers box whose coordinates add up
+// to an even number: no piece fits anywhere.
+inline CellGrid LooseCubes(int n, int layers) {
   CellGrid grid;
-  for (const Cell& c : cells) {
-    grid.at(c.x, c.y, c.z) = kPlainCube;
+  for (int i = 0; i < n * n * layers; ++i) {
+    const int x = i % n, y = i / n % n, z = i / (n * n);
+    grid.at(x, y, z) = (x + y + z) % 2 == 0 ? kPlainCube : kEmptyCell;
   }
   return grid;
 }
 
-// 49 loose cubes (no two touching) in two layers, and above them the 3 × 3 × 3 cube: 76 free
-// cells, so that the cube's cells are numbered beyond the first 64.
+// 49 loose cubes in two layers, and above them the 3 × 3 × 3 cube: 76 free cells, so that the
+// cube's cells are numbered beyond the first 64.
 inline CellGrid CubeAboveLooseCubes() {
-  CellGrid grid;
-  for (int z = 0; z < 2; ++z) {
-    for (int y = 0; y < 7; ++y) {
-      for (int x = 0; x < 7; ++x) {
-        grid.at(x, y, z) = (x + y + z) % 2 == 0 ? kPlainCube : kEmptyCell;
-      }
-    }
-  }
-  for (int z = 3; z < 6; ++z) {
-    for (int y = 0; y < 3; ++y) {
-      for (int x = 0; x < 3; ++x) {
-        grid.at(x, y, z) = kPlainCube;
-      }
-    }
+  CellGrid grid = LooseCubes(7, 2);
+  for (int i = 0; i < 27; ++i) {
+    grid.at(i % 3, i / 3 % 3, 3 + i / 9) = kPlainCube;
   }
   return grid;
+}
+
+// A figure of the shipped library.
+inline CellGrid LibraryFigure(const std::string& name) {
+  CellGrid figure;
+  const auto text = ReadTextFile(KELVANE_SOURCE_DIR "/resources/Puzzles/" + name + ".kvp");
+  EXPECT_TRUE(text && ParsePuzzleText(*text, figure)) << name;
+  return figure;
+}
+
+// Piece 7 (three cubes, bent) on the Field with its bend at (x, 0, 0), its arms along x and z.
+// With the bend in a corner of the 3 × 3 × 3 cube nothing completes the cube.
+inline CellGrid PieceSevenAt(int x) {
+  CellGrid field;
+  field.at(x, 0, 0) = field.at(x + 1, 0, 0) = field.at(x, 0, 1) = PieceCellValue(6);
+  return field;
 }
 
 // An initialised game in play on `figure`, with an empty Field.
@@ -80,6 +85,36 @@ inline bool PlainCompletion(Game& game, CellGrid& completion) {
   const bool solved = PlainSearch(game, PiecesToLay(game, 0), 0, GridExtents(game.figure));
   completion = game.WorkGrid;
   return solved;
+}
+
+// The 3 × 3 × 3 cube's Field with all seven pieces laid.
+inline CellGrid SolvedCube() {
+  auto game = GameOn(Block(3, 3, 3));
+  EXPECT_TRUE(SolveField(*game));
+  return game->WorkGrid;
+}
+
+// Only the cells of piece k, shifted to the origin.
+inline CellGrid PieceCells(const CellGrid& grid, int k) {
+  CellGrid piece = grid;
+  for (std::int8_t& cell : piece.cells) {
+    cell = cell == PieceCellValue(k) ? cell : 0;
+  }
+  NormaliseGrid(piece);
+  return piece;
+}
+
+// `grid` holds all seven pieces, 27 cells, each piece in one of its orientations.
+inline void ExpectSevenWholePieces(const Game& game, const CellGrid& grid) {
+  EXPECT_EQ(CountCells(grid), 27);
+  for (int k = 0; k < kPieceCount; ++k) {
+    const CellGrid piece = PieceCells(grid, k);
+    int slot = 0;
+    while (slot < game.orientationCounts[k] && !GridEquals(piece, OrientationSlot(game, k, slot))) {
+      ++slot;
+    }
+    EXPECT_LT(slot, game.orientationCounts[k]) << "piece " << k + 1 << " is no orientation";
+  }
 }
 
 }  // namespace kelvane::testing
