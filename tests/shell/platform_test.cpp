@@ -1,84 +1,90 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The Qt platform's own behaviour: real message boxes, sound and clipboard.
+// The Qt platform's own behaviour: real message boxes, sound and clipboard, and one copy per user.
 #include <QApplication>
 #include <QClipboard>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QUuid>
 
 #include "shell/message_box.h"
+#include "shell/single_instance.h"
 #include "shell/sound_player.h"
 #include "test_registry.h"
 #include "window_fixture.h"
 
+Q_DECLARE_METATYPE(kelvane::MessageStyle)
+Q_DECLARE_METATYPE(kelvane::MessageAnswer)
+
 namespace kelvane::testing {
-
-namespace {
-
-struct BoxLook {
-  QMessageBox::Icon icon = QMessageBox::NoIcon;
-  QMessageBox::StandardButtons buttons;
-  QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
-  QString text;
-  QString caption;
-};
-
-// Shows a real box, notes how it looks once it is up, and presses its default button.
-std::pair<BoxLook, MessageAnswer> ShowAndPressDefault(MessageStyle style) {
-  BoxLook look;
-  QTimer::singleShot(0, [&look] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (box == nullptr) {
-      return;
-    }
-    look = {box->icon(), box->standardButtons(), box->standardButton(box->defaultButton()),
-            box->text(), box->windowTitle()};
-    box->defaultButton()->click();
-  });
-  const MessageAnswer answer = RunMessageBox(nullptr, "Delete it?", "Kelvane", style);
-  return {look, answer};
-}
-
-}  // namespace
 
 class PlatformTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void AQuestionAsksYesOrNoAndDefaultsToNo() {
-    const auto [look, answer] = ShowAndPressDefault(MessageStyle::Question);
-    QCOMPARE(look.icon, QMessageBox::Question);
-    QCOMPARE(look.buttons, QMessageBox::Yes | QMessageBox::No);
-    QCOMPARE(look.defaultButton, QMessageBox::No);
-    QCOMPARE(look.caption, QString("Kelvane"));
-    QCOMPARE(look.text, QString("Delete it?"));
-    QCOMPARE(answer, MessageAnswer::No);
+  void EachStyleHasItsIconAndButtonsAndTheDefaultIsSafe_data() {
+    QTest::addColumn<MessageStyle>("style");
+    QTest::addColumn<QMessageBox::Icon>("icon");
+    QTest::addColumn<QMessageBox::StandardButtons>("buttons");
+    QTest::addColumn<MessageAnswer>("byDefault");
+    const QMessageBox::StandardButtons ok = QMessageBox::Ok;
+    QTest::newRow("question") << MessageStyle::Question << QMessageBox::Question
+                              << (QMessageBox::Yes | QMessageBox::No) << MessageAnswer::No;
+    QTest::newRow("report") << MessageStyle::Information << QMessageBox::Information << ok
+                            << MessageAnswer::Ok;
+    QTest::newRow("file error") << MessageStyle::Stop << QMessageBox::Critical << ok
+                                << MessageAnswer::Ok;
+    QTest::newRow("plain") << MessageStyle::Plain << QMessageBox::NoIcon << ok << MessageAnswer::Ok;
   }
 
-  void ReportsAndFileErrorsHaveOneOkButtonAndTheirIcon() {
-    const auto [information, ok] = ShowAndPressDefault(MessageStyle::Information);
-    QCOMPARE(information.icon, QMessageBox::Information);
-    QCOMPARE(information.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-    QCOMPARE(ok, MessageAnswer::Ok);
-    const auto [stop, stopAnswer] = ShowAndPressDefault(MessageStyle::Stop);
-    QCOMPARE(stop.icon, QMessageBox::Critical);
-    QCOMPARE(stopAnswer, MessageAnswer::Ok);
-    QCOMPARE(ShowAndPressDefault(MessageStyle::Plain).first.icon, QMessageBox::NoIcon);
+  // Shows a real box, notes how it looks once it is up, and presses its default button.
+  void EachStyleHasItsIconAndButtonsAndTheDefaultIsSafe() {
+    QFETCH(MessageStyle, style);
+    QFETCH(QMessageBox::Icon, icon);
+    QFETCH(QMessageBox::StandardButtons, buttons);
+    QFETCH(MessageAnswer, byDefault);
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      QVERIFY(box != nullptr);
+      seen = true;
+      QCOMPARE(box->icon(), icon);
+      QCOMPARE(box->standardButtons(), buttons);
+      QCOMPARE(box->text(), QString("Delete it?"));
+      QCOMPARE(box->windowTitle(), QString("Kelvane"));
+      box->defaultButton()->click();
+    });
+    QCOMPARE(RunMessageBox(nullptr, "Delete it?", "Kelvane", style), byDefault);
+    QVERIFY(seen);
   }
 
-  void AMissingSoundIsSilentAndDoesNotWait() {
+  void AMissingSoundIsSilentAndTheClipboardGivesTextOrNothing() {
     SoundPlayer player;
-    player.Play("no-such-sound.wav");
-  }
-
-  void TheClipboardGivesTextOrNothing() {
+    player.Play("no-such-sound.wav");  // must neither fail nor wait
     WindowFixture fixture;
     Platform& platform = fixture.window().GamePlatform();
     QApplication::clipboard()->setText("DX=3");
     QCOMPARE(platform.ClipboardText(), std::optional<std::string>("DX=3"));
     QApplication::clipboard()->clear();
     QCOMPARE(platform.ClipboardText(), std::nullopt);
+  }
+
+  // A later start finds the first, wakes it and steps aside, even after a crash left the name.
+  void AStartAfterACrashTakesOverAndASecondStartWakesItAndExits() {
+    const QString name = "kelvane-test-" + QUuid::createUuid().toString(QUuid::Id128);
+    {
+      SingleInstance crashed(name);
+      QVERIFY(!crashed.AnotherIsRunning());
+    }
+    SingleInstance first(name);
+    QVERIFY(!first.AnotherIsRunning());
+    QSignalSpy woken(&first, &SingleInstance::ActivationRequested);
+    SingleInstance second(name);
+    QVERIFY(second.AnotherIsRunning());
+    QVERIFY(woken.wait(5000));
+    QCOMPARE(woken.count(), 1);
   }
 };
 

@@ -5,6 +5,7 @@
 
 #include <QTemporaryDir>
 #include <memory>
+#include <string_view>
 
 #include "model/game.h"
 #include "shell/main_window.h"
@@ -21,7 +22,8 @@ class WindowFixture {
   MainWindow& window() { return *window_; }
   QString WorkingFolder() const { return folder_.path(); }
 
-  // Answers the window's message boxes from its script and records them.
+  // Answers the window's message boxes from its script and records them; the dialog tests give
+  // it to their dialogs as the platform.
   FakePlatform boxes;
 
  private:
@@ -30,5 +32,11 @@ class WindowFixture {
   std::unique_ptr<Game> game_;
   std::unique_ptr<MainWindow> window_;
 };
+
+// Writes a file of the working folder, making its folder.
+void WriteTestFile(const QString& path, std::string_view text);
+
+// The text of a 3 × 3 × 3 block, a valid puzzle file.
+std::string_view CubePuzzleText();
 
 }  // namespace kelvane::testing

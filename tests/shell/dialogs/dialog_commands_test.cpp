@@ -1,18 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window's menu commands reach the dialogs and the help pages.
+// The main window's menu commands reach the dialogs, the help pages and the home page.
 #include <QApplication>
-#include <QDir>
-#include <QFile>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <functional>
 #include <vector>
 
-#include "dialog_fixture.h"
 #include "model/char_buffer.h"
 #include "model/command_ids.h"
-#include "shell/dialogs/about_dialog.h"
+#include "shell/dialogs/help_commands.h"
 #include "shell/dialogs/install_dialogs.h"
 #include "shell/dialogs/new_game_dialog.h"
 #include "test_registry.h"
@@ -20,12 +18,6 @@
 
 namespace kelvane::testing {
 namespace {
-
-void WriteText(const QString& path, std::string_view text) {
-  QFile file(path);
-  QVERIFY(file.open(QIODevice::WriteOnly));
-  file.write(text.data(), static_cast<qint64>(text.size()));
-}
 
 // Runs `command` on the window while `act` deals with the modal dialog it opens.
 void WithModalDialog(MainWindow& window, int command, std::function<void(QWidget&)> act) {
@@ -46,24 +38,35 @@ class DialogCommandsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void HelpCommandsOpenTheirPagesAndTheHomePage() {
+  // Missing pages and a missing shortcut open nothing.
+  void HelpCommandsOpenTheirPagesAndOnlyAWebHomePage() {
     WindowFixture fixture;
-    QDir().mkpath("help");
-    for (const char* page : {"help/index.html", "help/tutorial.html"}) {
-      WriteText(page, "<html></html>");
-    }
-    WriteText("orrinsoft.url", "[InternetShortcut]\r\nURL=https://kelvane.example.org/\r\n");
     std::vector<QUrl> opened;
     InstallDialogs(fixture.window(), fixture.game(),
                    [&](const QUrl& url) { opened.push_back(url); });
+    const int commands[] = {kCmdUserManual, kCmdTutorial, kCmdHomePage};
+    for (const int command : commands) {
+      fixture.window().RunCommand(command);
+    }
+    QVERIFY(opened.empty());
 
-    fixture.window().RunCommand(kCmdUserManual);
-    fixture.window().RunCommand(kCmdTutorial);
-    fixture.window().RunCommand(kCmdHomePage);
+    for (const char* page : {"help/index.html", "help/tutorial.html"}) {
+      WriteTestFile(page, "<html></html>");
+    }
+    WriteTestFile("orrinsoft.url", "[InternetShortcut]\r\nURL=https://kelvane.example.org/\r\n");
+    for (const int command : commands) {
+      fixture.window().RunCommand(command);
+    }
     QCOMPARE(opened.size(), std::size_t{3});
     QVERIFY(opened[0].toLocalFile().endsWith("/help/index.html"));
     QVERIFY(opened[1].toLocalFile().endsWith("/help/tutorial.html"));
     QCOMPARE(opened[2], QUrl("https://kelvane.example.org/"));
+    // The shortcut is a file of the working folder: only web addresses are launched from it.
+    QVERIFY(!HomePageUrl("[InternetShortcut]\nURL=file:///etc/passwd"));
+    QVERIFY(!HomePageUrl("[InternetShortcut]\nURL=javascript:alert(1)"));
+    QVERIFY(!HomePageUrl("[Other]\nURL=https://kelvane.example.org/"));
+    QVERIFY(!HomePageUrl("[InternetShortcut]\nURL="));
+    QVERIFY(HomePageUrl("[internetshortcut]\nurl = http://example.org/x"));
   }
 
   void AboutOpensModallyAndEscapeClosesIt() {
@@ -77,15 +80,21 @@ class DialogCommandsTest : public QObject {
     QCOMPARE(title, QString("About"));
   }
 
+  // OK without a selection explains and stays; a double click starts the entry.
   void NewGameStartsTheChosenFigureInTheWindow() {
     WindowFixture fixture;
-    QDir().mkpath("Puzzles");
-    WriteText("Puzzles/cube.kvp", CubePuzzleText());
+    WriteTestFile("Puzzles/a.kvp", "[SIZE]\r\nDX=1\r\nDY=1\r\nDZ=1\r\n[Z0]\r\nY0=1");
+    WriteTestFile("Puzzles/cube.kvp", CubePuzzleText());
     InstallDialogs(fixture.window(), fixture.game());
-    WithModalDialog(fixture.window(), kCmdNew, [](QWidget& dialog) {
+    WithModalDialog(fixture.window(), kCmdNew, [&](QWidget& dialog) {
       auto& newGame = *qobject_cast<NewGameDialog*>(&dialog);
-      newGame.FileList().setCurrentRow(0);
       QTest::mouseClick(&newGame.OkButton(), Qt::LeftButton);
+      QCOMPARE(fixture.boxes.messages.size(), std::size_t{1});
+      QVERIFY(newGame.isVisible());
+      QListWidget& list = newGame.FileList();
+      const QPoint onCube = list.visualItemRect(list.item(1)).center();
+      QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, onCube);
+      QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, onCube);
     });
     QCOMPARE(GridExtents(fixture.game().figure), (Extents{3, 3, 3}));
     QCOMPARE(BufferText(fixture.game().settings.PUZZLE), std::string_view("cube.kvp"));
