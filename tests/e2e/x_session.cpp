@@ -3,8 +3,6 @@
 #include "x_session.h"
 
 #include <QTest>
-#include <fstream>
-#include <iterator>
 
 #include "model/char_buffer.h"
 #include "model/game.h"
@@ -16,44 +14,6 @@
 #include "storage/settings_file.h"
 
 namespace kelvane::e2e {
-
-std::string FileBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteBytes(const fs::path& path, const std::string& bytes) {
-  fs::create_directories(path.parent_path());
-  std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::map<std::string, std::string> FolderContent(const fs::path& folder) {
-  std::map<std::string, std::string> content;
-  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder)) {
-    const std::string name = fs::relative(entry.path(), folder).string();
-    if (entry.is_regular_file()) {
-      content[name] = FileBytes(entry.path());
-    } else if (entry.is_directory() && fs::is_empty(entry.path())) {
-      content[name + "/"] = "";
-    }
-  }
-  return content;
-}
-
-std::string ChangedFiles(const std::map<std::string, std::string>& before,
-                         const std::map<std::string, std::string>& after) {
-  std::string names;
-  for (const auto* side : {&before, &after}) {
-    const auto* other = side == &before ? &after : &before;
-    for (const auto& [name, bytes] : *side) {
-      const auto match = other->find(name);
-      if ((match == other->end() || match->second != bytes) && names.find(name) == names.npos) {
-        names += name + " ";
-      }
-    }
-  }
-  return names;
-}
 
 void AddFilesWrittenAtExit(std::map<std::string, std::string>& content, const std::string& puzzle,
                            const std::string& figure) {
@@ -162,14 +122,6 @@ QString XSession::WaitForWindow(const QString& title, int timeoutMs) {
   return id;
 }
 
-bool XSession::WaitForWindowGone(const QString& title, int timeoutMs) {
-  return QTest::qWaitFor(
-      [&] {
-        return Xdotool({"search", "--onlyvisible", "--name", "^" + title + "$"}).isEmpty();
-      },
-      timeoutMs);
-}
-
 bool XSession::WaitForWindowCount(const QString& title, int count, int timeoutMs) {
   return QTest::qWaitFor(
       [&] {
@@ -181,33 +133,21 @@ bool XSession::WaitForWindowCount(const QString& title, int count, int timeoutMs
 }
 
 QRect XSession::Geometry(const QString& window) {
-  QRect rect;
+  std::map<QByteArray, int> values;
   for (const QByteArray& line : Xdotool({"getwindowgeometry", "--shell", window}).split('\n')) {
     const QList<QByteArray> pair = line.split('=');
-    const int value = pair.value(1).toInt();
-    if (pair[0] == "X") {
-      rect.moveLeft(value);
-    } else if (pair[0] == "Y") {
-      rect.moveTop(value);
-    } else if (pair[0] == "WIDTH") {
-      rect.setWidth(value);
-    } else if (pair[0] == "HEIGHT") {
-      rect.setHeight(value);
-    }
+    values[pair[0]] = pair.value(1).toInt();
   }
-  return rect;
+  return {values["X"], values["Y"], values["WIDTH"], values["HEIGHT"]};
 }
 
 void XSession::Focus(const QString& window) {
   Xdotool({"windowfocus", "--sync", window});
 }
 
-void XSession::MoveMouse(int x, int y) {
-  Xdotool({"mousemove", "--sync", QString::number(x), QString::number(y)});
-}
-
-void XSession::Click(int button) {
-  Xdotool({"click", QString::number(button)});
+void XSession::MoveMouse(int x, int y, bool click) {
+  Xdotool(QStringList{"mousemove", "--sync", QString::number(x), QString::number(y)} +
+          (click ? QStringList{"click", "1"} : QStringList{}));
 }
 
 void XSession::Keys(const QStringList& combinations) {

@@ -13,17 +13,17 @@
 #include <optional>
 #include <string>
 
+#include "support/file_content.h"
+
 namespace kelvane::e2e {
 
 namespace fs = std::filesystem;
 
-std::string FileBytes(const fs::path& path);  // empty when unreadable
-void WriteBytes(const fs::path& path, const std::string& bytes);
-// Every file under `folder` with its bytes (empty folders as "name/"), by relative path.
-std::map<std::string, std::string> FolderContent(const fs::path& folder);
-// The names of the files that differ between two folder contents, for failure messages.
-std::string ChangedFiles(const std::map<std::string, std::string>& before,
-                         const std::map<std::string, std::string>& after);
+using testing::ChangedFiles;
+using testing::FileBytes;
+using testing::FolderContent;
+using testing::WriteBytes;
+
 // Adds the files the game writes at exit with default options and last puzzle `puzzle`, in play
 // on `figure` with nothing laid and no piece selected (the default figure when not given).
 void AddFilesWrittenAtExit(std::map<std::string, std::string>& content,
@@ -52,13 +52,13 @@ class XSession {
 
   // The id of a visible window titled exactly `title`, once one appears; empty after the timeout.
   QString WaitForWindow(const QString& title, int timeoutMs = 10000);
-  bool WaitForWindowGone(const QString& title, int timeoutMs = 10000);
-  // Waits until exactly `count` visible windows are titled `title`; false after the timeout.
+  // Waits until exactly `count` visible windows are titled `title` (none: it is gone); false
+  // after the timeout.
   bool WaitForWindowCount(const QString& title, int count, int timeoutMs = 10000);
   QRect Geometry(const QString& window);
   void Focus(const QString& window);  // no window manager does it for us
-  void MoveMouse(int x, int y);
-  void Click(int button = 1);
+  // Then a left click there, when `click`.
+  void MoveMouse(int x, int y, bool click = false);
   // Key combinations in xdotool's names ("ctrl+n", "Return"), one after another.
   void Keys(const QStringList& combinations);
   void Type(const QString& text);

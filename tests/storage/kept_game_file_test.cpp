@@ -3,9 +3,9 @@
 #include "storage/kept_game_file.h"
 
 #include "creation/create_puzzle.h"
-#include "support/play_fixture.h"
 #include "model/view_turn.h"
 #include "scoped_temp_dir.h"
+#include "support/play_fixture.h"
 
 namespace kelvane::testing {
 namespace {

@@ -9,17 +9,17 @@
 namespace kelvane {
 namespace {
 
-using testing::InTemporaryDirectory;
+using Cubes = std::vector<std::array<int, 3>>;
 
-// Cubes at (0,0,0), (1,0,0), (2,0,0), (0,1,0) and (0,0,1).
-CellGrid SmallFigure() {
+CellGrid Grid(const Cubes& cubes, std::int8_t value = 1) {
   CellGrid grid;
-  for (const auto& [x, y, z] : {std::array{0, 0, 0}, {1, 0, 0}, {2, 0, 0}, {0, 1, 0}, {0, 0, 1}}) {
-    grid.at(x, y, z) = 1;
+  for (const auto& [x, y, z] : cubes) {
+    grid.at(x, y, z) = value;
   }
   return grid;
 }
 
+const Cubes kSmallFigure = {{0, 0, 0}, {1, 0, 0}, {2, 0, 0}, {0, 1, 0}, {0, 0, 1}};
 constexpr std::string_view kSmallFigureText =
     "[SIZE]\r\nDX = 3\r\nDY = 2\r\nDZ = 2\r\n\r\n"
     "[Z0]\r\nY0 = 111\r\nY1 = 100\r\n\r\n"
@@ -29,109 +29,76 @@ std::string Puzzle(std::string_view size, std::string_view layers) {
   return "[SIZE]\r\n" + std::string(size) + "\r\n" + std::string(layers);
 }
 
-TEST(PuzzleText, WritesTheTwelveLinesOfTheExample) {
-  EXPECT_EQ(FormatPuzzleText(SmallFigure()), kSmallFigureText);
-}
-
-TEST(PuzzleText, WritesAnyNonZeroCellAsACube) {
-  CellGrid pieces = SmallFigure();
-  pieces.at(0, 0, 0) = 5;
-  pieces.at(0, 0, 1) = 8;
-  EXPECT_EQ(FormatPuzzleText(pieces), kSmallFigureText);
-}
-
-TEST(PuzzleText, EmptyRowsOfALayerAreStillWritten) {
-  CellGrid grid;
-  grid.at(0, 0, 0) = 1;
-  grid.at(1, 2, 1) = 1;
-  EXPECT_EQ(FormatPuzzleText(grid),
-            "[SIZE]\r\nDX = 2\r\nDY = 3\r\nDZ = 2\r\n\r\n"
-            "[Z0]\r\nY0 = 10\r\nY1 = 00\r\nY2 = 00\r\n\r\n"
-            "[Z1]\r\nY0 = 00\r\nY1 = 00\r\nY2 = 01\r\n");
-}
-
-TEST(PuzzleText, ReadsBackWhatItWrites) {
-  CellGrid read;
-  ASSERT_TRUE(ParsePuzzleText(kSmallFigureText, read));
-  EXPECT_TRUE(GridEquals(read, SmallFigure()));
-}
-
-TEST(PuzzleText, ReadsLowerCaseKeysExtraSectionsAndOtherCubeCharacters) {
-  CellGrid read;
-  ASSERT_TRUE(ParsePuzzleText("[size]\ndx=4\ndy=1\ndz=1\n[NOTES]\nby = me\n[z0]\ny0=1x01\n", read));
-  CellGrid expected;
-  expected.at(0, 0, 0) = 1;
-  expected.at(1, 0, 0) = 1;
-  expected.at(3, 0, 0) = 1;
-  EXPECT_TRUE(GridEquals(read, expected));
-}
-
-// Sizes read their leading number and must lie inside the grid; rows must be exactly DX long.
-TEST(PuzzleText, AcceptsOnlyRowsOfTheirSizeInsideTheGrid) {
-  const std::string size = "DX = 3\r\nDY = 1\r\nDZ = 1";
-  const std::string row = "[Z0]\r\nY0 = 1";
-  const std::pair<std::string, bool> cases[] = {
-      {Puzzle(size, "[Z0]\r\nY0 = 111"), true},
-      {Puzzle("DX = 3abc\r\nDY = 1\r\nDZ = 1", "[Z0]\r\nY0 = 111"), true},
-      {Puzzle("DX = abc\r\nDY = 1\r\nDZ = 1", "[Z0]\r\nY0 = 111"), false},
-      {Puzzle(size, "[Z0]\r\nY0 = 1111"), false},
-      {Puzzle(size, "[Z0]\r\nY0 = 11"), false},
-      {Puzzle(size, "[Z0]\r\n"), false},
-      {Puzzle("DX = 1\r\nDY = 1\r\nDZ = 0", row), false},
-      {Puzzle("DX = 1\r\nDY = 13\r\nDZ = 1", row), false},
-      {Puzzle("DX = -1\r\nDY = 1\r\nDZ = 1", row), false},
-      {"", false},
+// Any non-zero cell is written as a cube, empty rows too, and every extent the writer produces
+// (a single cube, the whole grid) opens again as the same cubes.
+TEST(PuzzleText, WritesEveryRowOfEachLayerAndReadsItBack) {
+  const std::pair<CellGrid, std::string_view> cases[] = {
+      {Grid(kSmallFigure), kSmallFigureText},
+      {Grid(kSmallFigure, 5), kSmallFigureText},
+      {Grid({{0, 0, 0}, {1, 2, 1}}),
+       "[SIZE]\r\nDX = 2\r\nDY = 3\r\nDZ = 2\r\n\r\n"
+       "[Z0]\r\nY0 = 10\r\nY1 = 00\r\nY2 = 00\r\n\r\n"
+       "[Z1]\r\nY0 = 00\r\nY1 = 00\r\nY2 = 01\r\n"},
+      {Grid({{0, 0, 0}}), "[SIZE]\r\nDX = 1\r\nDY = 1\r\nDZ = 1\r\n\r\n[Z0]\r\nY0 = 1\r\n"},
+      {Grid({{0, 0, 0}, {11, 11, 11}}), ""},
   };
-  for (const auto& [text, valid] : cases) {
+  for (const auto& [grid, text] : cases) {
+    const std::string written = FormatPuzzleText(grid);
+    if (!text.empty()) {
+      EXPECT_EQ(written, text);
+    }
     CellGrid read;
-    EXPECT_EQ(ParsePuzzleText(text, read), valid) << text;
+    ASSERT_TRUE(ParsePuzzleText(written, read)) << written;
+    CellGrid plain = grid;
+    RecolourGrid(plain, 1);
+    EXPECT_TRUE(GridEquals(read, plain)) << written;
   }
 }
 
-// Files that Save puzzle writes for flat or imported figures must open again.
-TEST(PuzzleText, AcceptsEveryExtentTheWriterProduces) {
-  CellGrid flat;
-  flat.at(0, 0, 0) = 1;
-  CellGrid read;
-  ASSERT_TRUE(ParsePuzzleText(FormatPuzzleText(flat), read));
-  EXPECT_TRUE(GridEquals(read, flat));
-
-  CellGrid wide;
-  wide.at(11, 11, 11) = 1;
-  wide.at(0, 0, 0) = 1;
-  ASSERT_TRUE(ParsePuzzleText(FormatPuzzleText(wide), read));
-  EXPECT_TRUE(GridEquals(read, wide));
+// Keys are case-blind and other sections are ignored; sizes read their leading number and must
+// lie inside the grid; rows must be exactly DX long, and any character but '0' is a cube. A
+// rejected text leaves the loaded figure as it was, never half of a new one.
+TEST(PuzzleText, ReadsOnlyWholeFiguresInsideTheGrid) {
+  const std::string size = "DX = 3\r\nDY = 1\r\nDZ = 1";
+  const std::string row = "[Z0]\r\nY0 = 1";
+  const std::pair<std::string, std::optional<Cubes>> cases[] = {
+      {std::string(kSmallFigureText), kSmallFigure},
+      {"[size]\ndx=4\ndy=1\ndz=1\n[NOTES]\nby = me\n[z0]\ny0=1x01\n",
+       Cubes{{0, 0, 0}, {1, 0, 0}, {3, 0, 0}}},
+      {Puzzle("DX = 3abc\r\nDY = 1\r\nDZ = 1", "[Z0]\r\nY0 = 101"), Cubes{{0, 0, 0}, {2, 0, 0}}},
+      {Puzzle("DX = abc\r\nDY = 1\r\nDZ = 1", "[Z0]\r\nY0 = 111"), {}},
+      {Puzzle(size, "[Z0]\r\nY0 = 1111"), {}},
+      {Puzzle(size, "[Z0]\r\nY0 = 11"), {}},
+      {Puzzle(size, "[Z0]\r\n"), {}},
+      {Puzzle("DX = 1\r\nDY = 1\r\nDZ = 0", row), {}},
+      {Puzzle("DX = 1\r\nDY = 13\r\nDZ = 1", row), {}},
+      {Puzzle("DX = -1\r\nDY = 1\r\nDZ = 1", row), {}},
+      {Puzzle("DX = 1\r\nDY = 2\r\nDZ = 1", "[Z0]\r\nY0 = 0\r\n"), {}},
+      {"", {}},
+  };
+  for (const auto& [text, cubes] : cases) {
+    const CellGrid before = Grid({{5, 5, 5}, {0, 0, 0}});
+    CellGrid read = before;
+    EXPECT_EQ(ParsePuzzleText(text, read), cubes.has_value()) << text;
+    EXPECT_TRUE(GridEquals(read, cubes ? Grid(*cubes) : before)) << text;
+  }
 }
 
-// A rejected file must not leave half a figure behind for the preview or OK to start.
-TEST(PuzzleText, RejectionLeavesTheLoadedFigureAsItWas) {
-  CellGrid loaded = SmallFigure();
-  EXPECT_FALSE(ParsePuzzleText(Puzzle("DX = 1\r\nDY = 2\r\nDZ = 1", "[Z0]\r\nY0 = 0\r\n"), loaded));
-  EXPECT_TRUE(GridEquals(loaded, SmallFigure()));
-}
+using PuzzleFiles = testing::InTemporaryDirectory;
 
-class PuzzleFiles : public InTemporaryDirectory {};
-
-TEST_F(PuzzleFiles, ReadsFromThePuzzlesFolderByFullName) {
+TEST_F(PuzzleFiles, AreFoundInThePuzzlesFolderByFullName) {
+  EXPECT_FALSE(PuzzleFileExists(PuzzleFilePath("small.kvp")));
   WriteFile("Puzzles/small.kvp", kSmallFigureText);
-  CellGrid read;
-  ASSERT_TRUE(ReadPuzzleFile("small.kvp", read));
-  EXPECT_TRUE(GridEquals(read, SmallFigure()));
-  EXPECT_FALSE(ReadPuzzleFile("small", read));
-  EXPECT_FALSE(ReadPuzzleFile("missing.kvp", read));
-}
-
-TEST_F(PuzzleFiles, AFolderIsNotAPuzzle) {
   std::filesystem::create_directories("Puzzles/x.kvp");
   CellGrid read;
-  EXPECT_FALSE(ReadPuzzleFile("x.kvp", read));
+  ASSERT_TRUE(ReadPuzzleFile("small.kvp", read));
+  EXPECT_TRUE(GridEquals(read, Grid(kSmallFigure)));
+  for (const char* unreadable : {"small", "missing.kvp", "x.kvp"}) {
+    EXPECT_FALSE(ReadPuzzleFile(unreadable, read)) << unreadable;
+  }
+  // A folder of the name is not a puzzle, but saving must not take its name.
+  EXPECT_TRUE(PuzzleFileExists(PuzzleFilePath("small.kvp")));
   EXPECT_TRUE(PuzzleFileExists(PuzzleFilePath("x.kvp")));
-}
-
-TEST_F(PuzzleFiles, ExistenceFollowsTheFileSystem) {
-  EXPECT_FALSE(PuzzleFileExists(PuzzleFilePath("cube.kvp")));
-  WriteFile("Puzzles/cube.kvp", kSmallFigureText);
-  EXPECT_TRUE(PuzzleFileExists(PuzzleFilePath("cube.kvp")));
   EXPECT_EQ(SavedPuzzlePath("my cube "), "Puzzles/my cube .kvp");
 }
 

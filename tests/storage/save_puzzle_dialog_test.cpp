@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Saving a created figure: the name rules, the overwrite question and the file written.
+// Saving a created figure: the name rules, the overwrite question, the file written, and what
+// is kept when the file system says no.
 #include "storage/save_puzzle_dialog.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +16,7 @@ namespace kelvane {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::FakePlatform;
 
 // The small example, built off the corner; saved, it moves there.
 constexpr std::string_view kSmallFigureText =
@@ -22,30 +24,8 @@ constexpr std::string_view kSmallFigureText =
     "[Z0]\r\nY0 = 111\r\nY1 = 100\r\n\r\n"
     "[Z1]\r\nY0 = 100\r\nY1 = 000\r\n";
 
-class SavePuzzleDialog : public testing::InTemporaryDirectory {
- protected:
-  void SetUp() override {
-    InTemporaryDirectory::SetUp();
-    Restart();
-  }
-
-  // A fresh game creating the small figure, and no puzzle folder.
-  void Restart() {
-    fs::remove_all("Puzzles");
-    game = std::make_unique<Game>();
-    platform = {};
-    CreatePuzzle(*game, platform, CreateMode::ByCubes);
-    for (const auto& [x, y, z] :
-         {std::array{2, 3, 1}, {3, 3, 1}, {4, 3, 1}, {2, 4, 1}, {2, 3, 2}}) {
-      game->field.at(x, y, z) = 1;
-    }
-  }
-
-  std::unique_ptr<Game> game = std::make_unique<Game>();
-  testing::FakePlatform platform;
-};
-
-TEST_F(SavePuzzleDialog, CharactersAFileNameCannotHoldBeepAndStayOut) {
+TEST(SavePuzzleName, CharactersAFileNameCannotHoldBeepAndStayOut) {
+  FakePlatform platform;
   std::string name;
   for (const char c : std::string_view("my/ cube:(2)<>\"\\*?|")) {
     if (AcceptNameCharacter(platform, c)) {
@@ -56,81 +36,84 @@ TEST_F(SavePuzzleDialog, CharactersAFileNameCannotHoldBeepAndStayOut) {
   EXPECT_EQ(platform.beeps, 9);
 }
 
-TEST_F(SavePuzzleDialog, EachNameIsRefusedAskedAboutOrSavedAsTyped) {
+// What lies on the disk when OK is pressed.
+enum class Disk { Empty, OldFile, FolderOfTheName, FileForTheFolder };
+
+using SavePuzzleDialog = testing::InTemporaryDirectory;
+
+TEST_F(SavePuzzleDialog, EachNameIsRefusedAskedAboutSavedOrReported) {
+  const std::string ask = "File exist. Overwrite?";
+  const std::string cannot = "Error create file for save.";
   struct Case {
     std::string name;
-    std::optional<MessageAnswer> overwrite;  // an "old" file is there, and the answer
+    Disk disk;
+    std::optional<MessageAnswer> answer;
     std::vector<std::string> messages;
     int beeps;
-    bool saved;  // else the dialog stays
+    bool closes;  // else the dialog stays open
+    bool saved;
   };
   const Case cases[] = {
-      {"", {}, {"Please enter a file name."}, 0, false},
-      {"   ", {}, {"Please enter a file name."}, 0, false},
-      {std::string(101, 'n'), {}, {}, 1, false},
-      {"../escape", {}, {}, 1, false},
-      {"cube", MessageAnswer::No, {"File exist. Overwrite?"}, 0, false},
-      {"cube", MessageAnswer::Yes, {"File exist. Overwrite?"}, 0, true},
-      {" my cube ", {}, {}, 0, true},
-      {std::string(100, 'n'), {}, {}, 0, true},
+      {"", Disk::Empty, {}, {"Please enter a file name."}, 0, false, false},
+      {"   ", Disk::Empty, {}, {"Please enter a file name."}, 0, false, false},
+      {std::string(101, 'n'), Disk::Empty, {}, {}, 1, false, false},
+      {"../escape", Disk::Empty, {}, {}, 1, false, false},
+      {"cube", Disk::OldFile, MessageAnswer::No, {ask}, 0, false, false},
+      {"cube", Disk::OldFile, MessageAnswer::Yes, {ask}, 0, true, true},
+      {" my cube ", Disk::Empty, {}, {}, 0, true, true},
+      {std::string(100, 'n'), Disk::Empty, {}, {}, 0, true, true},
+      // A failed save says so, keeps what was there and closes the dialog in create mode.
+      {"cube", Disk::FolderOfTheName, MessageAnswer::Yes, {ask, cannot}, 0, true, false},
+      {"cube", Disk::FileForTheFolder, {}, {cannot}, 0, true, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    Restart();
-    if (c.overwrite) {
-      WriteFile("Puzzles/cube.kvp", "old");
-      platform.answers = {*c.overwrite};
+    for (const fs::directory_entry& entry : fs::directory_iterator(".")) {
+      fs::remove_all(entry.path());
     }
-    EXPECT_EQ(ConfirmSavePuzzle(*game, platform, c.name), c.saved);
+    if (c.disk == Disk::FileForTheFolder) {
+      WriteFile("Puzzles", "not a folder");
+    } else if (c.disk == Disk::FolderOfTheName) {
+      fs::create_directories("Puzzles/cube.kvp");
+    } else if (c.disk == Disk::OldFile) {
+      WriteFile("Puzzles/cube.kvp", "old");
+    }
+    auto expectedDisk = Snapshot();
+    auto game = std::make_unique<Game>();
+    FakePlatform platform;
+    CreatePuzzle(*game, platform, CreateMode::ByCubes);
+    for (const auto& [x, y, z] :
+         {std::array{2, 3, 1}, {3, 3, 1}, {4, 3, 1}, {2, 4, 1}, {2, 3, 2}}) {
+      game->field.at(x, y, z) = 1;
+    }
+    if (c.answer) {
+      platform.answers = {*c.answer};
+    }
+
+    EXPECT_EQ(ConfirmSavePuzzle(*game, platform, c.name), c.closes);
     std::vector<std::string> texts;
     for (const auto& message : platform.messages) {
       texts.push_back(message.text);
     }
     EXPECT_EQ(texts, c.messages);
+    if (!texts.empty() && texts.back() == cannot) {
+      EXPECT_EQ(platform.messages.back().style, MessageStyle::Stop);
+    }
     EXPECT_EQ(platform.beeps, c.beeps);
     EXPECT_EQ(game->createMode, c.saved ? 0 : 1);
     if (c.saved) {
-      EXPECT_EQ(FileBytes("Puzzles/" + c.name + ".kvp"), kSmallFigureText);
-    } else if (c.overwrite) {
-      EXPECT_EQ(FileBytes("Puzzles/cube.kvp"), "old");
+      // Saved under the name as typed, and played under it.
+      expectedDisk.erase("Puzzles/cube.kvp");
+      expectedDisk["Puzzles/"] = "";
+      expectedDisk["Puzzles/" + c.name + ".kvp"] = kSmallFigureText;
+      CellGrid played;
+      ASSERT_TRUE(ParsePuzzleText(kSmallFigureText, played));
+      EXPECT_TRUE(GridEquals(game->figure, played));
+      EXPECT_FALSE(GridHasCells(game->field));
+      EXPECT_STREQ(game->PuzzleName.data(), c.name.c_str());
     }
+    EXPECT_EQ(Snapshot(), expectedDisk) << "the old file is kept, no temporary file is left";
   }
-}
-
-TEST_F(SavePuzzleDialog, ASavedFigureIsPlayedUnderItsName) {
-  ASSERT_TRUE(ConfirmSavePuzzle(*game, platform, "small"));
-  CellGrid expected;
-  ASSERT_TRUE(ParsePuzzleText(kSmallFigureText, expected));
-  EXPECT_TRUE(GridEquals(game->figure, expected));
-  EXPECT_FALSE(GridHasCells(game->field));
-  EXPECT_STREQ(game->PuzzleName.data(), "small");
-}
-
-TEST_F(SavePuzzleDialog, AFailedSaveReportsItKeepsTheOldFileAndClosesTheDialog) {
-  WriteFile("Puzzles/kept.kvp", "old");
-  fs::permissions("Puzzles/kept.kvp", fs::perms::owner_write, fs::perm_options::remove);
-  platform.answers = {MessageAnswer::Yes};
-  EXPECT_TRUE(ConfirmSavePuzzle(*game, platform, "kept"));
-  ASSERT_EQ(platform.messages.size(), 2u);
-  EXPECT_EQ(platform.messages[1].text, "Error create file for save.");
-  EXPECT_EQ(platform.messages[1].style, MessageStyle::Stop);
-  EXPECT_EQ(FileBytes("Puzzles/kept.kvp"), "old");
-  EXPECT_EQ(game->createMode, 1);
-  EXPECT_EQ(game->field.at(0, 0, 0), 1);  // the Field stays moved to the corner
-  EXPECT_EQ(std::distance(fs::directory_iterator("Puzzles"), fs::directory_iterator()), 1)
-      << "no temporary file is left behind";
-}
-
-// A flat figure saved from the create-by-cubes mode must open again in New game.
-TEST_F(SavePuzzleDialog, AFlatFigureOpensAgain) {
-  game->field = {};
-  for (int i = 0; i < 27; ++i) {
-    game->field.at(i % 9, i / 9, 5) = 1;
-  }
-  ASSERT_TRUE(ConfirmSavePuzzle(*game, platform, "flat"));
-  CellGrid loaded;
-  ASSERT_TRUE(ReadPuzzleFile("flat.kvp", loaded));
-  EXPECT_EQ(GridExtents(loaded), (Extents{9, 3, 1}));
 }
 
 }  // namespace

@@ -3,12 +3,9 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <stdlib.h>
 
-#include <filesystem>
-#include <fstream>
-#include <random>
-#include <string>
-#include <string_view>
+#include "support/file_content.h"
 
 namespace kelvane::testing {
 
@@ -16,10 +13,9 @@ class InTemporaryDirectory : public ::testing::Test {
  protected:
   void SetUp() override {
     previous_ = std::filesystem::current_path();
-    std::random_device seed;
-    directory_ = std::filesystem::temp_directory_path() /
-                 ("kelvane-test-" + std::to_string(seed()) + std::to_string(seed()));
-    std::filesystem::create_directories(directory_);
+    std::string pattern = (std::filesystem::temp_directory_path() / "kelvane-test-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    directory_ = pattern;
     std::filesystem::current_path(directory_);
   }
 
@@ -30,16 +26,12 @@ class InTemporaryDirectory : public ::testing::Test {
   }
 
   static void WriteFile(const std::filesystem::path& path, std::string_view bytes) {
-    if (path.has_parent_path()) {
-      std::filesystem::create_directories(path.parent_path());
-    }
-    std::ofstream(path, std::ios::binary) << bytes;
+    WriteBytes(path, bytes);
   }
-
   static std::string FileBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return kelvane::testing::FileBytes(path);
   }
+  static std::map<std::string, std::string> Snapshot() { return FolderContent("."); }
 
  private:
   std::filesystem::path previous_;

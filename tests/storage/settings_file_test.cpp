@@ -48,8 +48,7 @@ TEST(SettingsText, ValuesAreReadCaseBlindDefaultedCheckedAndCut) {
       {"[OPTIONS]\nSCALE = 8\n", {{"SCALE", "8"}}},
       {"[OPTIONS]\nSCALE = 1\n", {}},
       {"[OPTIONS]\nSCALE = 9\n", {}},
-      {"[OPTIONS]\nSCALE = abc\n", {}},
-      {"[OPTIONS]\nSCALE = -3\n", {}},
+      {"garbage \xff\r\n[OPTIONS\r\nSCALE = 3\r\n", {}},
   };
   for (const auto& c : cases) {
     Settings settings;

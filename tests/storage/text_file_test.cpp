@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Replacing files through a temporary file: the old file survives every failure.
+// Reading whole files, and replacing them through a temporary file: the old file survives every
+// failure.
 #include "storage/text_file.h"
 
 #include <gtest/gtest.h>
-
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <csignal>
-#include <iterator>
+#include <functional>
 
 #include "scoped_temp_dir.h"
 
@@ -16,18 +17,36 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class TextFile : public testing::InTemporaryDirectory {
- protected:
-  static int EntriesHere() {
-    return static_cast<int>(std::distance(fs::directory_iterator("."), fs::directory_iterator()));
-  }
-};
+using TextFile = testing::InTemporaryDirectory;
 
 TEST_F(TextFile, ReplacingALongerFileLeavesExactlyTheNewText) {
   WriteFile("cube.kvp", std::string(500, 'x'));
   EXPECT_EQ(ReplaceFile("cube.kvp", "new\r\n"), FileWriteResult::Written);
-  EXPECT_EQ(FileBytes("cube.kvp"), "new\r\n");
-  EXPECT_EQ(EntriesHere(), 1);
+  EXPECT_EQ(Snapshot(), (std::map<std::string, std::string>{{"cube.kvp", "new\r\n"}}));
+}
+
+// Nothing is written over what is not a writable regular file, nor where no folder is; each
+// obstacle is left as it was and no temporary file stays behind.
+TEST_F(TextFile, ObstaclesAreNotReplaced) {
+  const std::pair<std::string, std::function<void()>> obstacles[] = {
+      {"read-only file",
+       [] {
+         WriteFile("x.kvp", "old");
+         fs::permissions("x.kvp", fs::perms::owner_write, fs::perm_options::remove);
+       }},
+      {"folder", [] { fs::create_directory("x.kvp"); }},
+      {"named pipe", [] { ASSERT_EQ(mkfifo("x.kvp", 0600), 0); }},
+      {"no folder", [] {}},
+  };
+  for (const auto& [name, lay] : obstacles) {
+    SCOPED_TRACE(name);
+    lay();
+    const auto before = Snapshot();
+    const fs::path target = name == "no folder" ? "missing/x.kvp" : "x.kvp";
+    EXPECT_EQ(ReplaceFile(target, "new"), FileWriteResult::NotCreated);
+    EXPECT_EQ(Snapshot(), before);
+    fs::remove_all(*target.begin());
+  }
 }
 
 // Guards against a write cut short (here by the file-size limit) replacing the old file.
@@ -42,36 +61,21 @@ TEST_F(TextFile, FailedWriteLeavesTheOldFileWhole) {
   const FileWriteResult result = ReplaceFile("cube.kvp", std::string(100, 'x'));
   setrlimit(RLIMIT_FSIZE, &saved);
   EXPECT_EQ(result, FileWriteResult::NotWritten);
-  EXPECT_EQ(FileBytes("cube.kvp"), "old");
-  EXPECT_EQ(EntriesHere(), 1);
+  EXPECT_EQ(Snapshot(), (std::map<std::string, std::string>{{"cube.kvp", "old"}}));
 }
 
-TEST_F(TextFile, ReadOnlyFileIsNotReplaced) {
-  WriteFile("kept.kvp", "old");
-  fs::permissions("kept.kvp",
-                  fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                  fs::perm_options::remove);
-  EXPECT_EQ(ReplaceFile("kept.kvp", "new"), FileWriteResult::NotCreated);
-  EXPECT_EQ(FileBytes("kept.kvp"), "old");
-  EXPECT_EQ(EntriesHere(), 1);
-}
-
-TEST_F(TextFile, FolderOrMissingFolderCannotBeWritten) {
-  fs::create_directory("x.kvp");
-  EXPECT_EQ(ReplaceFile("x.kvp", "new"), FileWriteResult::NotCreated);
-  EXPECT_TRUE(fs::is_directory("x.kvp"));
-  EXPECT_EQ(ReplaceFile("no-such-folder/x.kvp", "new"), FileWriteResult::NotCreated);
-  EXPECT_EQ(EntriesHere(), 1);
-}
-
+// Only whole regular files are read: a pipe or a link to an endless device would block the
+// game or fill its memory.
 TEST_F(TextFile, ReadsWholeRegularFilesOnly) {
   WriteFile("a.txt", std::string("a\0b\r\n", 5));
   EXPECT_EQ(ReadTextFile("a.txt"), std::string("a\0b\r\n", 5));
-  EXPECT_EQ(ReadTextFile("missing.txt"), std::nullopt);
   fs::create_directory("folder");
-  EXPECT_EQ(ReadTextFile("folder"), std::nullopt);
+  ASSERT_EQ(mkfifo("pipe", 0600), 0);
+  fs::create_symlink("/dev/zero", "endless");
   WriteFile("huge.txt", std::string(kMaxTextFileSize + 1, '1'));
-  EXPECT_EQ(ReadTextFile("huge.txt"), std::nullopt);
+  for (const char* unreadable : {"missing.txt", "folder", "pipe", "endless", "huge.txt"}) {
+    EXPECT_EQ(ReadTextFile(unreadable), std::nullopt) << unreadable;
+  }
 }
 
 }  // namespace
