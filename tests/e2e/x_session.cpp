@@ -146,8 +146,10 @@ void XSession::Focus(const QString& window) {
 }
 
 void XSession::MoveMouse(int x, int y, bool click) {
-  Xdotool(QStringList{"mousemove", "--sync", QString::number(x), QString::number(y)} +
-          (click ? QStringList{"click", "1"} : QStringList{}));
+  Xdotool({"mousemove", "--sync", QString::number(x), QString::number(y)});
+  if (click) {
+    Xdotool({"click", "1"});
+  }
 }
 
 void XSession::Keys(const QStringList& combinations) {
