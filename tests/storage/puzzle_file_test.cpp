@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Puzzle file texts byte for byte, and what the reader accepts and rejects.
+// Puzzle file texts byte for byte, and what the reader accepts and rejects. (The files in the
+// Puzzles folder are read, found and written through New game and Save puzzle, in their tests.)
 #include "storage/puzzle_file.h"
 
 #include <gtest/gtest.h>
-
-#include "scoped_temp_dir.h"
 
 namespace kelvane {
 namespace {
@@ -82,24 +81,6 @@ TEST(PuzzleText, ReadsOnlyWholeFiguresInsideTheGrid) {
     EXPECT_EQ(ParsePuzzleText(text, read), cubes.has_value()) << text;
     EXPECT_TRUE(GridEquals(read, cubes ? Grid(*cubes) : before)) << text;
   }
-}
-
-using PuzzleFiles = testing::InTemporaryDirectory;
-
-TEST_F(PuzzleFiles, AreFoundInThePuzzlesFolderByFullName) {
-  EXPECT_FALSE(PuzzleFileExists(PuzzleFilePath("small.kvp")));
-  WriteFile("Puzzles/small.kvp", kSmallFigureText);
-  std::filesystem::create_directories("Puzzles/x.kvp");
-  CellGrid read;
-  ASSERT_TRUE(ReadPuzzleFile("small.kvp", read));
-  EXPECT_TRUE(GridEquals(read, Grid(kSmallFigure)));
-  for (const char* unreadable : {"small", "missing.kvp", "x.kvp"}) {
-    EXPECT_FALSE(ReadPuzzleFile(unreadable, read)) << unreadable;
-  }
-  // A folder of the name is not a puzzle, but saving must not take its name.
-  EXPECT_TRUE(PuzzleFileExists(PuzzleFilePath("small.kvp")));
-  EXPECT_TRUE(PuzzleFileExists(PuzzleFilePath("x.kvp")));
-  EXPECT_EQ(SavedPuzzlePath("my cube "), "Puzzles/my cube .kvp");
 }
 
 }  // namespace
