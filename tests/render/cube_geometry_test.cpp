@@ -4,43 +4,34 @@
 
 #include <gtest/gtest.h>
 
-#include "render/skins.h"
-
 namespace kelvane {
 namespace {
 
-struct GeometryRow {
-  int scale;  // 1 stands for the thumbnail geometry
-  CubeGeometry g;
-  int gapX, gapY, usedWidth, usedHeight;
-};
-
 TEST(CubeGeometry, EveryScaleHasItsTabulatedSizes) {
-  const GeometryRow table[] = {
-      {1, {9, 6, 9, 21}, 2, 1, 128, 96},       {2, {18, 12, 18, 43}, 4, 2, 256, 192},
-      {3, {27, 18, 27, 64}, 6, 3, 384, 288},   {4, {36, 24, 37, 86}, 8, 4, 512, 384},
-      {5, {45, 30, 46, 107}, 10, 5, 640, 480}, {6, {54, 36, 55, 129}, 12, 6, 768, 576},
-      {7, {63, 42, 64, 150}, 14, 7, 896, 672}, {8, {72, 48, 74, 172}, 16, 8, 1024, 768},
+  const struct {
+    int scale;
+    CubeGeometry g;
+    int gapX, gapY;
+  } table[] = {
+      {2, {18, 12, 18, 43}, 4, 2},
+      {3, {27, 18, 27, 64}, 6, 3},
+      {4, {36, 24, 37, 86}, 8, 4},
+      {5, {45, 30, 46, 107}, 10, 5},
+      {6, {54, 36, 55, 129}, 12, 6},
+      {7, {63, 42, 64, 150}, 14, 7},
+      {8, {72, 48, 74, 172}, 16, 8},
+      // Scales outside 2…8 draw at 4.
+      {0, {36, 24, 37, 86}, 8, 4},
+      {1, {36, 24, 37, 86}, 8, 4},
+      {9, {36, 24, 37, 86}, 8, 4},
   };
-  for (const GeometryRow& row : table) {
-    const CubeGeometry g = row.scale == 1 ? kThumbnailGeometry : FieldGeometry(row.scale);
+  for (const auto& row : table) {
     SCOPED_TRACE(row.scale);
+    const CubeGeometry g = FieldGeometry(row.scale);
     EXPECT_EQ(g, row.g);
     EXPECT_EQ(GapX(g), row.gapX);
     EXPECT_EQ(GapY(g), row.gapY);
-    EXPECT_EQ(kSheetWidth * row.scale / 8, row.usedWidth);
-    EXPECT_EQ(kSheetHeight * row.scale / 8, row.usedHeight);
-    // Vertically adjacent sprites overlap by H − (2R + E): 0 for thumbnails, 1 up to scale 5, 2
-    // above.
-    EXPECT_EQ(g.H - 2 * g.R - g.E, row.scale == 1 ? 0 : row.scale <= 5 ? 1 : 2);
   }
-}
-
-TEST(CubeGeometry, ScalesOutsideTwoToEightDrawAtFour) {
-  EXPECT_EQ(FieldGeometry(1), FieldGeometry(4));
-  EXPECT_EQ(FieldGeometry(9), FieldGeometry(4));
-  EXPECT_EQ(FieldGeometry(0), FieldGeometry(4));
-  EXPECT_EQ(DrawnScale(8), 8);
 }
 
 TEST(CubeGeometry, SpritesOfNeighbouringCellsLandWhereTheProjectionPutsThem) {
@@ -57,29 +48,26 @@ TEST(CubeGeometry, SpritesOfNeighbouringCellsLandWhereTheProjectionPutsThem) {
 
 TEST(CubeGeometry, SpriteCellsFollowColourIndexColumnAndPairRows) {
   const CubeGeometry g = FieldGeometry(4);  // pitch 80 across, 90 down
-  EXPECT_EQ(SourceRect(1, false, false, g), (Rect{0, 0, 72, 86}));
-  EXPECT_EQ(SourceRect(6, false, false, g), (Rect{400, 0, 472, 86}));
-  EXPECT_EQ(SourceRect(7, false, false, g), (Rect{0, 180, 72, 266}));
-  EXPECT_EQ(SourceRect(9, false, false, g), (Rect{160, 180, 232, 266}));
-  EXPECT_EQ(SourceRect(9, true, true, g), (Rect{160, 270, 232, 356}));
-}
-
-TEST(CubeGeometry, CheckersShadeOddCellsWithTheLighterCopy) {
-  const CubeGeometry g = FieldGeometry(4);
-  const auto parityOdd = [](int x, int y, int z) { return (x + y + z) % 2 == 1; };
-  const int normalTop = SourceRect(3, true, parityOdd(0, 0, 0), g).top;
-  EXPECT_EQ(normalTop, 0);
-  for (const auto& [x, y, z] : {std::array{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}) {
-    EXPECT_EQ(SourceRect(3, true, parityOdd(x, y, z), g).top, 90);
+  const struct {
+    int value;
+    bool checkers, odd;
+    CubeGeometry g;
+    Rect cell;
+  } table[] = {
+      {1, false, false, g, {0, 0, 72, 86}},
+      {6, false, false, g, {400, 0, 472, 86}},
+      {7, false, false, g, {0, 180, 72, 266}},
+      {9, false, false, g, {160, 180, 232, 266}},
+      {9, true, true, g, {160, 270, 232, 356}},  // odd cells take the lighter copy below
+      {3, true, false, g, {160, 0, 232, 86}},
+      {3, false, true, g, {160, 0, 232, 86}},  // checkers off: odd cells keep the normal shade
+      // The shrunk sheet's rows lie 22.5 pixels apart; the rule reads them on a pitch of 22.
+      {7, true, true, kThumbnailGeometry, {0, 66, 18, 87}},
+  };
+  for (const auto& row : table) {
+    EXPECT_EQ(SourceRect(row.value, row.checkers, row.odd, row.g), row.cell)
+        << row.value << " " << row.checkers << row.odd;
   }
-  EXPECT_EQ(SourceRect(3, true, parityOdd(1, 1, 0), g).top, 0);
-  // Checkers off: odd cells keep the normal shade.
-  EXPECT_EQ(SourceRect(3, false, true, g).top, 0);
-}
-
-TEST(CubeGeometry, ThumbnailRowsUseTheWholePixelPitch) {
-  // The shrunk sheet's rows lie 22.5 pixels apart; the rule reads them on a pitch of 22.
-  EXPECT_EQ(SourceRect(7, true, true, kThumbnailGeometry), (Rect{0, 66, 18, 87}));
 }
 
 }  // namespace

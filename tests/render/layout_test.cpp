@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "render/cube_geometry.h"
 #include "support/test_game.h"
 
@@ -17,16 +19,6 @@ std::unique_ptr<Game> DefaultFigureAtScale(int scale, Point layoutOrigin = {}) {
   game->graphics.screenHeight = 1080;
   game->layoutOrigin = layoutOrigin;
   return game;
-}
-
-// A Figure of one column X × 1 × Z.
-void LayBlock(Game& game, int x, int z) {
-  game.figure.Clear();
-  for (int k = 0; k < z; ++k) {
-    for (int i = 0; i < x; ++i) {
-      game.figure.at(i, 0, k) = kPlainCube;
-    }
-  }
 }
 
 TEST(Layout, DefaultFigureAtScaleFourMatchesTheWorkedValues) {
@@ -43,53 +35,50 @@ TEST(Layout, DefaultFigureAtScaleFourMatchesTheWorkedValues) {
             (Point{o.x + 380, o.y + 202 + 48 - 37}));
 }
 
-TEST(Layout, CreateModeNeedsNoRoomForThePreview) {
-  auto game = DefaultFigureAtScale(4);
-  game->createMode = 1;
-  EXPECT_EQ(RequiredClientSize(*game), (Size{432 + 144, 544}));
+// Whichever of the panel (512 high) and the scene is shorter is centred against the other.
+TEST(Layout, TheShorterOfPanelAndSceneDropsToCentre) {
+  const struct {
+    int scale, blockX;  // 0: the default figure
+    bool create;
+    Size client;
+    int sceneHeight, panelTop, viewTop;
+  } table[] = {
+      {4, 0, true, {432 + 144, 544}, 436, 16, 16 + (512 - 436) / 2},  // no room for a preview
+      {8, 0, false, {2 * 864 + 160, 872 + 32}, 872, 16 + (872 - 512) / 2, 16},
+      // (9 + 1 + 4)·30 + 2·46 = 512: neither drops.
+      {5, 9, false, {2 * 630 + 160, 512 + 32}, 512, 16, 16},
+  };
+  for (const auto& row : table) {
+    SCOPED_TRACE(row.scale);
+    auto game = DefaultFigureAtScale(row.scale);
+    game->createMode = row.create ? 1 : 0;
+    if (row.blockX != 0) {  // a Figure of one row of X cubes
+      game->figure.Clear();
+      for (int i = 0; i < row.blockX; ++i) {
+        game->figure.at(i, 0, 0) = kPlainCube;
+      }
+    }
+    EXPECT_EQ(SceneSize(*game).height, row.sceneHeight);
+    EXPECT_EQ(RequiredClientSize(*game), row.client);
+    EXPECT_EQ(PanelRect(*game).top, row.panelTop);
+    EXPECT_EQ(FieldViewRect(*game).top, row.viewTop);
+  }
 }
 
-TEST(Layout, TallSceneDropsThePanelInsteadOfTheScene) {
-  auto game = DefaultFigureAtScale(8);  // h0 = 12·48 + 4·74 = 872
-  ASSERT_EQ(SceneSize(*game).height, 872);
-  EXPECT_EQ(PanelRect(*game).top, 16 + (872 - 512) / 2);
-  EXPECT_EQ(FieldViewRect(*game).top, 16);
-  EXPECT_EQ(RequiredClientSize(*game).height, 872 + 32);
-}
-
-TEST(Layout, SceneExactlyAsHighAsThePanelDropsNeither) {
-  // Scale 5, X = 9, Y = 1, Z = 1: (9 + 1 + 4)·30 + 2·46 = 512.
-  auto game = DefaultFigureAtScale(5);
-  LayBlock(*game, 9, 1);
-  ASSERT_EQ(SceneSize(*game).height, 512);
-  EXPECT_EQ(PanelRect(*game).top, 16);
-  EXPECT_EQ(FieldViewRect(*game).top, 16);
-}
-
-TEST(Layout, RequiredWindowAddsTheFrameAndIsCutToTheScreen) {
+TEST(Layout, WindowsAddTheFrameAndAreFittedToContentAndScreen) {
   auto game = DefaultFigureAtScale(4);
   const FrameMargins frame{4, 50, 4, 4};
   EXPECT_EQ(RequiredWindowRect(*game, frame), (Rect{-4, -50, 1028, 548}));
-  game->graphics.screenWidth = 800;
-  game->graphics.screenHeight = 500;
-  EXPECT_EQ(RequiredWindowRect(*game, frame), (Rect{-4, -50, 796, 450}));
-}
-
-TEST(Layout, FirstFitCentresTheWindowOnTheScreen) {
-  auto game = DefaultFigureAtScale(4);
-  const FrameMargins frame{4, 50, 4, 4};
-  const Rect r = FittedWindowRect(*game, frame, false, {});
-  EXPECT_EQ(r, (Rect{444, 241, 444 + 1032, 241 + 598}));
-  game->graphics.screenWidth = 800;  // larger than the screen: pinned to its corner
-  EXPECT_EQ(FittedWindowRect(*game, frame, false, {}).left, 0);
-}
-
-TEST(Layout, VisibleWindowGrowsToFitButNeverShrinks) {
-  auto game = DefaultFigureAtScale(4);
-  const FrameMargins frame{4, 50, 4, 4};
+  // The first fit centres the window on the screen; a visible one grows but never shrinks.
+  EXPECT_EQ(FittedWindowRect(*game, frame, false, {}), (Rect{444, 241, 444 + 1032, 241 + 598}));
   EXPECT_EQ(FittedWindowRect(*game, frame, true, {30, 40, 530, 340}),
             (Rect{30, 40, 30 + 1032, 40 + 598}));
   EXPECT_EQ(FittedWindowRect(*game, frame, true, {30, 40, 1530, 1040}), (Rect{30, 40, 1530, 1040}));
+  // Larger than the screen: cut to it and pinned to its corner.
+  game->graphics.screenWidth = 800;
+  game->graphics.screenHeight = 500;
+  EXPECT_EQ(RequiredWindowRect(*game, frame), (Rect{-4, -50, 796, 450}));
+  EXPECT_EQ(FittedWindowRect(*game, frame, false, {}), (Rect{0, 0, 800, 500}));
 }
 
 TEST(Layout, ContentIsCentredInALargerClientArea) {
@@ -106,20 +95,16 @@ TEST(Layout, FrameCopyLeavesOutExactlyThePanel) {
   auto game = DefaultFigureAtScale(4, {10, 20});
   const Rect panel = PanelRect(*game);
   const auto rects = FrameCopyRects(*game);
-  const auto copied = [&](int x, int y) {
-    for (const Rect& r : rects) {
-      if (x >= r.left && x < r.right && y >= r.top && y < r.bottom) {
-        return true;
-      }
+  // Probe both sides of each edge of the panel, and the screen's far corner.
+  for (const int x : {panel.left - 1, panel.left, panel.right - 1, panel.right, 1919}) {
+    for (const int y : {panel.top - 1, panel.top, panel.bottom - 1, panel.bottom, 1079}) {
+      const bool inPanel = x >= panel.left && x < panel.right && y >= panel.top && y < panel.bottom;
+      const bool copied = std::ranges::any_of(rects, [&](const Rect& r) {
+        return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
+      });
+      EXPECT_NE(copied, inPanel) << x << "," << y;
     }
-    return false;
-  };
-  EXPECT_FALSE(copied(panel.left, panel.top));
-  EXPECT_FALSE(copied(panel.right - 1, panel.bottom - 1));
-  EXPECT_TRUE(copied(panel.left - 1, panel.top));  // the panel frame is copied
-  EXPECT_TRUE(copied(panel.right, panel.top));
-  EXPECT_TRUE(copied(panel.left, panel.bottom));
-  EXPECT_TRUE(copied(1919, 1079));
+  }
 }
 
 }  // namespace

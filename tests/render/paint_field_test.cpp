@@ -43,15 +43,11 @@ struct Frame {
       copied.assign(areas.begin(), areas.end());
     });
   }
-  // Puts the pointer on the middle of floor cell (x, y) of the current layer.
-  void PointAt(int x, int y) {
-    const Point p = ProjectLattice(g(), FigureOrigin(), x, y, game->currentLayer);
-    platform.cursor = {p.x, p.y + g().R};
-  }
   Point DiamondMiddle(int x, int y) const {
     const Point p = ProjectLattice(g(), FigureOrigin(), x, y, game->currentLayer);
     return {p.x, p.y + g().R};
   }
+  void PointAt(int x, int y) { platform.cursor = DiamondMiddle(x, y); }
   // A face of cell (x, y, z) of a grid drawn at `origin`.
   Point FaceOf(Point origin, int x, int y, int z, Face face) const {
     return FaceSample(g(), SpriteTopLeft(g(), origin, x, y, z), face);
@@ -76,33 +72,56 @@ TEST(PaintField, DefaultFrameAtScaleFourLooksRight) {
   EXPECT_EQ(f.At(f.DiamondMiddle(2, 0)), BlendPixel(f.Ink(), plateTop, 191));  // plate (3, 1, 0)
   EXPECT_EQ(f.At(f.DiamondMiddle(0, 3)), BlendPixel(f.Ink(), plateTopOdd, 127));
 
+  // The helpers: the front plate cube (figure (2, 4, -1)) is helper cell (3, 5, 0), in the field
+  // and in the preview; a column stands beside the Figure, marked above level 0.
+  const Point plate = f.FaceOf(HelperOrigin(*f.game), 3, 5, 0, Face::Left);
+  const Point previewPlate = f.FaceOf(PreviewOrigin(*f.game), 3, 5, 0, Face::Left);
+  const Point column = f.FaceOf(HelperOrigin(*f.game), 4, 0, 3, Face::Right);
+  EXPECT_EQ(f.At(plate), TestFaceColour(kMarkedCell, Face::Left, false));
+  EXPECT_EQ(f.At(previewPlate), TestFaceColour(kMarkedCell, Face::Left, false));
+  EXPECT_EQ(f.At(column), TestFaceColour(kMarkedCell, Face::Right, false));
+
   // Piece 3 previewed at the pointer, legal, in its own colour: its top cube (1, 0, 2).
-  EXPECT_EQ(f.At(f.FaceOf(f.FigureOrigin(), 1, 0, 2, Face::Top)),
-            TestFaceColour(4, Face::Top, true));
+  const Point pieceTop = f.FaceOf(f.FigureOrigin(), 1, 0, 2, Face::Top);
+  EXPECT_EQ(f.At(pieceTop), TestFaceColour(4, Face::Top, true));
   EXPECT_EQ(f.At(f.FaceOf(f.FigureOrigin(), 1, 0, 2, Face::Right)),
             TestFaceColour(4, Face::Right, true));
 
   // The target preview: the Figure's top layer as plain cubes.
-  EXPECT_EQ(f.At(f.FaceOf(f.PreviewFigureOrigin(), 0, 0, 2, Face::Top)),
-            TestFaceColour(kPlainCube, Face::Top, false));
+  const Point previewTop = f.FaceOf(f.PreviewFigureOrigin(), 0, 0, 2, Face::Top);
+  EXPECT_EQ(f.At(previewTop), TestFaceColour(kPlainCube, Face::Top, false));
   EXPECT_EQ(f.At(f.FaceOf(f.PreviewFigureOrigin(), 2, 2, 2, Face::Left)),
             TestFaceColour(kPlainCube, Face::Left, false));
 
   // Everything but the panel goes to the window.
   const auto expected = FrameCopyRects(*f.game);
   EXPECT_EQ(f.copied, std::vector<Rect>(expected.begin(), expected.end()));
-}
 
-TEST(PaintField, DefaultFrameWithTheBuiltInSkin) {
-  Frame f(4);
-  testing::FakePlatform fitter;
-  ApplyScaleAndSkin(*f.game, fitter);  // "2. Rounded", the default skin
-  ASSERT_EQ(f.game->graphics.fieldSheet.width, kSheetWidth);
-  f.platform.selection = 3;
-  f.PointAt(0, 0);
+  // Piece numbers mark the piece's top, never the target's plain cubes.
+  f.game->extras.pieceNumbers = true;
   f.Paint();
-  // The preview's top layer is drawn from the sheet, not left as background.
-  EXPECT_NE(f.At(f.FaceOf(f.PreviewFigureOrigin(), 0, 0, 2, Face::Top)), f.Back());
+  EXPECT_NE(f.At(pieceTop), TestFaceColour(4, Face::Top, true));
+  EXPECT_EQ(f.At(previewTop), TestFaceColour(kPlainCube, Face::Top, false));
+
+  // An illegal preview shows plain cubes: the piece's x = 1 cubes fall outside the Figure's box.
+  f.PointAt(2, 0);
+  f.Paint();
+  EXPECT_EQ(f.At(f.FaceOf(f.FigureOrigin(), 2, 0, 1, Face::Left)),
+            TestFaceColour(kPlainCube, Face::Left, true));
+
+  // The target preview shows only the shown layers.
+  f.game->shownLayers = 1;
+  f.Paint();
+  EXPECT_EQ(f.At(f.FaceOf(f.PreviewFigureOrigin(), 1, 4, 0, Face::Top)),
+            TestFaceColour(kPlainCube, Face::Top, true));
+  EXPECT_NE(f.At(previewTop), TestFaceColour(kPlainCube, Face::Top, false));
+
+  // Without helpers neither plate nor columns appear.
+  f.game->settings.SHOW_HELPERS = 0;
+  f.Paint();
+  EXPECT_EQ(f.At(plate), f.Back());
+  EXPECT_EQ(f.At(previewPlate), f.Back());
+  EXPECT_EQ(f.At(column), f.Back());
 }
 
 // Guards against writes outside the surfaces before the graphics exist (a paint that arrives
@@ -134,42 +153,14 @@ TEST(PaintField, AFittedWindowGetsItsWholeClientAreaRepainted) {
   EXPECT_EQ(f.At({PanelRect(*f.game).left - 1, PanelRect(*f.game).top}), f.Ink());
 }
 
-TEST(PaintField, IllegalPreviewShowsPlainCubes) {
-  Frame f(4);
-  f.platform.selection = 3;
-  f.PointAt(2, 0);  // the piece's x = 1 cubes fall outside the Figure's box
-  f.Paint();
-  EXPECT_EQ(f.At(f.FaceOf(f.FigureOrigin(), 2, 0, 1, Face::Left)),
-            TestFaceColour(kPlainCube, Face::Left, true));
-}
-
-TEST(PaintField, WithoutHelpersNeitherPlateNorColumnsAppear) {
-  for (const int helpers : {1, 0}) {
-    Frame f(4);
-    f.game->settings.SHOW_HELPERS = helpers;
-    f.Paint();
-    // The front plate cube (figure (2, 4, -1)) is helper cell (3, 5, 0).
-    const Point plate = f.FaceOf(HelperOrigin(*f.game), 3, 5, 0, Face::Left);
-    const Point previewPlate = f.FaceOf(PreviewOrigin(*f.game), 3, 5, 0, Face::Left);
-    const Point column = f.FaceOf(HelperOrigin(*f.game), 4, 0, 3, Face::Right);
-    if (helpers == 1) {
-      EXPECT_EQ(f.At(plate), TestFaceColour(kMarkedCell, Face::Left, false));
-      EXPECT_EQ(f.At(previewPlate), TestFaceColour(kMarkedCell, Face::Left, false));
-      EXPECT_EQ(f.At(column), TestFaceColour(kMarkedCell, Face::Right, false));  // above level 0
-    } else {
-      EXPECT_EQ(f.At(plate), f.Back());
-      EXPECT_EQ(f.At(previewPlate), f.Back());
-      EXPECT_EQ(f.At(column), f.Back());
-    }
-  }
-}
-
-TEST(PaintField, LayersAboveTheCurrentOneStandOverTheTint) {
+TEST(PaintField, LayersAboveTheCurrentOneStandOverTheTintAndHiddenPiecesAreLeftOut) {
   Frame f(4);
   // Piece 4's cells on layers 0 and 1 at the footprint's left corner, where no other diamond
   // lies in front of the lower cube.
   f.game->field.at(0, 4, 0) = 5;
   f.game->field.at(0, 4, 1) = 5;
+  f.game->field.at(2, 2, 1) = 6;
+  f.game->hideFlags[4] = 1;
   f.game->currentLayer = 1;
   f.Paint();
   // The lower cube is drawn before the tint: its top face lies under it, its left face not.
@@ -178,60 +169,34 @@ TEST(PaintField, LayersAboveTheCurrentOneStandOverTheTint) {
   // The upper cube stands on the tinted floor, untinted.
   EXPECT_EQ(f.At(f.FaceOf(f.FigureOrigin(), 0, 4, 1, Face::Top)),
             TestFaceColour(5, Face::Top, true));
-}
-
-TEST(PaintField, HiddenPiecesAreLeftOutOfBothPasses) {
-  Frame f(4);
-  f.game->field.at(2, 2, 0) = 6;
-  f.game->field.at(2, 2, 1) = 6;
-  f.game->hideFlags[4] = 1;
-  f.Paint();
-  const Pixel top = f.At(f.FaceOf(f.FigureOrigin(), 2, 2, 1, Face::Top));
-  EXPECT_NE(top, TestFaceColour(6, Face::Top, true));
-  EXPECT_NE(f.At(f.FaceOf(f.FigureOrigin(), 2, 2, 0, Face::Top)),
-            TestFaceColour(6, Face::Top, false));
+  EXPECT_NE(f.At(f.FaceOf(f.FigureOrigin(), 2, 2, 1, Face::Top)),
+            TestFaceColour(6, Face::Top, true));
 }
 
 TEST(PaintField, CreateModeTintsEveryCellAlikeAndHasNoPreview) {
   Frame f(4);
   f.game->createMode = 1;
   f.game->creationKind = 1;  // by pieces
+  f.platform.selection = 3;
+  f.PointAt(0, 0);
   f.Paint();
   const Pixel plateTopOdd = TestFaceColour(kMarkedCell, Face::Top, true);
   EXPECT_EQ(f.At(f.DiamondMiddle(0, 3)), BlendPixel(f.Ink(), plateTopOdd, 191));
   EXPECT_EQ(f.At(f.FaceOf(f.PreviewFigureOrigin(), 0, 0, 2, Face::Top)), f.Back());
-}
 
-TEST(PaintField, BuildingByCubesShowsTheCurrentLayerAloneWithoutPreview) {
-  Frame f(4);
-  f.game->createMode = 1;
+  // Building by cubes shows the current layer alone, and no piece at the pointer.
   f.game->creationKind = 0;
   f.game->field.at(1, 0, 0) = kPlainCube;
   f.game->field.at(1, 0, 1) = kPlainCube;
-  f.platform.selection = 3;
-  f.PointAt(0, 0);
   f.Paint();
   EXPECT_EQ(f.At(f.FaceOf(f.FigureOrigin(), 1, 0, 0, Face::Top)),
             TestFaceColour(kPlainCube, Face::Top, true));
-  // Neither the layer above nor a piece preview is drawn.
   EXPECT_NE(f.At(f.FaceOf(f.FigureOrigin(), 1, 0, 1, Face::Top)),
             TestFaceColour(kPlainCube, Face::Top, false));
   EXPECT_NE(f.At(f.FaceOf(f.FigureOrigin(), 0, 0, 1, Face::Top)),
             TestFaceColour(4, Face::Top, true));
 }
 
-TEST(PaintField, TargetPreviewShowsOnlyTheShownLayers) {
-  Frame f(4);
-  f.game->shownLayers = 1;
-  f.Paint();
-  EXPECT_EQ(f.At(f.FaceOf(f.PreviewFigureOrigin(), 1, 4, 0, Face::Top)),
-            TestFaceColour(kPlainCube, Face::Top, true));
-  EXPECT_NE(f.At(f.FaceOf(f.PreviewFigureOrigin(), 0, 0, 2, Face::Top)),
-            TestFaceColour(kPlainCube, Face::Top, false));
-}
-
-// Guards the promise that the player clicks the cell that is shaded: at every pixel, the cell the
-// hit test finds is the one whose tint that pixel carries, edges and corners included.
 TEST(PaintField, TheKeyboardCursorCarriesThePreviewAndIsOutlined) {
   Frame f(4);
   f.platform.selection = 3;
@@ -245,22 +210,8 @@ TEST(PaintField, TheKeyboardCursorCarriesThePreviewAndIsOutlined) {
   EXPECT_EQ(f.At({corner.x, corner.y - 1}), 0xFF101010u);
 }
 
-TEST(PaintField, PieceNumbersMarkOnlyTheTopsOfPieces) {
-  for (const bool numbers : {false, true}) {
-    Frame f(4);
-    f.game->extras.pieceNumbers = numbers;
-    f.platform.selection = 3;
-    f.PointAt(0, 0);
-    f.Paint();
-    // Piece 3's top cube (1, 0, 2) shows the number; the target's plain cubes never do.
-    EXPECT_EQ(
-        f.At(f.FaceOf(f.FigureOrigin(), 1, 0, 2, Face::Top)) != TestFaceColour(4, Face::Top, true),
-        numbers);
-    EXPECT_EQ(f.At(f.FaceOf(f.PreviewFigureOrigin(), 0, 0, 2, Face::Top)),
-              TestFaceColour(kPlainCube, Face::Top, false));
-  }
-}
-
+// Guards the promise that the player clicks the cell that is shaded: at every pixel, the cell the
+// hit test finds is the one whose tint that pixel carries, edges and corners included.
 TEST(PaintField, ThePointerHitsTheDiamondThatIsTinted) {
   for (const auto& [scale, layer] : {std::pair{2, 0}, std::pair{3, 2}}) {
     Frame f(scale);

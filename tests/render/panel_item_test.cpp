@@ -58,16 +58,13 @@ struct ItemDrawing {
 
 constexpr Rect kItemRect{0, 64 * 3, 96, 64 * 4};  // item 3 of the panel
 
-TEST(PanelItem, APieceOffTheFieldShowsInItsOwnColour) {
+TEST(PanelItem, PieceItemsShowTheirPieceInItsColourPlainOnTheFieldAndPaleWhileHidden) {
   ItemDrawing d;
   d.Draw({kPiecePanelId, 3, kItemRect, false});
   EXPECT_EQ(d.ValuesShown(kItemRect), std::set<int>{4});
   EXPECT_EQ(d.At(kItemRect.left, kItemRect.top), PixelFromColour(d.game->settings.COLOR_BACK));
   EXPECT_EQ(d.copied, std::vector<Rect>{kItemRect});
-}
 
-TEST(PanelItem, APieceOnTheFieldShowsPlainAndPaleWhileHidden) {
-  ItemDrawing d;
   d.game->field.at(0, 0, 0) = 4;  // piece 3 counts as on the Field
   // Shrunk sprite edges blend the test sheet's greys into one another, so ask only for the cube
   // colour expected and no piece colour.
@@ -80,10 +77,8 @@ TEST(PanelItem, APieceOnTheFieldShowsPlainAndPaleWhileHidden) {
   shown = d.ValuesShown(kItemRect);
   EXPECT_TRUE(shown.contains(kMarkedCell));
   EXPECT_FALSE(shown.contains(4));
-}
 
-TEST(PanelItem, ItemZeroIsBlankInPlay) {
-  ItemDrawing d;
+  // Item 0 is blank in play.
   d.Draw({kPiecePanelId, 0, {0, 0, 96, 64}, false});
   EXPECT_TRUE(d.ValuesShown({0, 0, 96, 64}).empty());
   EXPECT_TRUE(d.texts.empty());
@@ -108,15 +103,12 @@ TEST(PanelItem, BuildingByCubesCountsTheCubesInItemZeroAndBlanksThePieces) {
 TEST(PanelItem, OrientationItemsShowTheirSlotOfTheSelectedPiece) {
   ItemDrawing d;
   const Rect r{200, 300, 240, 340};
-  const auto expected = [&](int piece, int slot) {
+  const auto matches = [&](int slot) {
     Surface picture =
         MakeSurface(d.game->graphics.backBuffer.width, d.game->graphics.backBuffer.height,
                     PixelFromColour(d.game->settings.COLOR_BACK));
-    DrawCubeGrid(*d.game, picture, {220, 320}, OrientationSlot(*d.game, piece - 1, slot), nullptr,
+    DrawCubeGrid(*d.game, picture, {220, 320}, OrientationSlot(*d.game, 0, slot), nullptr,
                  Checkers::AsSet, d.game->thumbnailGeometry);
-    return picture;
-  };
-  const auto matches = [&](const Surface& picture) {
     for (int y = r.top; y < r.bottom; ++y) {
       for (int x = r.left; x < r.right; ++x) {
         if (picture.At(x, y) != d.At(x, y)) {
@@ -126,23 +118,19 @@ TEST(PanelItem, OrientationItemsShowTheirSlotOfTheSelectedPiece) {
     }
     return true;
   };
-  d.platform.selection = 1;
-  d.Draw({0, kOrientationCommandIds[5], r, false});
-  EXPECT_TRUE(matches(expected(1, 5)));
-  d.Draw({0, kLastOrientationCommand, r, false});  // beyond the mapped ids: the last slot
-  EXPECT_TRUE(matches(expected(1, 23)));
-  EXPECT_FALSE(matches(expected(1, 5)));
-}
-
-TEST(PanelItem, OrientationItemsAreBlankWithoutASelectedPiece) {
+  // Without a selected piece the items stay blank.
   for (const int selection : {-1, 0}) {
-    ItemDrawing d;
     d.platform.selection = selection;
-    const Rect r{200, 300, 240, 340};
     d.Draw({0, kOrientationCommandIds[0], r, false});
     EXPECT_TRUE(d.ValuesShown(r).empty());
     EXPECT_EQ(d.copied, std::vector<Rect>{r});
   }
+  d.platform.selection = 1;
+  d.Draw({0, kOrientationCommandIds[5], r, false});
+  EXPECT_TRUE(matches(5));
+  d.Draw({0, kLastOrientationCommand, r, false});  // beyond the mapped ids: the last slot
+  EXPECT_TRUE(matches(23));
+  EXPECT_FALSE(matches(5));
 }
 
 }  // namespace

@@ -92,7 +92,7 @@ std::unique_ptr<Game> NewDrawingGame(int scale) {
   auto game = NewInitialisedGame();
   SetDefaultSettings(game->settings);
   game->settings.SCALE = scale;
-  CreateGraphics(*game, kTestScreenWidth, kTestScreenHeight);
+  CreateGraphics(*game, 1920, 1080);
   game->fieldGeometry = FieldGeometry(scale);
   game->graphics.fieldSheet = FieldSheetOf(TestSheet(), scale);
   game->graphics.thumbnailSheet = ThumbnailSheetOf(TestSheet());
@@ -106,12 +106,8 @@ std::vector<std::uint8_t> EncodePng(const Surface& picture) {
   image.width = static_cast<png_uint_32>(picture.width);
   image.height = static_cast<png_uint_32>(picture.height);
   image.format = PNG_FORMAT_BGRA;
-  png_alloc_size_t size = 0;
-  if (png_image_write_to_memory(&image, nullptr, &size, 0, picture.pixels.data(), 0, nullptr) ==
-      0) {
-    return {};
-  }
-  std::vector<std::uint8_t> bytes(size);
+  std::vector<std::uint8_t> bytes(PNG_IMAGE_PNG_SIZE_MAX(image));
+  png_alloc_size_t size = bytes.size();
   if (png_image_write_to_memory(&image, bytes.data(), &size, 0, picture.pixels.data(), 0,
                                 nullptr) == 0) {
     return {};

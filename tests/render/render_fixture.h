@@ -12,9 +12,6 @@
 
 namespace kelvane::testing {
 
-inline constexpr int kTestScreenWidth = 1920;
-inline constexpr int kTestScreenHeight = 1080;
-
 // The three faces of a cube sprite.
 enum class Face { Top, Left, Right };
 
