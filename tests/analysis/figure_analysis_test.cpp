@@ -137,6 +137,22 @@ TEST(FigureAnalysis, CountsEachWayToLeaveASurplusCellEmpty) {
   EXPECT_EQ(sum, total) << "each completion leaves exactly one of the 28 cells empty";
 }
 
+// Guards a mirror image that leaves the two screw pieces on each other's shapes.
+TEST(FigureSymmetries, MapACompletionOntoACompletion) {
+  auto game = GameOn(Block(3, 3, 3));
+  const CellGrid solved = SolvedCube();
+  for (const Symmetry& symmetry : FigureSymmetries(game->figure)) {
+    CellGrid image;
+    for (int i = 0; i < kGridCells; ++i) {
+      if (solved.cells[i] != 0) {
+        image.cells[symmetry.Apply(i, {3, 3, 3})] =
+            static_cast<std::int8_t>(symmetry.ValueImage(solved.cells[i]));
+      }
+    }
+    ExpectSevenWholePieces(*game, image);
+  }
+}
+
 TEST(Tier, FollowsTheDistinctCompletions) {
   const std::vector<std::pair<std::uint64_t, std::string_view>> bounds{
       {0, "no completion"}, {1, "Expert"},  {2, "Expert"},  {3, "Hard"},

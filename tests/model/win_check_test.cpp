@@ -5,6 +5,7 @@
 
 #include "model/create_mode.h"
 #include "model/move_history.h"
+#include "model/orientation.h"
 #include "model/placement.h"
 #include "model/puzzle_start.h"
 #include "model/solved_puzzles.h"
@@ -50,6 +51,11 @@ TEST_F(PlayTest, TheSeventhPieceCongratulatesOnceShowsAllPiecesAndRecordsTheFigu
   edited.at(1, 4, 1) = kPlainCube;
   EXPECT_FALSE(IsSolved(*game, edited));
   EXPECT_EQ(FigureKey(won), "3 5 3 ###/#.#/###/.#./.#. ###/#.#/###/.#./... ###/#.#/###/.../...");
+  CellGrid turned = won;
+  for (int turn = 1; turn < 4; ++turn) {
+    RotateAboutZ(turned);
+    EXPECT_EQ(FigureKey(turned), FigureKey(won)) << "the key misses turn " << turn;
+  }
 }
 
 TEST(SolvedRecordText, KeysReadBackAndDamageIsRefused) {
