@@ -4,8 +4,11 @@ JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 # Our own builds hold every warning as an error; a plain cmake build does not.
 CMAKE_FLAGS += -DKELVANE_WERROR=ON
-# Rebuilds across worktrees and clean clones reuse compiled objects where ccache is installed.
+# Rebuilds across worktrees and clean clones reuse compiled objects where ccache is installed:
+# paths inside the clone are hashed relative to it, so another clone of the same sources hits.
 CCACHE := $(shell command -v ccache 2>/dev/null)
+export CCACHE_BASEDIR := $(CURDIR)
+export CCACHE_NOHASHDIR := 1
 CMAKE_FLAGS += $(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE))
 
 .PHONY: run test deps build build-asan build-fuzz fuzz coverage install package check-package clean

@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages that building, testing and running Kelvane need.
 set -e
-PACKAGES="build-essential cmake ninja-build pkg-config clang libclang-rt-dev \
+PACKAGES="build-essential cmake ninja-build ccache pkg-config clang libclang-rt-dev \
   libgtest-dev libgmock-dev libbenchmark-dev \
   qt6-base-dev qt6-multimedia-dev libgl-dev libxkbcommon-dev \
   xvfb xauth xdotool imagemagick fonts-urw-base35 fonts-dejavu-core libpng-dev \
