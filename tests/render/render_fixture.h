@@ -1,11 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Helpers for the rendering tests: a skin sheet drawn in code, a Game ready to draw, PNG bytes.
+// Helpers for the rendering tests: a skin sheet drawn in code and a Game ready to draw.
 #pragma once
 
-#include <cstdint>
 #include <memory>
-#include <string>
-#include <vector>
 
 #include "model/game.h"
 #include "render/surface.h"
@@ -15,7 +12,7 @@ namespace kelvane::testing {
 // The three faces of a cube sprite.
 enum class Face { Top, Left, Right };
 
-// The colour the test sheet gives a face of cell value v (1…12), normal or lighter shade.
+// The colour the test sheet gives a face of cell value v (1…9), normal or lighter shade.
 Pixel TestFaceColour(int value, Face face, bool lighter);
 
 // A 1024 × 768 sheet in the skin layout, white background, each sprite a cube outline of the
@@ -28,7 +25,5 @@ Point FaceSample(CubeGeometry g, Point spriteTopLeft, Face face);
 // An initialised Game in play on the default figure with the default colours and switches,
 // 1920 × 1080 surfaces, the test sheet at `scale`, the SpriteMask, and a layout origin of 0.
 std::unique_ptr<Game> NewDrawingGame(int scale);
-
-std::vector<std::uint8_t> EncodePng(const Surface& picture);
 
 }  // namespace kelvane::testing
