@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 
 #include "model/command_ids.h"
@@ -15,9 +14,6 @@
 
 namespace kelvane {
 namespace {
-
-using testing::Face;
-using testing::TestFaceColour;
 
 struct ItemDrawing {
   std::unique_ptr<Game> game = testing::NewDrawingGame(4);
@@ -30,57 +26,45 @@ struct ItemDrawing {
       texts.emplace_back(std::string(text), colour);
     };
   }
-
-  void Draw(PanelItem item) {
-    DrawPanelItem(*game, platform, item, [this](const Surface&, std::span<const Rect> areas) {
-      copied.assign(areas.begin(), areas.end());
-    });
+  void Draw(int controlId, int itemId, Rect r, bool selected = false) {
+    DrawPanelItem(*game, platform, {controlId, itemId, r, selected},
+                  [this](const Surface&, std::span<const Rect> areas) {
+                    copied.assign(areas.begin(), areas.end());
+                  });
   }
-  // The cell values whose faces show inside `r`.
-  std::set<int> ValuesShown(Rect r) const {
-    std::set<int> values;
+  // Whether `r` holds just the thumbnail of `grid`, centred, on the background.
+  bool Shows(Rect r, const CellGrid& grid) const {
+    Surface expected = MakeSurface(r.right, r.bottom, PixelFromColour(game->settings.COLOR_BACK));
+    DrawCubeGrid(*game, expected, {(r.left + r.right) / 2, (r.top + r.bottom) / 2}, grid, nullptr,
+                 Checkers::AsSet, game->thumbnailGeometry);
     for (int y = r.top; y < r.bottom; ++y) {
       for (int x = r.left; x < r.right; ++x) {
-        const Pixel p = game->graphics.backBuffer.At(x, y);
-        for (int v = 1; v <= 9; ++v) {
-          for (const Face face : {Face::Top, Face::Left, Face::Right}) {
-            if (p == TestFaceColour(v, face, false) || p == TestFaceColour(v, face, true)) {
-              values.insert(v);
-            }
-          }
+        if (expected.At(x, y) != game->graphics.backBuffer.At(x, y)) {
+          return false;
         }
       }
     }
-    return values;
+    return true;
   }
-  Pixel At(int x, int y) const { return game->graphics.backBuffer.At(x, y); }
 };
 
 constexpr Rect kItemRect{0, 64 * 3, 96, 64 * 4};  // item 3 of the panel
 
 TEST(PanelItem, PieceItemsShowTheirPieceInItsColourPlainOnTheFieldAndPaleWhileHidden) {
   ItemDrawing d;
-  d.Draw({kPiecePanelId, 3, kItemRect, false});
-  EXPECT_EQ(d.ValuesShown(kItemRect), std::set<int>{4});
-  EXPECT_EQ(d.At(kItemRect.left, kItemRect.top), PixelFromColour(d.game->settings.COLOR_BACK));
+  CellGrid piece = d.game->pieceGrids[2];
+  d.Draw(kPiecePanelId, 3, kItemRect);
+  EXPECT_TRUE(d.Shows(kItemRect, piece));
   EXPECT_EQ(d.copied, std::vector<Rect>{kItemRect});
-
   d.game->field.at(0, 0, 0) = 4;  // piece 3 counts as on the Field
-  // Shrunk sprite edges blend the test sheet's greys into one another, so ask only for the cube
-  // colour expected and no piece colour.
-  d.Draw({kPiecePanelId, 3, kItemRect, false});
-  std::set<int> shown = d.ValuesShown(kItemRect);
-  EXPECT_TRUE(shown.contains(kPlainCube));
-  EXPECT_FALSE(shown.contains(4));
-  d.game->hideFlags[2] = 1;
-  d.Draw({kPiecePanelId, 3, kItemRect, false});
-  shown = d.ValuesShown(kItemRect);
-  EXPECT_TRUE(shown.contains(kMarkedCell));
-  EXPECT_FALSE(shown.contains(4));
-
-  // Item 0 is blank in play.
-  d.Draw({kPiecePanelId, 0, {0, 0, 96, 64}, false});
-  EXPECT_TRUE(d.ValuesShown({0, 0, 96, 64}).empty());
+  for (const int hidden : {0, 1}) {
+    d.game->hideFlags[2] = hidden;
+    d.Draw(kPiecePanelId, 3, kItemRect);
+    RecolourGrid(piece, hidden != 0 ? kMarkedCell : kPlainCube);
+    EXPECT_TRUE(d.Shows(kItemRect, piece)) << hidden;
+  }
+  d.Draw(kPiecePanelId, 0, {0, 0, 96, 64});  // blank in play
+  EXPECT_TRUE(d.Shows({0, 0, 96, 64}, {}));
   EXPECT_TRUE(d.texts.empty());
 }
 
@@ -88,49 +72,33 @@ TEST(PanelItem, BuildingByCubesCountsTheCubesInItemZeroAndBlanksThePieces) {
   ItemDrawing d;
   d.game->createMode = 1;
   d.game->creationKind = 0;
-  d.Draw({kPiecePanelId, 0, {0, 0, 96, 64}, false});
+  d.Draw(kPiecePanelId, 0, {0, 0, 96, 64});
   d.game->field.at(1, 1, 1) = kPlainCube;
   d.game->field.at(2, 1, 1) = kPlainCube;
-  d.Draw({kPiecePanelId, 0, {0, 0, 96, 64}, true});
-  EXPECT_EQ(d.At(95, 63), PixelFromColour(d.game->settings.COLOR_INK));  // selected: on ink
-  ASSERT_EQ(d.texts.size(), 2u);
-  EXPECT_EQ(d.texts[0], std::make_pair(std::string("Amount: 0"), d.game->settings.COLOR_INK));
-  EXPECT_EQ(d.texts[1], std::make_pair(std::string("Amount: 2"), d.game->settings.COLOR_BACK));
-  d.Draw({kPiecePanelId, 3, kItemRect, false});
-  EXPECT_TRUE(d.ValuesShown(kItemRect).empty());
+  d.Draw(kPiecePanelId, 0, {0, 0, 96, 64}, true);
+  const Colour ink = d.game->settings.COLOR_INK;
+  EXPECT_EQ(d.game->graphics.backBuffer.At(95, 63), PixelFromColour(ink));  // selected: on ink
+  EXPECT_EQ(d.texts,
+            (decltype(d.texts){{"Amount: 0", ink}, {"Amount: 2", d.game->settings.COLOR_BACK}}));
+  d.Draw(kPiecePanelId, 3, kItemRect);
+  EXPECT_TRUE(d.Shows(kItemRect, {}));
 }
 
 TEST(PanelItem, OrientationItemsShowTheirSlotOfTheSelectedPiece) {
   ItemDrawing d;
   const Rect r{200, 300, 240, 340};
-  const auto matches = [&](int slot) {
-    Surface picture =
-        MakeSurface(d.game->graphics.backBuffer.width, d.game->graphics.backBuffer.height,
-                    PixelFromColour(d.game->settings.COLOR_BACK));
-    DrawCubeGrid(*d.game, picture, {220, 320}, OrientationSlot(*d.game, 0, slot), nullptr,
-                 Checkers::AsSet, d.game->thumbnailGeometry);
-    for (int y = r.top; y < r.bottom; ++y) {
-      for (int x = r.left; x < r.right; ++x) {
-        if (picture.At(x, y) != d.At(x, y)) {
-          return false;
-        }
-      }
-    }
-    return true;
-  };
-  // Without a selected piece the items stay blank.
-  for (const int selection : {-1, 0}) {
+  for (const int selection : {-1, 0}) {  // no piece selected: blank
     d.platform.selection = selection;
-    d.Draw({0, kOrientationCommandIds[0], r, false});
-    EXPECT_TRUE(d.ValuesShown(r).empty());
+    d.Draw(0, kOrientationCommandIds[0], r);
+    EXPECT_TRUE(d.Shows(r, {}));
     EXPECT_EQ(d.copied, std::vector<Rect>{r});
   }
   d.platform.selection = 1;
-  d.Draw({0, kOrientationCommandIds[5], r, false});
-  EXPECT_TRUE(matches(5));
-  d.Draw({0, kLastOrientationCommand, r, false});  // beyond the mapped ids: the last slot
-  EXPECT_TRUE(matches(23));
-  EXPECT_FALSE(matches(5));
+  d.Draw(0, kOrientationCommandIds[22], r);  // the last id mapped on its own
+  EXPECT_TRUE(d.Shows(r, OrientationSlot(*d.game, 0, 22)));
+  d.Draw(0, kLastOrientationCommand, r);  // beyond the mapped ids: the last slot
+  EXPECT_TRUE(d.Shows(r, OrientationSlot(*d.game, 0, 23)));
+  EXPECT_FALSE(d.Shows(r, OrientationSlot(*d.game, 0, 22)));
 }
 
 }  // namespace
