@@ -104,6 +104,15 @@ TEST(PaintField, DefaultFrameAtScaleFourLooksRight) {
     EXPECT_EQ(f.FaceAt(s.origin, s.x, s.y, s.z, s.face), f.Back());
   }
 
+  // The keyboard cursor carries the preview, at (0, 0) where piece 3 fits, and is outlined.
+  f.PointAt(2, 4);
+  ShowFieldCursor(*f.game, f.platform);
+  f.Paint();
+  EXPECT_EQ(f.FaceAt(f.Figure(), 1, 0, 2, Face::Right), TestFaceColour(4, Face::Right, true));
+  const Point corner = ProjectLattice(f.g(), f.Figure(), 0, 0, 0);
+  EXPECT_EQ(f.At(corner), kWhitePixel);
+  EXPECT_EQ(f.At({corner.x, corner.y - 1}), 0xFF101010u);
+
   // A fitted window gets its whole client area repainted, the panel framed by one ink pixel.
   PlaceContent(*f.game, {1300, 700});
   FillRect(f.game->graphics.backBuffer, {0, 0, 1920, 1080}, kBlackPixel);
@@ -165,19 +174,7 @@ TEST(PaintField, CreateModeTintsEveryCellAlikeAndHasNoPreview) {
   EXPECT_NE(f.FaceAt(f.Figure(), 0, 0, 1, Face::Top), TestFaceColour(4, Face::Top, true));
 }
 
-TEST(PaintField, TheKeyboardCursorCarriesThePreviewAndIsOutlined) {
-  Frame f(4);
-  f.platform.selection = 3;
-  f.PointAt(2, 4);
-  ShowFieldCursor(*f.game, f.platform);  // at (0, 0), where piece 3 fits
-  f.Paint();
-  EXPECT_EQ(f.FaceAt(f.Figure(), 1, 0, 2, Face::Top), TestFaceColour(4, Face::Top, true));
-  const Point corner = ProjectLattice(f.g(), f.Figure(), 0, 0, 0);
-  EXPECT_EQ(f.At(corner), kWhitePixel);
-  EXPECT_EQ(f.At({corner.x, corner.y - 1}), 0xFF101010u);
-}
-
-// Guards that the player clicks the shaded cell: each pixel's tint is that of the cell hit there.
+// Guards that the player clicks the shaded cell, and that the cells tile the floor without gaps.
 TEST(PaintField, ThePointerHitsTheDiamondThatIsTinted) {
   for (const auto& [scale, layer] : {std::pair{2, 0}, std::pair{3, 2}}) {
     Frame f(scale);
@@ -185,13 +182,16 @@ TEST(PaintField, ThePointerHitsTheDiamondThatIsTinted) {
     Surface& picture = f.game->graphics.backBuffer;
     FillRect(picture, {0, 0, picture.width, picture.height}, f.Back());
     DrawLayerTint(*f.game, LayOutClient(*f.game));
-    // The footprint's box on the layer, with a margin beyond its outer edges.
-    const CubeGeometry g = f.g();
-    const Point back = ProjectLattice(g, f.Figure(), 0, 0, layer);
-    const Rect box{back.x - 5 * g.W - 2, back.y - 2, back.x + 3 * g.W + 2, back.y + 8 * g.R + 2};
-    for (int y = box.top; y < box.bottom; ++y) {
-      for (int x = box.left; x < box.right; ++x) {
+    const Extents e = GridExtents(f.game->figure);
+    const auto corner = [&](int a, int b) {
+      return ProjectLattice(f.g(), f.Figure(), a, b, layer);
+    };
+    const Polygon floor{{{corner(0, 0), corner(e.x, 0), corner(e.x, e.y), corner(0, e.y)}}, 4};
+    const Rect box = Bounds(floor);
+    for (int y = box.top - 2; y < box.bottom + 2; ++y) {
+      for (int x = box.left - 2; x < box.right + 2; ++x) {
         const std::optional<FloorCell> hit = HitTestFloorCell(*f.game, Point{x, y});
+        ASSERT_EQ(hit.has_value(), Covers(floor, {x, y})) << x << "," << y;
         Pixel expected = f.Back();
         if (hit) {
           const bool onFigure = f.game->figure.at(hit->x, hit->y, layer) != kEmptyCell;

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "render/cube_geometry.h"
-
 namespace kelvane {
 namespace {
 
@@ -30,30 +28,6 @@ TEST(Region, CoversPixelsByTheWindingRule) {
   };
   for (const auto& row : table) {
     EXPECT_EQ(Covers(row.polygon, row.pixel), row.covered) << row.pixel.x << "," << row.pixel.y;
-  }
-}
-
-// Guards the promise behind pointer and tint: diamonds tiling the floor share their edges
-// without a pixel covered twice or left out.
-TEST(Region, NeighbouringFloorDiamondsSplitTheirSharedEdges) {
-  for (const int scale : {2, 3, 4, 5, 6, 7, 8}) {
-    const CubeGeometry g = FieldGeometry(scale);
-    const Point origin{300, 40};
-    // Probe the inner diamond (1, 1) of a 3 × 3 patch: each pixel of its box is covered by
-    // exactly one of the nine diamonds.
-    const Polygon inner = FloorDiamond(g, origin, 1, 1, 0);
-    const Rect box = Bounds(inner);
-    for (int y = box.top; y < box.bottom; ++y) {
-      for (int x = box.left; x < box.right; ++x) {
-        int owners = 0;
-        for (int cy = 0; cy < 3; ++cy) {
-          for (int cx = 0; cx < 3; ++cx) {
-            owners += Covers(FloorDiamond(g, origin, cx, cy, 0), {x, y}) ? 1 : 0;
-          }
-        }
-        ASSERT_EQ(owners, 1) << "scale " << scale << " pixel " << x << "," << y;
-      }
-    }
   }
 }
 
