@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "render/cube_geometry.h"
+#include "render/device_pixels.h"
 #include "render/render_fixture.h"
 #include "render/skins.h"
 
@@ -17,14 +18,22 @@ using testing::TestFaceColour;
 
 constexpr Pixel kPaper = 0xFF102030u;
 
-// Guards the clip to the outline: the sheet's white corners beside each sprite must never reach
-// the picture, and nothing inside the outline may be left out. Thumbnails take the SpriteMask.
-TEST(DrawCubeGrid, EverySpriteFillsExactlyItsOutline) {
+// Guards the clip to the outline, and every sheet holding its sprites where SourceRect looks.
+TEST(DrawCubeGrid, EverySpriteOfEverySheetFillsExactlyItsOutlineInItsColours) {
   auto game = testing::NewDrawingGame(4);
-  for (const int scale : {2, 4, 8, 0}) {  // 0: thumbnails
-    const CubeGeometry g = scale == 0 ? game->thumbnailGeometry : FieldGeometry(scale);
-    const Surface sheet =
-        scale == 0 ? game->graphics.thumbnailSheet : FieldSheetOf(testing::TestSheet(), scale);
+  const Surface& stored = testing::TestSheet();
+  const auto device = [&](CubeGeometry g) { return std::pair{g, SpriteSheetFor(stored, g)}; };
+  const std::pair<CubeGeometry, Surface> sheets[] = {
+      {FieldGeometry(2), FieldSheetOf(stored, 2)},
+      {FieldGeometry(4), FieldSheetOf(stored, 4)},
+      {FieldGeometry(8), stored},
+      {kThumbnailGeometry, game->graphics.thumbnailSheet},  // drawn through the SpriteMask
+      // Device pixels: re-laid, as a merely shrunk sheet's rows drift from the rounded pitch.
+      device(ScaledGeometry(FieldGeometry(3), 2)),
+      device(ScaledGeometry(FieldGeometry(8), 2)),
+      device(ScaledGeometry(kThumbnailGeometry, 2)),
+  };
+  for (const auto& [g, sheet] : sheets) {
     for (int value = 1; value <= 9; ++value) {
       for (const int x : {0, 1}) {  // even and odd parity
         CellGrid grid;
@@ -37,12 +46,12 @@ TEST(DrawCubeGrid, EverySpriteFillsExactlyItsOutline) {
         for (int py = 0; py < target.height; ++py) {
           for (int px = 0; px < target.width; ++px) {
             ASSERT_EQ(target.At(px, py) != kPaper, Covers(outline, {px, py}))
-                << "scale " << scale << " value " << value << " at " << px << "," << py;
+                << "W " << g.W << " value " << value << " at " << px << "," << py;
           }
         }
-        if (scale != 0) {
-          const Point top = FaceSample(g, at, Face::Top);
-          EXPECT_EQ(target.At(top.x, top.y), TestFaceColour(value, Face::Top, x == 1));
+        for (const Face face : {Face::Top, Face::Left, Face::Right}) {
+          const Point p = FaceSample(g, at, face);
+          EXPECT_EQ(target.At(p.x, p.y), TestFaceColour(value, face, x == 1)) << "W " << g.W;
         }
       }
     }
