@@ -31,22 +31,36 @@ TEST(Region, CoversPixelsByTheWindingRule) {
   }
 }
 
-// Guards the two-pixels-at-a-time blend against rounding apart from BlendPixel on any level.
-TEST(Region, BlendThroughRoundsLikeBlendPixel) {
-  const auto grey = [](int level) { return Pixel{0xFF000000u | 0x010101u * level}; };
-  Surface source = MakeSurface(256, 2, kBlackPixel);
-  Surface start = MakeSurface(256, 2, kBlackPixel);
-  for (int x = 0; x < 256; ++x) {
-    source.Row(0)[x] = source.Row(1)[x] = grey(x);
-    start.Row(1)[x] = grey(255 - x);
+// Guards the two-pixels-at-a-time blend and BlendPixel, for its odd pixel left, against rounding
+// apart: each channel of each is rounded to nearest on every level and alpha.
+TEST(Region, BlendsRoundEachChannelToNearest) {
+  // Three different levels per pixel, so that a channel mixed up with another shows.
+  const auto pixel = [](int level) {
+    return static_cast<Pixel>(0xFF000000u | level << 16 | (255 - level) << 8 | (level * 7 % 256));
+  };
+  const auto mix = [](int s, int t, int alpha) {
+    return static_cast<Pixel>((s * alpha + t * (255 - alpha) + 127) / 255);
+  };
+  Surface source = MakeSurface(255, 256, kBlackPixel);  // odd rows: BlendPixel takes the last
+  Surface start = source;
+  for (int y = 0; y < 256; ++y) {
+    for (int x = 0; x < 255; ++x) {
+      source.Row(y)[x] = pixel(x);
+      start.Row(y)[x] = pixel(y);
+    }
   }
-  const Region all = MakeRegion({{{{0, 0}, {256, 0}, {256, 2}, {0, 2}}}, 4});
-  for (const int alpha : {1, 127, 128, 254}) {
+  const Region all = MakeRegion({{{{0, 0}, {255, 0}, {255, 256}, {0, 256}}}, 4});
+  for (int alpha = 0; alpha < 256; ++alpha) {
     Surface target = start;
-    BlendThrough(target, 0, 0, source, {0, 0, 256, 2}, all, alpha);
-    for (int i = 0; i < 512; ++i) {
-      ASSERT_EQ(target.pixels[i], BlendPixel(source.pixels[i], start.pixels[i], alpha))
-          << "alpha " << alpha << " pixel " << i;
+    BlendThrough(target, 0, 0, source, {0, 0, 255, 256}, all, alpha);
+    for (int t = 0; t < 256; ++t) {
+      for (int s = 0; s < 255; ++s) {
+        const Pixel expected = 0xFF000000u | mix(s, t, alpha) << 16 |
+                               mix(255 - s, 255 - t, alpha) << 8 |
+                               mix(s * 7 % 256, t * 7 % 256, alpha);
+        ASSERT_EQ(target.At(s, t), expected) << "alpha " << alpha << " at " << s << "," << t;
+        ASSERT_EQ(BlendPixel(pixel(s), pixel(t), alpha), expected) << "alpha " << alpha;
+      }
     }
   }
 }
