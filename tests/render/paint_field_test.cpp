@@ -139,17 +139,16 @@ TEST(PaintField, FramesBeforeTheGraphicsExistDrawNothingAndDoNotCrash) {
   EXPECT_TRUE(f.game->graphics.backBuffer.pixels.empty());
 }
 
-TEST(PaintField, LayersAboveTheCurrentOneStandOverTheTintAndHiddenPiecesAreLeftOut) {
+TEST(PaintField, LayersBelowTheCurrentOneLieUnderTheTintThoseAboveOverItAndHiddenPiecesNowhere) {
   Frame f(4);
-  // Piece 4's cells at the footprint's left corner, where no diamond lies in front of the lower.
-  f.game->field.at(0, 4, 0) = 5;
-  f.game->field.at(0, 4, 1) = 5;
+  // Piece 4's cells; nothing stands in front of the left face of (0, 4, 0) or above (2, 4, 0).
+  f.game->field.at(0, 4, 0) = f.game->field.at(0, 4, 1) = f.game->field.at(2, 4, 0) = 5;
   f.game->field.at(2, 2, 1) = 6;
   f.game->hideFlags[4] = 1;
   f.game->currentLayer = 1;
   f.Paint();
-  // The lower cube is drawn before the tint: its top face lies under it, its left face not.
   EXPECT_EQ(f.FaceAt(f.Figure(), 0, 4, 0, Face::Left), TestFaceColour(5, Face::Left, false));
+  EXPECT_NE(f.TintAt(2, 4), TestFaceColour(5, Face::Top, false));
   EXPECT_EQ(f.FaceAt(f.Figure(), 0, 4, 1, Face::Top), TestFaceColour(5, Face::Top, true));
   EXPECT_NE(f.FaceAt(f.Figure(), 2, 2, 1, Face::Top), TestFaceColour(6, Face::Top, true));
 }
