@@ -7,18 +7,13 @@
 namespace kelvane {
 namespace {
 
-TEST(HelperShapes, PlateLiesUnderTheFootprintAndColumnsAtItsSideCorners) {
-  EXPECT_EQ(CountCells(FloorPlate({3, 5, 3})), 15);
-  EXPECT_EQ(FloorPlate({3, 5, 3}).at(3, 5, 0), kMarkedCell);
+TEST(HelperShapes, PlateLiesUnderTheFootprintAndColumnsAtItsSideCornersInsideTheGrid) {
   const CellGrid columns = LayerColumns({3, 5, 3}, 1);
+  EXPECT_EQ(CountCells(FloorPlate({3, 5, 3})), 15);
   EXPECT_EQ(CountCells(columns), 8);
   EXPECT_EQ(columns.at(0, 6, 1), kPlainCube);  // plain up to the level, marked above
   EXPECT_EQ(columns.at(4, 0, 2), kMarkedCell);
-}
-
-// Regression: an imported figure may fill the grid to its last row, column or layer; its helper
-// cells one step beyond would be written past the end of the grid. They are left out instead.
-TEST(HelperShapes, HelpersOfAFigureFillingTheGridStayInsideIt) {
+  // Regression: the helpers of a figure filling the grid were written past the grid's end.
   EXPECT_EQ(CountCells(FloorPlate({12, 12, 12})), 11 * 11);
   EXPECT_EQ(CountCells(LayerColumns({12, 12, 12}, 5)), 0);
   EXPECT_EQ(CountCells(LayerColumns({10, 11, 11}, 5)), 12);  // only the column at (11, 0)

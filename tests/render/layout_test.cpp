@@ -13,7 +13,7 @@ namespace {
 // Whichever of the panel (512 high) and the scene is shorter is centred against the other.
 TEST(Layout, SizesAndTheShorterOfPanelAndSceneDroppedToCentre) {
   const struct {
-    int scale, blockX;  // blockX: a Figure of one row of that many cubes; 0: the default figure
+    int scale, blockX;  // blockX: a Figure of one row that long; 0: the default figure
     bool create;
     Size scene, client;
     int panelTop, viewTop;
@@ -30,9 +30,7 @@ TEST(Layout, SizesAndTheShorterOfPanelAndSceneDroppedToCentre) {
     game->createMode = row.create ? 1 : 0;
     if (row.blockX != 0) {
       game->figure.Clear();
-      for (int i = 0; i < row.blockX; ++i) {
-        game->figure.at(i, 0, 0) = kPlainCube;
-      }
+      game->figure.at(row.blockX - 1, 0, 0) = kPlainCube;
     }
     EXPECT_EQ(SceneSize(*game), row.scene);
     EXPECT_EQ(RequiredClientSize(*game), row.client);

@@ -51,8 +51,7 @@ TEST(PaintField, DefaultFrameAtScaleFourLooksRight) {
   f.platform.selection = 3;
   f.PointAt(0, 0);
   f.Paint();
-  const Point helpers = HelperOrigin(*f.game);
-  const Point preview = PreviewOrigin(*f.game);
+  const Point helpers = HelperOrigin(*f.game), preview = PreviewOrigin(*f.game);
   // Tinted diamonds over the floor plate: darker where the Figure has a cube on the layer.
   const auto plate = [](bool odd) { return TestFaceColour(kMarkedCell, Face::Top, odd); };
   EXPECT_EQ(f.TintAt(2, 0), BlendPixel(f.Ink(), plate(false), 191));  // plate cell (3, 1, 0)

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace kelvane {
 namespace {
 
@@ -15,24 +17,19 @@ TEST(Region, CoversPixelsByTheWindingRule) {
   // A five-pointed star drawn in one stroke: its centre is wound twice, which the alternate rule
   // would leave empty.
   const Polygon star{{{{10, 0}, {16, 19}, {0, 7}, {20, 7}, {4, 19}}}, 5};
-  const struct {
-    const Polygon& polygon;
-    Point pixel;
-    bool covered;
-  } table[] = {
+  const std::tuple<const Polygon&, Point, bool> table[] = {
       {square, {2, 3}, true},    {square, {5, 4}, true},   {square, {6, 4}, false},
       {square, {2, 5}, false},   {square, {1, 3}, false},  {square, {2, 2}, false},
       {reversed, {2, 3}, true},  {reversed, {5, 4}, true}, {reversed, {6, 4}, false},
       {reversed, {2, 5}, false}, {star, {10, 10}, true},   {star, {10, 2}, true},
       {star, {1, 18}, false},
   };
-  for (const auto& row : table) {
-    EXPECT_EQ(Covers(row.polygon, row.pixel), row.covered) << row.pixel.x << "," << row.pixel.y;
+  for (const auto& [polygon, pixel, covered] : table) {
+    EXPECT_EQ(Covers(polygon, pixel), covered) << pixel.x << "," << pixel.y;
   }
 }
 
-// Guards the two-pixels-at-a-time blend and BlendPixel, for its odd pixel left, against rounding
-// apart: each channel of each is rounded to nearest on every level and alpha.
+// Guards the paired blend and BlendPixel, for the odd pixel, against rounding any channel apart.
 TEST(Region, BlendsRoundEachChannelToNearest) {
   // Three different levels per pixel, so that a channel mixed up with another shows.
   const auto pixel = [](int level) {

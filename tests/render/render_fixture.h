@@ -9,7 +9,6 @@
 
 namespace kelvane::testing {
 
-// The three faces of a cube sprite.
 enum class Face { Top, Left, Right };
 
 // The colour the test sheet gives a face of cell value v (1…9), normal or lighter shade.

@@ -27,7 +27,7 @@ std::vector<std::uint8_t> EncodePng(const Surface& picture) {
   return bytes;
 }
 
-TEST(Skins, SheetPicturesDecodeFromPngAndNothingElseDoes) {
+TEST(Skins, SheetPicturesAndEveryBuiltInSkinDecodeFromPngAndNothingElseDoes) {
   const Surface& sheet = testing::TestSheet();
   const std::vector<std::uint8_t> png = EncodePng(sheet);
   const Surface decoded = DecodeSkinSheet(png);
@@ -42,6 +42,9 @@ TEST(Skins, SheetPicturesDecodeFromPngAndNothingElseDoes) {
   };
   for (const auto& bytes : unusable) {
     EXPECT_EQ(DecodeSkinSheet(bytes).width, 0) << bytes.size() << " bytes";
+  }
+  for (int index = 0; index < kSkinCount; ++index) {
+    EXPECT_EQ(LoadSkinBitmap(index).width, kSheetWidth) << "built-in skin " << index;
   }
 }
 
@@ -66,7 +69,7 @@ TEST(Skins, ShrunkSheetsKeepAOnePixelOutlineInTheStoredOutlineColour) {
 TEST(Skins, ApplyingScaleAndSkinSetsGeometrySheetsAndInkAndFitsTheWindow) {
   auto game = testing::NewInitialisedGame();
   game->settings.SCALE = 6;
-  game->settings.SKIN_INDEX = 9;
+  game->settings.SKIN_INDEX = 9;  // beyond the built-in skins: the smoothed one
   CreateGraphics(*game, 800, 600);
   game->settings.COLOR_INK = 0x00FF00;  // a changed ink colour reaches the tint
   testing::FakePlatform platform;
@@ -76,16 +79,10 @@ TEST(Skins, ApplyingScaleAndSkinSetsGeometrySheetsAndInkAndFitsTheWindow) {
   EXPECT_EQ(game->graphics.thumbnailSheet.pixels, LoadThumbnailSheet(9).pixels);
   EXPECT_EQ(game->graphics.inkSurface.At(935, 623), PixelFromColour(0x00FF00));
   EXPECT_EQ(platform.fits, 1);
-  EXPECT_EQ(game->graphics.screenHeight, 600);
-}
-
-TEST(Skins, EveryBuiltInSkinDecodesAndIndexesOutsideThemShowTheSmoothedOne) {
-  for (int index = 0; index < kSkinCount; ++index) {
-    EXPECT_EQ(LoadSkinBitmap(index).width, kSheetWidth) << "skin index " << index;
-  }
   for (const int index : {-1, kSkinCount, 1000}) {
     EXPECT_EQ(SkinNumber(index), 3);
   }
+  EXPECT_EQ(game->graphics.screenHeight, 600);
 }
 
 }  // namespace
