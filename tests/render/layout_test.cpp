@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "render/cube_geometry.h"
 #include "render/render_fixture.h"
 
 namespace kelvane {

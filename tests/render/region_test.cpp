@@ -14,8 +14,7 @@ namespace {
 TEST(Region, CoversPixelsByTheWindingRule) {
   const Polygon square{{{{2, 3}, {6, 3}, {6, 5}, {2, 5}}}, 4};
   const Polygon reversed{{{{2, 5}, {6, 5}, {6, 3}, {2, 3}}}, 4};
-  // A five-pointed star drawn in one stroke: its centre is wound twice, which the alternate rule
-  // would leave empty.
+  // A five-pointed star in one stroke: the alternate rule would leave its twice-wound centre empty.
   const Polygon star{{{{10, 0}, {16, 19}, {0, 7}, {20, 7}, {4, 19}}}, 5};
   const std::tuple<const Polygon&, Point, bool> table[] = {
       {square, {2, 3}, true},    {square, {5, 4}, true},   {square, {6, 4}, false},
