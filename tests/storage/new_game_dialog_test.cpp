@@ -40,7 +40,7 @@ class NewGameDialog : public testing::InTemporaryDirectory {
 
 // Only regular files ending in .kvp are listed: a pipe or a link to a device would block or
 // never end the preview's read. Solved figures are marked by their cubes, whatever their name.
-TEST_F(NewGameDialog, ListsPuzzleFilesSortedWithoutRegardToCaseAndMarksTheSolved) {
+TEST_F(NewGameDialog, ListsSortedAndPreselectsWithoutRegardToCaseAndMarksTheSolved) {
   EXPECT_TRUE(OpenNewGameList(*game).entries.empty()) << "no folder, no entries";
   for (const char* name : {"b.kvp", "Castle.kvp", "a.kvp", "cube.kvp.bak", "notes.txt", "kvp"}) {
     AddPuzzle(name);
@@ -59,12 +59,8 @@ TEST_F(NewGameDialog, ListsPuzzleFilesSortedWithoutRegardToCaseAndMarksTheSolved
   EXPECT_EQ(list.entries, (Names{"-dash.kvp", "a.kvp", "b.kvp", "Castle.kvp", "TOWER.KVP"}));
   EXPECT_EQ(list.solved, (std::vector<bool>{false, true, true, true, false}));
   EXPECT_EQ(SolvedSummary(list), "3 of 5 solved");
-}
-
-TEST_F(NewGameDialog, PreselectsTheLastPuzzleWithoutRegardToCase) {
-  AddPuzzle("Bridge.kvp");
-  AddPuzzle("cube.kvp");
-  for (const auto& [last, row] : {std::pair{"CUBE.KVP", 1}, {"gone.kvp", -1}, {"", -1}}) {
+  EXPECT_EQ(list.selection, -1);
+  for (const auto& [last, row] : {std::pair{"castle.KVP", 3}, {"gone.kvp", -1}}) {
     SetBufferText(game->settings.PUZZLE, last);
     EXPECT_EQ(OpenNewGameList(*game).selection, row) << last;
   }

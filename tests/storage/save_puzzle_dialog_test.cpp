@@ -26,57 +26,46 @@ constexpr std::string_view kSmallFigureText =
 
 TEST(SavePuzzleName, CharactersAFileNameCannotHoldBeepAndStayOut) {
   FakePlatform platform;
-  std::string name;
-  for (const char c : std::string_view("my/ cube:(2)<>\"\\*?|")) {
-    if (AcceptNameCharacter(platform, c)) {
-      name += c;
-    }
-  }
+  std::string name = "my/ cube:(2)<>\"\\*?|";
+  std::erase_if(name, [&](char c) { return !AcceptNameCharacter(platform, c); });
   EXPECT_EQ(name, "my cube(2)");
   EXPECT_EQ(platform.beeps, 9);
 }
 
-// What lies on the disk when OK is pressed.
-enum class Disk { Empty, OldFile, FolderOfTheName, FileForTheFolder };
-
 using SavePuzzleDialog = testing::InTemporaryDirectory;
 
 TEST_F(SavePuzzleDialog, EachNameIsRefusedAskedAboutSavedOrReported) {
-  const std::string ask = "File exist. Overwrite?";
-  const std::string cannot = "Error create file for save.";
+  const std::string ask = "message: File exist. Overwrite?";
+  const std::string cannot = "message: Error create file for save.";
   struct Case {
     std::string name;
-    Disk disk;
+    std::string onDisk;  // a file holding "old", or a folder when it ends in '/'
     std::optional<MessageAnswer> answer;
-    std::vector<std::string> messages;
-    int beeps;
+    std::vector<std::string> events;
     bool closes;  // else the dialog stays open
     bool saved;
   };
   const Case cases[] = {
-      {"", Disk::Empty, {}, {"Please enter a file name."}, 0, false, false},
-      {"   ", Disk::Empty, {}, {"Please enter a file name."}, 0, false, false},
-      {std::string(101, 'n'), Disk::Empty, {}, {}, 1, false, false},
-      {"../escape", Disk::Empty, {}, {}, 1, false, false},
-      {"cube", Disk::OldFile, MessageAnswer::No, {ask}, 0, false, false},
-      {"cube", Disk::OldFile, MessageAnswer::Yes, {ask}, 0, true, true},
-      {" my cube ", Disk::Empty, {}, {}, 0, true, true},
-      {std::string(100, 'n'), Disk::Empty, {}, {}, 0, true, true},
+      {"", "", {}, {"message: Please enter a file name."}, false, false},
+      {"   ", "", {}, {"message: Please enter a file name."}, false, false},
+      {std::string(101, 'n'), "", {}, {"beep"}, false, false},
+      {"../escape", "", {}, {"beep"}, false, false},
+      {std::string("a\0b", 3), "", {}, {"beep"}, false, false},  // would cut the file name short
+      {"cube", "Puzzles/cube.kvp", MessageAnswer::No, {ask}, false, false},
+      {"cube", "Puzzles/cube.kvp", MessageAnswer::Yes, {ask}, true, true},
+      {" my cube ", "", {}, {}, true, true},
+      {std::string(100, 'n'), "", {}, {}, true, true},
       // A failed save says so, keeps what was there and closes the dialog in create mode.
-      {"cube", Disk::FolderOfTheName, MessageAnswer::Yes, {ask, cannot}, 0, true, false},
-      {"cube", Disk::FileForTheFolder, {}, {cannot}, 0, true, false},
+      {"cube", "Puzzles/cube.kvp/", MessageAnswer::Yes, {ask, cannot}, true, false},
+      {"cube", "Puzzles", {}, {cannot}, true, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    for (const fs::directory_entry& entry : fs::directory_iterator(".")) {
-      fs::remove_all(entry.path());
-    }
-    if (c.disk == Disk::FileForTheFolder) {
-      WriteFile("Puzzles", "not a folder");
-    } else if (c.disk == Disk::FolderOfTheName) {
-      fs::create_directories("Puzzles/cube.kvp");
-    } else if (c.disk == Disk::OldFile) {
-      WriteFile("Puzzles/cube.kvp", "old");
+    fs::remove_all("Puzzles");
+    if (c.onDisk.ends_with('/')) {
+      fs::create_directories(c.onDisk);
+    } else if (!c.onDisk.empty()) {
+      WriteFile(c.onDisk, "old");
     }
     auto expectedDisk = Snapshot();
     auto game = std::make_unique<Game>();
@@ -91,24 +80,17 @@ TEST_F(SavePuzzleDialog, EachNameIsRefusedAskedAboutSavedOrReported) {
     }
 
     EXPECT_EQ(ConfirmSavePuzzle(*game, platform, c.name), c.closes);
-    std::vector<std::string> texts;
-    for (const auto& message : platform.messages) {
-      texts.push_back(message.text);
-    }
-    EXPECT_EQ(texts, c.messages);
-    if (!texts.empty() && texts.back() == cannot) {
+    EXPECT_EQ(platform.events, c.events);
+    if (!c.events.empty() && c.events.back() == cannot) {
       EXPECT_EQ(platform.messages.back().style, MessageStyle::Stop);
     }
-    EXPECT_EQ(platform.beeps, c.beeps);
     EXPECT_EQ(game->createMode, c.saved ? 0 : 1);
     if (c.saved) {
       // Saved under the name as typed, and played under it.
       expectedDisk.erase("Puzzles/cube.kvp");
       expectedDisk["Puzzles/"] = "";
       expectedDisk["Puzzles/" + c.name + ".kvp"] = kSmallFigureText;
-      CellGrid played;
-      ASSERT_TRUE(ParsePuzzleText(kSmallFigureText, played));
-      EXPECT_TRUE(GridEquals(game->figure, played));
+      EXPECT_EQ(FormatPuzzleText(game->figure), kSmallFigureText);
       EXPECT_FALSE(GridHasCells(game->field));
       EXPECT_STREQ(game->PuzzleName.data(), c.name.c_str());
     }

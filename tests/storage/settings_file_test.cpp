@@ -38,16 +38,13 @@ TEST(SettingsText, ValuesAreReadCaseBlindDefaultedCheckedAndCut) {
     std::string text;
     std::vector<std::pair<std::string, std::string>> values;
   } cases[] = {
-      {"[OPTIONS]\r\nSKIN_INDEX = 9\r\n", {{"SKIN_INDEX", "9"}}},
-      {"[last]\npuzzle=cube.kvp\n[options]\ncolor_back=255\nshow_helpers  =  0\n",
-       {{"PUZZLE", "cube.kvp"}, {"COLOR_BACK", "255"}, {"SHOW_HELPERS", "0"}}},
-      {"[OPTIONS]\nCOLOR_INK = red\nSHOW_CHECKERS = off\n",
+      {"[OPTIONS]\r\nSKIN_INDEX = 9\r\nSCALE = 2\r\n", {{"SKIN_INDEX", "9"}, {"SCALE", "2"}}},
+      {"[last]\npuzzle=cube.kvp\n[options]\ncolor_back=255\nshow_helpers  =  0\nscale=8\n",
+       {{"PUZZLE", "cube.kvp"}, {"COLOR_BACK", "255"}, {"SHOW_HELPERS", "0"}, {"SCALE", "8"}}},
+      {"[OPTIONS]\nCOLOR_INK = red\nSHOW_CHECKERS = off\nSCALE = 1\n",
        {{"COLOR_INK", "0"}, {"SHOW_CHECKERS", "0"}}},
-      {"[LAST]\nPUZZLE = " + std::string(300, 'p') + "\n", {{"PUZZLE", std::string(259, 'p')}}},
-      {"[OPTIONS]\nSCALE = 2\n", {{"SCALE", "2"}}},
-      {"[OPTIONS]\nSCALE = 8\n", {{"SCALE", "8"}}},
-      {"[OPTIONS]\nSCALE = 1\n", {}},
-      {"[OPTIONS]\nSCALE = 9\n", {}},
+      {"[LAST]\nPUZZLE = " + std::string(300, 'p') + "\n[OPTIONS]\nSCALE = 9\n",
+       {{"PUZZLE", std::string(259, 'p')}}},
       {"garbage \xff\r\n[OPTIONS\r\nSCALE = 3\r\n", {}},
   };
   for (const auto& c : cases) {
@@ -57,16 +54,9 @@ TEST(SettingsText, ValuesAreReadCaseBlindDefaultedCheckedAndCut) {
   }
 }
 
-TEST(SettingsText, DefaultsLeaveThePuzzleName) {
-  Settings settings;
-  SetBufferText(settings.PUZZLE, "cube.kvp");
-  SetDefaultSettings(settings);
-  EXPECT_EQ(FormatSettingsText(settings), FirstRunWith({{"PUZZLE", "cube.kvp"}}));
-}
-
 using SettingsFile = testing::InTemporaryDirectory;
 
-TEST_F(SettingsFile, FirstRunWritesTheElevenLinesAndTheyLoadAgain) {
+TEST_F(SettingsFile, FirstRunWritesTheElevenLinesTheyLoadAgainAndDefaultsKeepThePuzzle) {
   Game game;
   LoadSettings(game);
   SaveSettings(game);
@@ -78,6 +68,8 @@ TEST_F(SettingsFile, FirstRunWritesTheElevenLinesAndTheyLoadAgain) {
   Game next;
   LoadSettings(next);
   EXPECT_EQ(FormatSettingsText(next.settings), FormatSettingsText(game.settings));
+  SetDefaultSettings(next.settings);
+  EXPECT_EQ(FormatSettingsText(next.settings), FirstRunWith({{"PUZZLE", "Tower.kvp"}}));
 }
 
 }  // namespace
