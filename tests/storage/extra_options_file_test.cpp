@@ -12,15 +12,12 @@ namespace {
 
 using testing::InTemporaryDirectory;
 
-TEST(ExtraOptionsText, EachSwitchIsWrittenAndReadBack) {
+TEST(ExtraOptionsText, EachSwitchIsWrittenAndReadBackAndOnlyANonZeroNumberTurnsItOn) {
   EXPECT_EQ(FormatExtraOptionsText({}),
             "[Options]\r\nCAN_STILL_BE_DONE = 0\r\nPIECE_NUMBERS = 0\r\n");
   for (const ExtraOptions options : {ExtraOptions{true, false}, ExtraOptions{false, true}}) {
     EXPECT_EQ(ParseExtraOptionsText(FormatExtraOptionsText(options)), options);
   }
-}
-
-TEST(ExtraOptionsText, OnlyANonZeroNumberTurnsASwitchOn) {
   EXPECT_TRUE(ParseExtraOptionsText("[options]\npiece_numbers=2\n").pieceNumbers);
   for (const std::string_view text :
        {"", "garbage \xff", "[Options]\nPIECE_NUMBERS = yes\n", "[Other]\nPIECE_NUMBERS=1\n"}) {

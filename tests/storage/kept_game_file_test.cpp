@@ -13,12 +13,15 @@ namespace {
 class KeptGameTest : public PlayTest {
  protected:
   std::string KeptText() { return FormatKeptGame(KeepGame(*game, platform)); }
-  static void ExpectSame(const KeptGame& a, const KeptGame& b) {
-    EXPECT_TRUE(GridEquals(a.figure, b.figure) && GridEquals(a.field, b.field));
+  void ExpectReadBackAsItIs() {
+    const KeptGame a = KeepGame(*game, platform);
+    const std::optional<KeptGame> b = ParseKeptGame(FormatKeptGame(a), *game);
+    ASSERT_TRUE(b);
+    EXPECT_TRUE(GridEquals(a.figure, b->figure) && GridEquals(a.field, b->field));
     EXPECT_EQ(std::tie(a.createMode, a.creationKind, a.currentLayer, a.shownLayers, a.hideFlags,
                        a.selection, a.winAnnouncement),
-              std::tie(b.createMode, b.creationKind, b.currentLayer, b.shownLayers, b.hideFlags,
-                       b.selection, b.winAnnouncement));
+              std::tie(b->createMode, b->creationKind, b->currentLayer, b->shownLayers,
+                       b->hideFlags, b->selection, b->winAnnouncement));
   }
 };
 
@@ -29,14 +32,10 @@ TEST_F(KeptGameTest, PlayAfterATurnAndCreationByCubesReadBackAsTheyWere) {
   RotateView(*game, platform, +1);
   game->hideFlags[1] = 1;
   game->shownLayers = 2;
-  const std::optional<KeptGame> play = ParseKeptGame(KeptText(), *game);
-  ASSERT_TRUE(play);
-  ExpectSame(*play, KeepGame(*game, platform));
+  ExpectReadBackAsItIs();
   CreatePuzzle(*game, platform, CreateMode::ByCubes);
   Click(4, 5);
-  const std::optional<KeptGame> created = ParseKeptGame(KeptText(), *game);
-  ASSERT_TRUE(created);
-  ExpectSame(*created, KeepGame(*game, platform));
+  ExpectReadBackAsItIs();
 }
 
 TEST_F(KeptGameTest, DamagedOrForeignTextIsRefused) {

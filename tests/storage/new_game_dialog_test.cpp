@@ -76,18 +76,17 @@ TEST_F(NewGameDialog, OkStartsOnlyAReadableSelectionAndRemembersIt) {
   } cases[] = {
       {-1, false, "Puzzle is not selected."},
       {1, false, "Invalid format."},
-      {0, true, "Invalid format."},
       {0, false, ""},
+      {0, true, "Invalid format."},  // last: the file is gone
   };
+  AddPuzzle("cube.kvp");
+  WriteFile("Puzzles/flat.kvp", "[SIZE]\r\nDX = 3\r\nDY = 1\r\nDZ = 1\r\n[Z0]\r\nY0 = 11\r\n");
   for (const auto& c : cases) {
     SCOPED_TRACE(c.selection);
-    AddPuzzle("cube.kvp");
-    WriteFile("Puzzles/flat.kvp", "[SIZE]\r\nDX = 3\r\nDY = 1\r\nDZ = 1\r\n[Z0]\r\nY0 = 11\r\n");
     game = std::make_unique<Game>();
     platform = {};
     game->createMode = 1;
     game->field.at(4, 4, 4) = 1;
-    const CellGrid figureBefore = game->figure;
     NewGameList list = OpenNewGameList(*game);
     list.selection = 0;
     CellGrid loaded;
@@ -102,7 +101,7 @@ TEST_F(NewGameDialog, OkStartsOnlyAReadableSelectionAndRemembersIt) {
     EXPECT_EQ(started, c.message.empty());
     EXPECT_EQ(platform.messages.empty() ? "" : platform.messages[0].text, c.message);
     EXPECT_EQ(game->createMode, started ? 0 : 1);
-    EXPECT_TRUE(GridEquals(game->figure, started ? SevenCubes() : figureBefore));
+    EXPECT_TRUE(GridEquals(game->figure, started ? SevenCubes() : CellGrid{}));
     EXPECT_EQ(GridHasCells(game->field), !started);
     EXPECT_EQ(BufferText(game->settings.PUZZLE), started ? "cube.kvp" : "");
   }

@@ -65,7 +65,6 @@ TEST(PuzzleText, ReadsOnlyWholeFiguresInsideTheGrid) {
       {"[size]\ndx=4\ndy=1\ndz=1\n[NOTES]\nby = me\n[z0]\ny0=1x01\n",
        Cubes{{0, 0, 0}, {1, 0, 0}, {3, 0, 0}}},
       {Puzzle("DX = 3abc\r\nDY = 1\r\nDZ = 1", "[Z0]\r\nY0 = 101"), Cubes{{0, 0, 0}, {2, 0, 0}}},
-      {Puzzle("DX = abc\r\nDY = 1\r\nDZ = 1", "[Z0]\r\nY0 = 111"), {}},
       {Puzzle(size, "[Z0]\r\nY0 = 1111"), {}},
       {Puzzle(size, "[Z0]\r\nY0 = 11"), {}},
       {Puzzle(size, "[Z0]\r\n"), {}},

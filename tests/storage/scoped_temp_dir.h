@@ -25,12 +25,8 @@ class InTemporaryDirectory : public ::testing::Test {
     std::filesystem::remove_all(directory_, ignored);
   }
 
-  static void WriteFile(const std::filesystem::path& path, std::string_view bytes) {
-    WriteBytes(path, bytes);
-  }
-  static std::string FileBytes(const std::filesystem::path& path) {
-    return kelvane::testing::FileBytes(path);
-  }
+  static constexpr auto WriteFile = &WriteBytes;
+  static constexpr auto FileBytes = &testing::FileBytes;
   static std::map<std::string, std::string> Snapshot() { return FolderContent("."); }
 
  private:

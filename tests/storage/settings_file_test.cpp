@@ -11,17 +11,9 @@ namespace kelvane {
 namespace {
 
 constexpr std::string_view kFirstRunText =
-    "[LAST]\r\n"
-    "PUZZLE = \r\n"
-    "\r\n"
-    "[OPTIONS]\r\n"
-    "COLOR_BACK = 13158600\r\n"
-    "COLOR_INK = 9868950\r\n"
-    "SCALE = 4\r\n"
-    "SHOW_CHECKERS = 1\r\n"
-    "SHOW_HELPERS = 1\r\n"
-    "SKIN_INDEX = 1\r\n"
-    "\r\n";
+    "[LAST]\r\nPUZZLE = \r\n\r\n"
+    "[OPTIONS]\r\nCOLOR_BACK = 13158600\r\nCOLOR_INK = 9868950\r\nSCALE = 4\r\n"
+    "SHOW_CHECKERS = 1\r\nSHOW_HELPERS = 1\r\nSKIN_INDEX = 1\r\n\r\n";
 
 // The first run's text with the given keys' values replaced.
 std::string FirstRunWith(const std::vector<std::pair<std::string, std::string>>& values) {
