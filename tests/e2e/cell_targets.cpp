@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window model and the search for a floor cell's middle by the hit test itself.
+// The window model, and screen points from its layout and hit test.
 #include "cell_targets.h"
 
 #include "model/game_init.h"
@@ -24,28 +24,8 @@ ClientArea ClientOf(QRect window, int menuBarHeight) {
 
 std::optional<QPoint> FloorCellOnScreen(Game& model, const ClientArea& client, FloorCell cell) {
   PlaceContent(model, client.size);
-  // The diamond lies in a 2W × 2R box below the projection of its corner; the hit test, which
-  // the window runs on the same model, says which of its pixels belong to it (every second
-  // pixel is plenty to find the middle).
-  const CubeGeometry g = model.fieldGeometry;
-  const Point corner =
-      ProjectLattice(g, LayOutClient(model).figureOrigin, cell.x, cell.y, model.currentLayer);
-  long sumX = 0;
-  long sumY = 0;
-  long count = 0;
-  for (int y = corner.y; y < corner.y + 2 * g.R; y += 2) {
-    for (int x = corner.x - g.W; x < corner.x + g.W; x += 2) {
-      if (HitTestFloorCell(model, Point{x, y}) == cell) {
-        sumX += x;
-        sumY += y;
-        ++count;
-      }
-    }
-  }
-  if (count == 0) {
-    return std::nullopt;
-  }
-  const Point middle{static_cast<int>(sumX / count), static_cast<int>(sumY / count)};
+  // The window's own hit test, on the same model, confirms the click lands where meant.
+  const Point middle = FloorCellCentre(model, cell);
   if (HitTestFloorCell(model, middle) != cell) {
     return std::nullopt;
   }

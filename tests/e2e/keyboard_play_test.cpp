@@ -11,17 +11,9 @@ namespace kelvane::e2e {
 
 namespace {
 
-QStringList Repeated(const QString& key, int times) {
-  QStringList keys;
-  for (int i = 0; i < times; ++i) {
-    keys << key;
-  }
-  return keys;
-}
-
 // The keys that move a count of steps along one axis, `less` for negative counts.
 QStringList Steps(int count, const QString& less, const QString& more) {
-  return Repeated(count < 0 ? less : more, std::abs(count));
+  return QStringList(std::abs(count), count < 0 ? less : more);
 }
 
 }  // namespace
@@ -40,11 +32,11 @@ class KeyboardPlayTest : public QObject {
     int cursorY = 0;
     for (const testing::Placement& p : testing::kDefaultFigureSolution) {
       // In the panel: the top item, then down to the piece; Tab to the field.
-      x.Keys(QStringList{"Home"} + Repeated("Down", p.piece) + QStringList{"Tab"});
+      x.Keys(QStringList{"Home"} + QStringList(p.piece, "Down") + QStringList{"Tab"});
       // The popup opens highlighting nothing; each Down moves one item.
       x.Keys({"Menu"});
       QTest::qWait(400);
-      x.Keys(Repeated("Down", p.slot + 1) + QStringList{"Return"});
+      x.Keys(QStringList(p.slot + 1, "Down") + QStringList{"Return"});
       QTest::qWait(200);
       x.Keys(Steps(p.layer - layer, "ctrl+Down", "ctrl+Up") +
              Steps(p.x - cursorX, "Left", "Right") + Steps(p.y - cursorY, "Up", "Down") +

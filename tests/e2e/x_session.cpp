@@ -4,9 +4,8 @@
 
 #include <QTest>
 
+#include "cell_targets.h"
 #include "model/char_buffer.h"
-#include "model/game.h"
-#include "model/game_init.h"
 #include "model/settings.h"
 #include "storage/extra_options_file.h"
 #include "storage/kept_game_file.h"
@@ -23,11 +22,8 @@ void AddFilesWrittenAtExit(std::map<std::string, std::string>& content, const st
   content["Kelvane.ini"] = FormatSettingsText(settings);
   content["Extras.ini"] = FormatExtraOptionsText({});
   KeptGame kept;
-  if (figure.empty()) {
-    auto game = std::make_unique<Game>();
-    LayDefaultFigure(*game);
-    kept.figure = game->figure;
-  } else {
+  kept.figure = NewWindowModel()->figure;
+  if (!figure.empty()) {
     ParsePuzzleText(figure, kept.figure);
   }
   kept.shownLayers = GridExtents(kept.figure).z;
@@ -105,31 +101,23 @@ QByteArray XSession::Xdotool(const QStringList& arguments) {
     tool.waitForFinished();
     return {};
   }
-  if (tool.exitCode() != 0) {
-    return {};
-  }
-  return tool.readAllStandardOutput();
+  return tool.exitCode() == 0 ? tool.readAllStandardOutput() : QByteArray();
+}
+
+QByteArrayList XSession::VisibleWindows(const QString& title) {
+  const QByteArray ids =
+      Xdotool({"search", "--onlyvisible", "--name", "^" + title + "$"}).trimmed();
+  return ids.isEmpty() ? QByteArrayList{} : ids.split('\n');
 }
 
 QString XSession::WaitForWindow(const QString& title, int timeoutMs) {
-  QString id;
-  (void)QTest::qWaitFor(
-      [&] {
-        id = Xdotool({"search", "--onlyvisible", "--name", "^" + title + "$"}).split('\n').front();
-        return !id.isEmpty();
-      },
-      timeoutMs);
-  return id;
+  QByteArrayList ids;
+  (void)QTest::qWaitFor([&] { return !(ids = VisibleWindows(title)).isEmpty(); }, timeoutMs);
+  return ids.isEmpty() ? QString() : QString(ids.front());
 }
 
 bool XSession::WaitForWindowCount(const QString& title, int count, int timeoutMs) {
-  return QTest::qWaitFor(
-      [&] {
-        const QByteArray ids =
-            Xdotool({"search", "--onlyvisible", "--name", "^" + title + "$"}).trimmed();
-        return (ids.isEmpty() ? 0 : ids.count('\n') + 1) == count;
-      },
-      timeoutMs);
+  return QTest::qWaitFor([&] { return VisibleWindows(title).size() == count; }, timeoutMs);
 }
 
 QRect XSession::Geometry(const QString& window) {

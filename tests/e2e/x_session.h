@@ -67,6 +67,7 @@ class XSession {
  private:
   fs::path Root() const { return fs::path(root_.path().toStdString()); }
   QByteArray Xdotool(const QStringList& arguments);
+  QByteArrayList VisibleWindows(const QString& title);
 
   QTemporaryDir root_;
   QProcess game_;
