@@ -12,7 +12,6 @@ namespace {
 
 class KeptGameTest : public PlayTest {
  protected:
-  std::string KeptText() { return FormatKeptGame(KeepGame(*game, platform)); }
   void ExpectReadBackAsItIs() {
     const KeptGame a = KeepGame(*game, platform);
     const std::optional<KeptGame> b = ParseKeptGame(FormatKeptGame(a), *game);
@@ -40,7 +39,7 @@ TEST_F(KeptGameTest, PlayAfterATurnAndCreationByCubesReadBackAsTheyWere) {
 
 TEST_F(KeptGameTest, DamagedOrForeignTextIsRefused) {
   Lay(kDefaultFigureSolution[0]);
-  const std::string good = KeptText();
+  const std::string good = FormatKeptGame(KeepGame(*game, platform));
   const auto replaced = [&good](std::string_view from, std::string_view to) {
     std::string text = good;
     return text.replace(text.find(from), from.size(), to);
@@ -54,13 +53,11 @@ TEST_F(KeptGameTest, DamagedOrForeignTextIsRefused) {
   }
 }
 
-class KeptGameFile : public InTemporaryDirectory {
- protected:
-  std::unique_ptr<Game> game = NewInitialisedGame();
-  FakePlatform platform;
-};
+using KeptGameFile = InTemporaryDirectory;
 
 TEST_F(KeptGameFile, AGarbageFileIsSetAsideSilentlyAndAGoodOneContinued) {
+  auto game = NewInitialisedGame();
+  FakePlatform platform;
   WriteFile("KeptGame.ini", "garbage");
   ResumeKeptGame(*game, platform);
   EXPECT_EQ(game->figure.at(1, 4, 0), kPlainCube);  // still the default figure

@@ -12,6 +12,7 @@
 #include "scoped_temp_dir.h"
 #include "storage/puzzle_file.h"
 #include "support/fake_platform.h"
+#include "support/test_game.h"
 
 namespace kelvane {
 namespace {
@@ -19,21 +20,13 @@ namespace {
 namespace fs = std::filesystem;
 using Names = std::vector<std::string>;
 
-// A 2×2×2 block with one cube missing.
-CellGrid SevenCubes() {
-  CellGrid grid;
-  for (int i = 1; i < 8; ++i) {
-    grid.at(i & 1, (i >> 1) & 1, i >> 2) = 1;
-  }
-  return grid;
-}
-
 class NewGameDialog : public testing::InTemporaryDirectory {
  protected:
   void AddPuzzle(const std::string& name) {
-    WriteFile("Puzzles/" + name, FormatPuzzleText(SevenCubes()));
+    WriteFile("Puzzles/" + name, FormatPuzzleText(figure));
   }
 
+  const CellGrid figure = testing::NewInitialisedGame()->figure;
   std::unique_ptr<Game> game = std::make_unique<Game>();
   testing::FakePlatform platform;
 };
@@ -45,16 +38,15 @@ TEST_F(NewGameDialog, ListsSortedAndPreselectsWithoutRegardToCaseAndMarksTheSolv
   for (const char* name : {"b.kvp", "Castle.kvp", "a.kvp", "cube.kvp.bak", "notes.txt", "kvp"}) {
     AddPuzzle(name);
   }
-  CellGrid other = SevenCubes();
-  other.at(2, 0, 0) = 1;
-  for (const char* name : {"TOWER.KVP", "-dash.kvp"}) {
-    WriteFile("Puzzles/" + std::string(name), FormatPuzzleText(other));
+  for (const char* name : {"TOWER.KVP", "-dash.kvp"}) {  // one cube
+    WriteFile("Puzzles/" + std::string(name),
+              "[SIZE]\r\nDX = 1\r\nDY = 1\r\nDZ = 1\r\n[Z0]\r\nY0 = 1\r\n");
   }
   fs::create_directories("Puzzles/x.kvp");
   ASSERT_EQ(mkfifo("Puzzles/pipe.kvp", 0600), 0);
   fs::create_symlink("missing-target.kvp", "Puzzles/dangling.kvp");
   fs::create_symlink("/dev/zero", "Puzzles/endless.kvp");
-  game->solved.figures.insert(FigureKey(SevenCubes()));
+  game->solved.figures.insert(FigureKey(figure));
   const NewGameList list = OpenNewGameList(*game);
   EXPECT_EQ(list.entries, (Names{"-dash.kvp", "a.kvp", "b.kvp", "Castle.kvp", "TOWER.KVP"}));
   EXPECT_EQ(list.solved, (std::vector<bool>{false, true, true, true, false}));
@@ -91,7 +83,7 @@ TEST_F(NewGameDialog, OkStartsOnlyAReadableSelectionAndRemembersIt) {
     list.selection = 0;
     CellGrid loaded;
     ASSERT_EQ(PreviewSelection(list, loaded), NewGamePreview::Figure);
-    EXPECT_TRUE(GridEquals(loaded, SevenCubes()));
+    EXPECT_TRUE(GridEquals(loaded, figure));
     list.selection = c.selection;
     if (c.removedAfterPreview) {
       fs::remove("Puzzles/cube.kvp");
@@ -101,7 +93,7 @@ TEST_F(NewGameDialog, OkStartsOnlyAReadableSelectionAndRemembersIt) {
     EXPECT_EQ(started, c.message.empty());
     EXPECT_EQ(platform.messages.empty() ? "" : platform.messages[0].text, c.message);
     EXPECT_EQ(game->createMode, started ? 0 : 1);
-    EXPECT_TRUE(GridEquals(game->figure, started ? SevenCubes() : CellGrid{}));
+    EXPECT_TRUE(GridEquals(game->figure, started ? figure : CellGrid{}));
     EXPECT_EQ(GridHasCells(game->field), !started);
     EXPECT_EQ(BufferText(game->settings.PUZZLE), started ? "cube.kvp" : "");
   }

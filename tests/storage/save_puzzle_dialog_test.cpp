@@ -40,24 +40,24 @@ TEST_F(SavePuzzleDialog, EachNameIsRefusedAskedAboutSavedOrReported) {
   struct Case {
     std::string name;
     std::string onDisk;  // a file holding "old", or a folder when it ends in '/'
-    std::optional<MessageAnswer> answer;
+    bool overwrite;      // the answer when asked
     std::vector<std::string> events;
     bool closes;  // else the dialog stays open
     bool saved;
   };
   const Case cases[] = {
-      {"", "", {}, {"message: Please enter a file name."}, false, false},
-      {"   ", "", {}, {"message: Please enter a file name."}, false, false},
-      {std::string(101, 'n'), "", {}, {"beep"}, false, false},
-      {"../escape", "", {}, {"beep"}, false, false},
-      {std::string("a\0b", 3), "", {}, {"beep"}, false, false},  // would cut the file name short
-      {"cube", "Puzzles/cube.kvp", MessageAnswer::No, {ask}, false, false},
-      {"cube", "Puzzles/cube.kvp", MessageAnswer::Yes, {ask}, true, true},
-      {" my cube ", "", {}, {}, true, true},
-      {std::string(100, 'n'), "", {}, {}, true, true},
+      {"", "", false, {"message: Please enter a file name."}, false, false},
+      {"   ", "", false, {"message: Please enter a file name."}, false, false},
+      {std::string(101, 'n'), "", false, {"beep"}, false, false},
+      {"../escape", "", false, {"beep"}, false, false},
+      {std::string("a\0b", 3), "", false, {"beep"}, false, false},  // would cut the file name short
+      {"cube", "Puzzles/cube.kvp", false, {ask}, false, false},
+      {"cube", "Puzzles/cube.kvp", true, {ask}, true, true},
+      {" my cube ", "", false, {}, true, true},
+      {std::string(100, 'n'), "", false, {}, true, true},
       // A failed save says so, keeps what was there and closes the dialog in create mode.
-      {"cube", "Puzzles/cube.kvp/", MessageAnswer::Yes, {ask, cannot}, true, false},
-      {"cube", "Puzzles", {}, {cannot}, true, false},
+      {"cube", "Puzzles/cube.kvp/", true, {ask, cannot}, true, false},
+      {"cube", "Puzzles", false, {cannot}, true, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -75,9 +75,7 @@ TEST_F(SavePuzzleDialog, EachNameIsRefusedAskedAboutSavedOrReported) {
          {std::array{2, 3, 1}, {3, 3, 1}, {4, 3, 1}, {2, 4, 1}, {2, 3, 2}}) {
       game->field.at(x, y, z) = 1;
     }
-    if (c.answer) {
-      platform.answers = {*c.answer};
-    }
+    platform.answers = {c.overwrite ? MessageAnswer::Yes : MessageAnswer::No};
 
     EXPECT_EQ(ConfirmSavePuzzle(*game, platform, c.name), c.closes);
     EXPECT_EQ(platform.events, c.events);
