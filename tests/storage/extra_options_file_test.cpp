@@ -10,8 +10,6 @@
 namespace kelvane {
 namespace {
 
-using testing::InTemporaryDirectory;
-
 TEST(ExtraOptionsText, EachSwitchIsWrittenAndReadBackAndOnlyANonZeroNumberTurnsItOn) {
   EXPECT_EQ(FormatExtraOptionsText({}),
             "[Options]\r\nCAN_STILL_BE_DONE = 0\r\nPIECE_NUMBERS = 0\r\n");
@@ -25,7 +23,7 @@ TEST(ExtraOptionsText, EachSwitchIsWrittenAndReadBackAndOnlyANonZeroNumberTurnsI
   }
 }
 
-using ExtraOptionsFile = InTemporaryDirectory;
+using ExtraOptionsFile = testing::InTemporaryDirectory;
 
 TEST_F(ExtraOptionsFile, SavedOptionsAreLoadedAtTheNextStart) {
   Game saved;

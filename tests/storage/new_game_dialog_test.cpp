@@ -83,7 +83,6 @@ TEST_F(NewGameDialog, OkStartsOnlyAReadableSelectionAndRemembersIt) {
     list.selection = 0;
     CellGrid loaded;
     ASSERT_EQ(PreviewSelection(list, loaded), NewGamePreview::Figure);
-    EXPECT_TRUE(GridEquals(loaded, figure));
     list.selection = c.selection;
     if (c.removedAfterPreview) {
       fs::remove("Puzzles/cube.kvp");

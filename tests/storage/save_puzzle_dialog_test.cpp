@@ -16,7 +16,6 @@ namespace kelvane {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::FakePlatform;
 
 // The small example, built off the corner; saved, it moves there.
 constexpr std::string_view kSmallFigureText =
@@ -25,7 +24,7 @@ constexpr std::string_view kSmallFigureText =
     "[Z1]\r\nY0 = 100\r\nY1 = 000\r\n";
 
 TEST(SavePuzzleName, CharactersAFileNameCannotHoldBeepAndStayOut) {
-  FakePlatform platform;
+  testing::FakePlatform platform;
   std::string name = "my/ cube:(2)<>\"\\*?|";
   std::erase_if(name, [&](char c) { return !AcceptNameCharacter(platform, c); });
   EXPECT_EQ(name, "my cube(2)");
@@ -69,7 +68,7 @@ TEST_F(SavePuzzleDialog, EachNameIsRefusedAskedAboutSavedOrReported) {
     }
     auto expectedDisk = Snapshot();
     auto game = std::make_unique<Game>();
-    FakePlatform platform;
+    testing::FakePlatform platform;
     CreatePuzzle(*game, platform, CreateMode::ByCubes);
     for (const auto& [x, y, z] :
          {std::array{2, 3, 1}, {3, 3, 1}, {4, 3, 1}, {2, 4, 1}, {2, 3, 2}}) {
