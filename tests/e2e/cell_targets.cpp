@@ -17,25 +17,20 @@ std::unique_ptr<Game> NewWindowModel() {
   return game;
 }
 
-ClientArea ClientOf(QRect window, int menuBarHeight) {
-  return {
-      window.x(), window.y() + menuBarHeight, {window.width(), window.height() - menuBarHeight}};
-}
-
-std::optional<QPoint> FloorCellOnScreen(Game& model, const ClientArea& client, FloorCell cell) {
-  PlaceContent(model, client.size);
+std::optional<QPoint> FloorCellOnScreen(Game& model, QRect client, FloorCell cell) {
+  PlaceContent(model, {client.width(), client.height()});
   // The window's own hit test, on the same model, confirms the click lands where meant.
   const Point middle = FloorCellCentre(model, cell);
   if (HitTestFloorCell(model, middle) != cell) {
     return std::nullopt;
   }
-  return QPoint(client.left + middle.x, client.top + middle.y);
+  return client.topLeft() + QPoint(middle.x, middle.y);
 }
 
-QRect FieldViewOnScreen(Game& model, const ClientArea& client) {
-  PlaceContent(model, client.size);
+QRect FieldViewOnScreen(Game& model, QRect client) {
+  PlaceContent(model, {client.width(), client.height()});
   const Rect view = LayOutClient(model).fieldView;
-  return {client.left + view.left, client.top + view.top, view.Width(), view.Height()};
+  return {client.x() + view.left, client.y() + view.top, view.Width(), view.Height()};
 }
 
 }  // namespace kelvane::e2e

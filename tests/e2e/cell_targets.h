@@ -16,19 +16,12 @@ namespace kelvane::e2e {
 // A Game as the window holds it after start with the default settings.
 std::unique_ptr<Game> NewWindowModel();
 
-// The client area's place on the screen: the window's rectangle without its menu bar.
-struct ClientArea {
-  int left = 0;
-  int top = 0;
-  Size size;
-};
-ClientArea ClientOf(QRect window, int menuBarHeight);
-
+// `client`: the client area on the screen, the window without its menu bar.
 // The screen point in the middle of floor cell `cell` of the model's current layer, once the
 // model is laid out for `client`; nothing when the cell is not on the field.
-std::optional<QPoint> FloorCellOnScreen(Game& model, const ClientArea& client, FloorCell cell);
+std::optional<QPoint> FloorCellOnScreen(Game& model, QRect client, FloorCell cell);
 
 // The field view's rectangle on the screen.
-QRect FieldViewOnScreen(Game& model, const ClientArea& client);
+QRect FieldViewOnScreen(Game& model, QRect client);
 
 }  // namespace kelvane::e2e

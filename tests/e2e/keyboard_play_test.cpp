@@ -9,15 +9,6 @@
 
 namespace kelvane::e2e {
 
-namespace {
-
-// The keys that move a count of steps along one axis, `less` for negative counts.
-QStringList Steps(int count, const QString& less, const QString& more) {
-  return QStringList(std::abs(count), count < 0 ? less : more);
-}
-
-}  // namespace
-
 class KeyboardPlayTest : public QObject {
   Q_OBJECT
 
@@ -27,9 +18,11 @@ class KeyboardPlayTest : public QObject {
     const QString window = x.Start();
     QVERIFY(!window.isEmpty());
     // The game starts with the panel focused, no cell cursor, layer 0.
-    int layer = 0;
-    int cursorX = 0;
-    int cursorY = 0;
+    testing::Placement at{};
+    // The keys that move a count of steps along one axis, `less` for negative counts.
+    const auto steps = [](int count, const QString& less, const QString& more) {
+      return QStringList(std::abs(count), count < 0 ? less : more);
+    };
     for (const testing::Placement& p : testing::kDefaultFigureSolution) {
       // In the panel: the top item, then down to the piece; Tab to the field.
       x.Keys(QStringList{"Home"} + QStringList(p.piece, "Down") + QStringList{"Tab"});
@@ -38,12 +31,10 @@ class KeyboardPlayTest : public QObject {
       QTest::qWait(400);
       x.Keys(QStringList(p.slot + 1, "Down") + QStringList{"Return"});
       QTest::qWait(200);
-      x.Keys(Steps(p.layer - layer, "ctrl+Down", "ctrl+Up") +
-             Steps(p.x - cursorX, "Left", "Right") + Steps(p.y - cursorY, "Up", "Down") +
+      x.Keys(steps(p.layer - at.layer, "ctrl+Down", "ctrl+Up") +
+             steps(p.x - at.x, "Left", "Right") + steps(p.y - at.y, "Up", "Down") +
              QStringList{"Return", "Tab"});
-      layer = p.layer;
-      cursorX = p.x;
-      cursorY = p.y;
+      at = p;
     }
     // The congratulation comes up over the game window, captioned like it.
     QVERIFY2(x.WaitForWindowCount("Kelvane", 2), "no congratulation after the seventh piece");

@@ -40,10 +40,8 @@ std::string LastLibraryEntry(const fs::path& work) {
 
 size_t ColourCount(const QImage& image) {
   std::set<QRgb> colours;
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) {
-      colours.insert(image.pixel(x, y));
-    }
+  for (int i = 0; i < image.width() * image.height(); ++i) {
+    colours.insert(image.pixel(i % image.width(), i / image.width()));
   }
   return colours.size();
 }
@@ -51,15 +49,14 @@ size_t ColourCount(const QImage& image) {
 // The first floor cell of layer 0 where the model lays its selected piece without a beep.
 std::optional<FloorCell> CellWherePieceFits(const Game& model, int piece) {
   const Extents extents = GridExtents(model.figure);
-  for (int y = 0; y < extents.y; ++y) {
-    for (int x = 0; x < extents.x; ++x) {
-      auto trial = std::make_unique<Game>(model);
-      testing::FakePlatform platform;
-      platform.selection = piece;
-      FieldClick(*trial, platform, FloorCell{x, y});
-      if (platform.beeps == 0 && PieceOnField(*trial, static_cast<std::int8_t>(piece + 1))) {
-        return FloorCell{x, y};
-      }
+  for (int i = 0; i < extents.x * extents.y; ++i) {
+    const FloorCell cell{i % extents.x, i / extents.x};
+    auto trial = std::make_unique<Game>(model);
+    testing::FakePlatform platform;
+    platform.selection = piece;
+    FieldClick(*trial, platform, cell);
+    if (platform.beeps == 0 && PieceOnField(*trial, static_cast<std::int8_t>(piece + 1))) {
+      return cell;
     }
   }
   return std::nullopt;
@@ -87,12 +84,17 @@ class PlaySessionTest : public QObject {
     QCOMPARE(first.width(), required.width);
     const int menuBar = first.height() - required.height;
     QVERIFY(menuBar > 0 && menuBar < 100);
-    ClientArea client = ClientOf(first, menuBar);
+    QRect client = first.adjusted(0, menuBar, 0, 0);
     const QRect view = FieldViewOnScreen(*model, client);
     const auto settledField = [&] {
-      x.MoveMouse(client.left + 2, client.top + 2);
+      x.MoveMouse(client.x() + 2, client.y() + 2);
       QTest::qWait(400);
       return x.Capture().copy(view);
+    };
+    const auto clickCell = [&](FloorCell cell) {
+      const std::optional<QPoint> point = FloorCellOnScreen(*model, client, cell);
+      QVERIFY(point.has_value());
+      x.MoveMouse(point->x(), point->y(), true);
     };
     const QImage atStart = settledField();
     QVERIFY2(ColourCount(atStart) > 16, "the field shows no figure");
@@ -100,7 +102,7 @@ class PlaySessionTest : public QObject {
     // Piece 3: clicked in the panel as piece 2, then one down with the arrow key; turned with
     // X, Y and Z; laid where the same moves lay it in the model.
     const Rect panel = LayOutClient(*model).panel;
-    x.MoveMouse(client.left + panel.left + panel.Width() / 2, client.top + panel.top + 2 * 64 + 32,
+    x.MoveMouse(client.x() + panel.left + panel.Width() / 2, client.y() + panel.top + 2 * 64 + 32,
                 true);
     x.Keys({"Down", "x", "y", "z"});
     modelPlatform.selection = 3;
@@ -109,9 +111,7 @@ class PlaySessionTest : public QObject {
     }
     const std::optional<FloorCell> fits = CellWherePieceFits(*model, 3);
     QVERIFY(fits.has_value());
-    const std::optional<QPoint> target = FloorCellOnScreen(*model, client, *fits);
-    QVERIFY(target.has_value());
-    x.MoveMouse(target->x(), target->y(), true);
+    clickCell(*fits);
     const QImage afterPlay = settledField();
     QVERIFY2(afterPlay != atStart, "the laid piece is not drawn");
     x.Focus(window);
@@ -140,14 +140,8 @@ class PlaySessionTest : public QObject {
     x.Focus(window);
     x.Keys({"ctrl+c"});
     QTest::qWait(400);
-    client = ClientOf(x.Geometry(window), menuBar);
+    client = x.Geometry(window).adjusted(0, menuBar, 0, 0);
     CreatePuzzle(*model, modelPlatform, CreateMode::ByCubes);
-    const auto clickCell = [&](int cellX, int cellY) {
-      const std::optional<QPoint> point =
-          FloorCellOnScreen(*model, client, FloorCell{cellX, cellY});
-      QVERIFY(point.has_value());
-      x.MoveMouse(point->x(), point->y(), true);
-    };
     CellGrid created;
     QVERIFY(ParsePuzzleText(kCreatedFile, created));
     for (int layer = 0; layer < 3; ++layer) {
@@ -158,13 +152,13 @@ class PlaySessionTest : public QObject {
       for (int y = 0; y < 3; ++y) {
         for (int cellX = 0; cellX < 4; ++cellX) {
           if (created.at(cellX, y, layer) != 0) {
-            clickCell(kCreatedOffsetX + cellX, kCreatedOffsetY + y);
+            clickCell({kCreatedOffsetX + cellX, kCreatedOffsetY + y});
           }
         }
       }
     }
-    clickCell(7, 7);
-    clickCell(7, 7);
+    clickCell({7, 7});
+    clickCell({7, 7});
 
     // Save puzzle under a name with a space in it.
     x.Focus(window);

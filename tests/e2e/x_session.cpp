@@ -35,9 +35,7 @@ XSession::XSession() {
   fs::create_directories(Work() / "Puzzles");
   fs::create_directories(Home());
   for (const char* name : {"Puzzles", "help", "victory.wav", "orrinsoft.url"}) {
-    if (fs::exists(resources / name)) {
-      fs::copy(resources / name, Work() / name, fs::copy_options::recursive);
-    }
+    fs::copy(resources / name, Work() / name, fs::copy_options::recursive);
   }
 }
 
@@ -94,14 +92,10 @@ std::optional<int> XSession::ExitThroughMenu(const QString& window) {
 }
 
 QByteArray XSession::Xdotool(const QStringList& arguments) {
-  QProcess tool;
+  QProcess tool;  // killed on the way out when it hangs
   tool.start("xdotool", arguments);
-  if (!tool.waitForFinished(10000)) {
-    tool.kill();
-    tool.waitForFinished();
-    return {};
-  }
-  return tool.exitCode() == 0 ? tool.readAllStandardOutput() : QByteArray();
+  const bool ran = tool.waitForFinished(10000) && tool.exitCode() == 0;
+  return ran ? tool.readAllStandardOutput() : QByteArray();
 }
 
 QByteArrayList XSession::VisibleWindows(const QString& title) {

@@ -32,8 +32,6 @@ void AddFilesWrittenAtExit(std::map<std::string, std::string>& content,
 class XSession {
  public:
   XSession();
-  XSession(const XSession&) = delete;
-  XSession& operator=(const XSession&) = delete;
   // Kills a game still running; prints its output when the test failed.
   ~XSession();
 
