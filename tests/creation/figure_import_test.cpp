@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
+#include "creation/single_byte_text.h"
 #include "support/fake_platform.h"
 
 namespace kelvane {
@@ -127,6 +130,22 @@ TEST(ClipboardImport, EachCharacterIsOneByteOfFigureText) {
     const auto grid = ImportFigureFromClipboard(game, platform);
     ASSERT_TRUE(grid) << cube;
     EXPECT_TRUE(IsBlock(*grid));
+  }
+}
+
+// Guards the Latin-1 range and the malformed or cut-short sequences, which import cannot tell
+// apart: every mark but a hole is a cube.
+TEST(SingleByteText, KeepsLatin1AndMarksEveryOtherCharacterOnce) {
+  const std::pair<std::string_view, std::string_view> table[] = {
+      {"a\xC2\xA0\xC3\xA9\xC3\xBF", "a\xA0\xE9\xFF"},
+      {"\xC4\x80\xE2\x96\xA0\xF0\x9F\x98\x80", "???"},
+      {"\xC1\x81\xF5\xFF", "????"},  // an overlong form and bytes that never start one
+      {"\xE2\x96"
+       "a\xC3",
+       "??a?"},  // cut short by a plain character and by the end
+  };
+  for (const auto& [utf8, bytes] : table) {
+    EXPECT_EQ(SingleByteText(utf8), bytes);
   }
 }
 

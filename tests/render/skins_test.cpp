@@ -6,6 +6,7 @@
 #include <png.h>
 
 #include "render/cube_geometry.h"
+#include "render/device_pixels.h"
 #include "render/graphics_setup.h"
 #include "render/render_fixture.h"
 #include "support/fake_platform.h"
@@ -83,6 +84,15 @@ TEST(Skins, ApplyingScaleAndSkinSetsGeometrySheetsAndInkAndFitsTheWindow) {
     EXPECT_EQ(SkinNumber(index), 3);
   }
   EXPECT_EQ(game->graphics.screenHeight, 600);
+
+  // On a screen of twice the density both sheets are drawn for device-size cubes.
+  CreateGraphics(*game, 800, 600, 2);
+  ApplyScaleAndSkin(*game, platform);
+  const Surface skin = LoadSkinBitmap(9);
+  EXPECT_EQ(game->graphics.fieldSheet.pixels,
+            SpriteSheetFor(skin, ScaledGeometry(FieldGeometry(6), 2)).pixels);
+  EXPECT_EQ(game->graphics.thumbnailSheet.pixels,
+            SpriteSheetFor(skin, ScaledGeometry(game->thumbnailGeometry, 2)).pixels);
 }
 
 }  // namespace

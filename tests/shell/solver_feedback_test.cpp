@@ -51,32 +51,26 @@ class SolverFeedbackTest : public QObject {
     QCOMPARE(window.Feedback().Completable(), std::optional<bool>(false));
   }
 
-  void BrowserStepsFromThePlayersPiecesAndGoesBack() {
+  // The browser's own rules are tested with it; here, that its commands reach it and show.
+  void BrowserCommandsStepLeaveAndUndo() {
     WindowFixture fixture;
     MainWindow& window = fixture.window();
     Game& game = fixture.game();
     LayPiece7(game, false);
     const CellGrid players = game.field;
     QVERIFY(!window.Action(kCmdLeaveSolutions)->isEnabled());
-
     window.Action(kCmdNextSolution)->trigger();
     QVERIFY(window.Feedback().Browsing());
-    QCOMPARE(CountCells(game.field), 27);
-    QCOMPARE(game.field.at(1, 4, 0), PieceCellValue(6));
-    QCOMPARE(game.winAnnouncement, 0);
     const CellGrid first = game.field;
+    QCOMPARE(CountCells(first), 27);
     window.Action(kCmdNextSolution)->trigger();
     window.Action(kCmdPreviousSolution)->trigger();
     QVERIFY(GridEquals(game.field, first));
     QVERIFY(window.Action(kCmdLeaveSolutions)->isEnabled());
-
     window.Action(kCmdLeaveSolutions)->trigger();
     QVERIFY(!window.Feedback().Browsing());
     QVERIFY(GridEquals(game.field, players));
-    QVERIFY(!window.Action(kCmdLeaveSolutions)->isEnabled());
 
-    // However many solutions were shown, one Undo returns to the player's own Field.
-    window.Action(kCmdNextSolution)->trigger();
     window.Action(kCmdNextSolution)->trigger();
     window.Action(kCmdUndo)->trigger();
     QVERIFY(GridEquals(game.field, players));
