@@ -67,7 +67,9 @@ TEST(SolvedRecordText, KeysReadBackAndDamageIsRefused) {
             std::set<std::string>{"1 2 1 #/#"});
   for (const std::string_view text :
        {"", "garbage", "Kelvane solved puzzles 2\n", "Kelvane solved puzzles 1\n2 1 1 #\n",
-        "Kelvane solved puzzles 1\n2 1 1 #x\n", "Kelvane solved puzzles 1\n1 1 1 .\n"}) {
+        "Kelvane solved puzzles 1\n2 1 1 #x\n", "Kelvane solved puzzles 1\n1 1 1 .\n",
+        "Kelvane solved puzzles 1\n1 x 1 #\n", "Kelvane solved puzzles 1\n13 1 1 #\n",
+        "Kelvane solved puzzles 1\n1 1 1"}) {
     EXPECT_FALSE(ParseSolvedRecord(text)) << text;
   }
 }

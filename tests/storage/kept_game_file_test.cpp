@@ -48,7 +48,11 @@ TEST_F(KeptGameTest, DamagedOrForeignTextIsRefused) {
        {std::string("garbage \xff\n"), good.substr(0, good.size() - 9),
         replaced("VERSION = 1", "VERSION = 2"), replaced("CURRENT_LAYER = 0", "CURRENT_LAYER = 3"),
         replaced("Z0 = 11", "Z0 = 1#"), replaced("HIDDEN = 0000000", "HIDDEN = 000000x"),
-        replaced("Z0 = 11", "Z0 = ++")}) {
+        replaced("Z0 = 11", "Z0 = ++"), replaced("Z0 = 11", "Z0 = 111"), replaced("/", ":"),
+        replaced("SIZE = 3 5 3", "SIZE = 3 5"), replaced("SIZE = 3 5 3", "SIZE = 3 5 3 1"),
+        replaced("SIZE = 3 5 3", "SIZE = 3 5 0"), replaced("SIZE", "SIZES"),
+        replaced("CURRENT_LAYER = 0", "CURRENT_LAYER = 0x"), replaced("HIDDEN", "HIDE"),
+        replaced("HIDDEN = 0000000", "HIDDEN = 00000000")}) {
     EXPECT_FALSE(ParseKeptGame(text, *game)) << text;
   }
 }
