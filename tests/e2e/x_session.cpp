@@ -114,12 +114,17 @@ bool XSession::WaitForWindowCount(const QString& title, int count, int timeoutMs
   return QTest::qWaitFor([&] { return VisibleWindows(title).size() == count; }, timeoutMs);
 }
 
-QRect XSession::Geometry(const QString& window) {
+std::map<QByteArray, int> XSession::ShellValues(const QString& command, const QStringList& rest) {
   std::map<QByteArray, int> values;
-  for (const QByteArray& line : Xdotool({"getwindowgeometry", "--shell", window}).split('\n')) {
+  for (const QByteArray& line : Xdotool(QStringList{command, "--shell"} + rest).split('\n')) {
     const QList<QByteArray> pair = line.split('=');
     values[pair[0]] = pair.value(1).toInt();
   }
+  return values;
+}
+
+QRect XSession::Geometry(const QString& window) {
+  auto values = ShellValues("getwindowgeometry", {window});
   return {values["X"], values["Y"], values["WIDTH"], values["HEIGHT"]};
 }
 
@@ -128,7 +133,11 @@ void XSession::Focus(const QString& window) {
 }
 
 void XSession::MoveMouse(int x, int y, bool click) {
-  Xdotool({"mousemove", "--sync", QString::number(x), QString::number(y)});
+  // --sync waits for the pointer to move: where it is already, it would wait for the timeout.
+  auto at = ShellValues("getmouselocation");
+  if (at["X"] != x || at["Y"] != y) {
+    Xdotool({"mousemove", "--sync", QString::number(x), QString::number(y)});
+  }
   if (click) {
     Xdotool({"click", "1"});
   }

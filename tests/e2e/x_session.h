@@ -66,6 +66,8 @@ class XSession {
   fs::path Root() const { return fs::path(root_.path().toStdString()); }
   QByteArray Xdotool(const QStringList& arguments);
   QByteArrayList VisibleWindows(const QString& title);
+  // The NAME=value lines that an xdotool command prints with --shell.
+  std::map<QByteArray, int> ShellValues(const QString& command, const QStringList& rest = {});
 
   QTemporaryDir root_;
   QProcess game_;
