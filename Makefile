@@ -6,7 +6,9 @@ CMAKE_FLAGS ?=
 CMAKE_FLAGS += -DKELVANE_WERROR=ON
 # Rebuilds across worktrees and clean clones reuse compiled objects where ccache is installed:
 # paths inside the clone are hashed relative to it, so another clone of the same sources hits.
-CCACHE := $(shell command -v ccache 2>/dev/null)
+# Looked up when a recipe runs, after `deps` has installed it: looked up when make starts, a new
+# machine would configure build/ without it and the later sub-makes would rebuild it all with it.
+CCACHE = $(shell command -v ccache 2>/dev/null)
 export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := 1
 CMAKE_FLAGS += $(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE))
