@@ -5,8 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <initializer_list>
-#include <vector>
+#include <span>
 
 namespace kelvane {
 
@@ -16,53 +15,33 @@ struct UnitPoint {
   float x;
   float y;
 };
-using Polyline = std::vector<UnitPoint>;
 
-// Glyph box 0.6 wide and 1 high, y downwards.
-const std::array<std::vector<Polyline>, 7>& Glyphs() {
-  static const std::array<std::vector<Polyline>, 7> glyphs{{
-      {{{0.12f, 0.22f}, {0.34f, 0.0f}, {0.34f, 1.0f}}, {{0.12f, 1.0f}, {0.54f, 1.0f}}},
-      {{{0.05f, 0.22f},
-        {0.14f, 0.06f},
-        {0.3f, 0.0f},
-        {0.46f, 0.06f},
-        {0.55f, 0.22f},
-        {0.5f, 0.42f},
-        {0.05f, 1.0f},
-        {0.57f, 1.0f}}},
-      {{{0.04f, 0.06f},
-        {0.54f, 0.0f},
-        {0.26f, 0.4f},
-        {0.46f, 0.46f},
-        {0.56f, 0.68f},
-        {0.48f, 0.9f},
-        {0.28f, 1.0f},
-        {0.04f, 0.93f}}},
-      {{{0.44f, 1.0f}, {0.44f, 0.0f}, {0.02f, 0.68f}, {0.58f, 0.68f}}},
-      {{{0.54f, 0.0f},
-        {0.12f, 0.0f},
-        {0.07f, 0.44f},
-        {0.3f, 0.37f},
-        {0.5f, 0.46f},
-        {0.56f, 0.7f},
-        {0.46f, 0.93f},
-        {0.26f, 1.0f},
-        {0.03f, 0.92f}}},
-      {{{0.52f, 0.04f},
-        {0.32f, 0.0f},
-        {0.13f, 0.14f},
-        {0.05f, 0.5f},
-        {0.08f, 0.84f},
-        {0.28f, 1.0f},
-        {0.49f, 0.9f},
-        {0.56f, 0.68f},
-        {0.46f, 0.5f},
-        {0.28f, 0.45f},
-        {0.07f, 0.56f}}},
-      {{{0.02f, 0.0f}, {0.58f, 0.0f}, {0.22f, 1.0f}}},
-  }};
-  return glyphs;
-}
+// Glyph box 0.6 wide and 1 high, y downwards. A constant table: no allocation, nothing to set up
+// on first use.
+constexpr UnitPoint kOneStem[] = {{0.12f, 0.22f}, {0.34f, 0.0f}, {0.34f, 1.0f}};
+constexpr UnitPoint kOneFoot[] = {{0.12f, 1.0f}, {0.54f, 1.0f}};
+constexpr UnitPoint kTwo[] = {{0.05f, 0.22f}, {0.14f, 0.06f}, {0.3f, 0.0f},  {0.46f, 0.06f},
+                              {0.55f, 0.22f}, {0.5f, 0.42f},  {0.05f, 1.0f}, {0.57f, 1.0f}};
+constexpr UnitPoint kThree[] = {{0.04f, 0.06f}, {0.54f, 0.0f}, {0.26f, 0.4f}, {0.46f, 0.46f},
+                                {0.56f, 0.68f}, {0.48f, 0.9f}, {0.28f, 1.0f}, {0.04f, 0.93f}};
+constexpr UnitPoint kFour[] = {{0.44f, 1.0f}, {0.44f, 0.0f}, {0.02f, 0.68f}, {0.58f, 0.68f}};
+constexpr UnitPoint kFive[] = {{0.54f, 0.0f},  {0.12f, 0.0f}, {0.07f, 0.44f},
+                               {0.3f, 0.37f},  {0.5f, 0.46f}, {0.56f, 0.7f},
+                               {0.46f, 0.93f}, {0.26f, 1.0f}, {0.03f, 0.92f}};
+constexpr UnitPoint kSix[] = {{0.52f, 0.04f}, {0.32f, 0.0f},  {0.13f, 0.14f}, {0.05f, 0.5f},
+                              {0.08f, 0.84f}, {0.28f, 1.0f},  {0.49f, 0.9f},  {0.56f, 0.68f},
+                              {0.46f, 0.5f},  {0.28f, 0.45f}, {0.07f, 0.56f}};
+constexpr UnitPoint kSeven[] = {{0.02f, 0.0f}, {0.58f, 0.0f}, {0.22f, 1.0f}};
+
+// Every digit has one or two strokes; the second is empty where there is one.
+using Glyph = std::array<std::span<const UnitPoint>, 2>;
+constexpr std::array<Glyph, 7> kGlyphs{{{kOneStem, kOneFoot},
+                                        {kTwo, {}},
+                                        {kThree, {}},
+                                        {kFour, {}},
+                                        {kFive, {}},
+                                        {kSix, {}},
+                                        {kSeven, {}}}};
 
 float DistanceToSegment(float px, float py, UnitPoint a, UnitPoint b, float height) {
   const float ax = a.x * height, ay = a.y * height;
@@ -86,7 +65,7 @@ void DrawPieceNumber(Surface& target, Point centre, int digit, CubeGeometry g) {
   if (digit < 1 || digit > 7) {
     return;
   }
-  const std::vector<Polyline>& glyph = Glyphs()[static_cast<std::size_t>(digit - 1)];
+  const Glyph& glyph = kGlyphs[static_cast<std::size_t>(digit - 1)];
   // The digit is as tall as the top face is half high; strokes and halo thicken with it but
   // never thin below what a scale-2 face can still show.
   const float height = static_cast<float>(g.R);
@@ -104,7 +83,7 @@ void DrawPieceNumber(Surface& target, Point centre, int digit, CubeGeometry g) {
       const float px = static_cast<float>(x) + 0.5f - left;
       const float py = static_cast<float>(y) + 0.5f - top;
       float distance = halo + 1;
-      for (const Polyline& line : glyph) {
+      for (std::span<const UnitPoint> line : glyph) {
         for (std::size_t i = 0; i + 1 < line.size(); ++i) {
           distance = std::min(distance, DistanceToSegment(px, py, line[i], line[i + 1], height));
         }
