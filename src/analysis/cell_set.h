@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A set of up to 128 Figure cells, one bit per cell, for the solver's fit tests.
+// A set of Figure cells, one bit per cell, for the solver's fit tests.
 #pragma once
 
+#include <array>
 #include <bit>
 #include <cstdint>
 
-namespace kelvane {
+#include "model/cell_grid.h"
 
-inline constexpr int kCellSetCapacity = 128;
+namespace kelvane {
 
 // Bits set in a word, inline: without a target flag the library's popcount is a function call.
 constexpr int BitCount(std::uint64_t bits) {
@@ -17,58 +18,110 @@ constexpr int BitCount(std::uint64_t bits) {
   return static_cast<int>((bits * 0x0101010101010101u) >> 56);
 }
 
-// Cells are numbered 0 … 127 by the caller; every operation is a couple of word operations.
-struct CellSet {
-  std::uint64_t low = 0;
-  std::uint64_t high = 0;
+// Cells are numbered 0 … 64 × kWords − 1 by the caller; every operation is a word operation per
+// word, which the compiler unrolls.
+template <int kWords>
+struct BasicCellSet {
+  static constexpr int kCapacity = 64 * kWords;
+  std::array<std::uint64_t, kWords> words{};
 
-  static CellSet Single(int cell) {
-    const std::uint64_t bit = std::uint64_t{1} << (cell & 63);
-    return cell < 64 ? CellSet{bit, 0} : CellSet{0, bit};
+  static BasicCellSet Single(int cell) {
+    BasicCellSet set;
+    set.words[cell >> 6] = std::uint64_t{1} << (cell & 63);
+    return set;
   }
-  bool Empty() const { return (low | high) == 0; }
-  bool Contains(int cell) const { return !Disjoint(Single(cell)); }
-  int Count() const { return BitCount(low) + (high != 0 ? BitCount(high) : 0); }
+  bool Empty() const {
+    std::uint64_t any = 0;
+    for (std::uint64_t word : words) {
+      any |= word;
+    }
+    return any == 0;
+  }
+  bool Contains(int cell) const { return (words[cell >> 6] >> (cell & 63) & 1) != 0; }
+  int Count() const {
+    int count = 0;
+    for (std::uint64_t word : words) {
+      count += word != 0 ? BitCount(word) : 0;
+    }
+    return count;
+  }
   // The smallest cell of a set that is not empty.
-  int Lowest() const { return low != 0 ? std::countr_zero(low) : 64 + std::countr_zero(high); }
-  bool Disjoint(const CellSet& other) const {
-    return ((low & other.low) | (high & other.high)) == 0;
+  int Lowest() const {
+    int w = 0;
+    while (words[w] == 0) {
+      ++w;
+    }
+    return 64 * w + std::countr_zero(words[w]);
   }
-  bool Within(const CellSet& other) const {
-    return ((low & ~other.low) | (high & ~other.high)) == 0;
+  bool Disjoint(const BasicCellSet& other) const {
+    std::uint64_t shared = 0;
+    for (int w = 0; w < kWords; ++w) {
+      shared |= words[w] & other.words[w];
+    }
+    return shared == 0;
   }
-  CellSet Without(const CellSet& other) const { return {low & ~other.low, high & ~other.high}; }
-  CellSet Meet(const CellSet& other) const { return {low & other.low, high & other.high}; }
-  CellSet& operator|=(const CellSet& other) {
-    low |= other.low;
-    high |= other.high;
+  bool Within(const BasicCellSet& other) const {
+    std::uint64_t outside = 0;
+    for (int w = 0; w < kWords; ++w) {
+      outside |= words[w] & ~other.words[w];
+    }
+    return outside == 0;
+  }
+  BasicCellSet Without(const BasicCellSet& other) const {
+    BasicCellSet rest;
+    for (int w = 0; w < kWords; ++w) {
+      rest.words[w] = words[w] & ~other.words[w];
+    }
+    return rest;
+  }
+  BasicCellSet Meet(const BasicCellSet& other) const {
+    BasicCellSet both;
+    for (int w = 0; w < kWords; ++w) {
+      both.words[w] = words[w] & other.words[w];
+    }
+    return both;
+  }
+  BasicCellSet& operator|=(const BasicCellSet& other) {
+    for (int w = 0; w < kWords; ++w) {
+      words[w] |= other.words[w];
+    }
     return *this;
   }
-  friend bool operator==(const CellSet&, const CellSet&) = default;
-  // An order for sorting and for choosing one of several equal positions.
-  friend bool operator<(const CellSet& a, const CellSet& b) {
-    return a.high != b.high ? a.high < b.high : a.low < b.low;
+  friend bool operator==(const BasicCellSet&, const BasicCellSet&) = default;
+  // An order for sorting and for choosing one of several equal positions: the highest word
+  // decides first.
+  friend bool operator<(const BasicCellSet& a, const BasicCellSet& b) {
+    for (int w = kWords - 1; w > 0; --w) {
+      if (a.words[w] != b.words[w]) {
+        return a.words[w] < b.words[w];
+      }
+    }
+    return a.words[0] < b.words[0];
   }
 };
 
+// Up to 128 cells: every library figure and the searches of Test puzzle.
+using CellSet = BasicCellSet<2>;
+// Every cell of the grid, for the counts of figures with more free cells.
+using WideCellSet = BasicCellSet<(kGridCells + 63) / 64>;
+
+inline constexpr int kCellSetCapacity = CellSet::kCapacity;
+
 // Calls visit(cell) for the cells of the set, lowest first, until it returns true; true then.
-template <typename Visit>
-bool AnyCell(const CellSet& set, Visit visit) {
-  for (std::uint64_t bits = set.low; bits != 0; bits &= bits - 1) {
-    if (visit(std::countr_zero(bits))) {
-      return true;
-    }
-  }
-  for (std::uint64_t bits = set.high; bits != 0; bits &= bits - 1) {
-    if (visit(64 + std::countr_zero(bits))) {
-      return true;
+template <int kWords, typename Visit>
+bool AnyCell(const BasicCellSet<kWords>& set, Visit visit) {
+  for (int w = 0; w < kWords; ++w) {
+    for (std::uint64_t bits = set.words[w]; bits != 0; bits &= bits - 1) {
+      if (visit(64 * w + std::countr_zero(bits))) {
+        return true;
+      }
     }
   }
   return false;
 }
 
-template <typename Visit>
-void ForEachCell(const CellSet& set, Visit visit) {
+template <int kWords, typename Visit>
+void ForEachCell(const BasicCellSet<kWords>& set, Visit visit) {
   AnyCell(set, [&](int cell) {
     visit(cell);
     return false;

@@ -6,12 +6,13 @@
 
 namespace kelvane {
 
-std::optional<bool> CanStillComplete(const Game& game) {
-  const std::optional<CoverTable> table = BuildCoverTable(game.figure, game.field);
-  if (!table) {
-    return std::nullopt;
-  }
-  return AnyCover(*table);
+std::optional<bool> CanStillComplete(const Game& game, const CountLimits& limits) {
+  SearchControl control(limits);
+  const auto table = BuildCoverTable<CellSet>(game.figure, game.field);
+  const bool any = table
+                       ? AnyCover(*table, control)
+                       : AnyCover(*BuildCoverTable<WideCellSet>(game.figure, game.field), control);
+  return control.Finished() ? std::optional(any) : std::nullopt;
 }
 
 }  // namespace kelvane

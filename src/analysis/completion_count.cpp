@@ -5,26 +5,42 @@
 
 namespace kelvane {
 
-std::optional<CompletionCounts> CountCompletions(const CellGrid& figure, const CellGrid& field) {
-  const std::optional<CoverTable> table = BuildCoverTable(figure, field);
-  if (!table) {
-    return std::nullopt;
-  }
-  const std::vector<TableSymmetry> symmetries =
-      TableSymmetries(*table, figure, PositionSymmetries(figure, field));
+namespace {
+
+template <typename Set>
+CountOutcome CountOver(const BasicCoverTable<Set>& table, const CellGrid& figure,
+                       const CellGrid& field, SearchControl& control) {
+  const std::vector<BasicTableSymmetry<Set>> symmetries =
+      TableSymmetries(table, figure, PositionSymmetries(figure, field));
   CompletionCounts counts;
-  counts.completions = CountCovers(*table, symmetries);
-  if (counts.completions == 0) {
-    return counts;
-  }
+  counts.completions = CountCovers(table, symmetries, control);
   // Burnside: the classes are the average number of completions a symmetry keeps. The identity
   // (first) keeps them all.
   std::uint64_t kept = counts.completions;
-  for (std::size_t i = 1; i < symmetries.size(); ++i) {
-    kept += CountFixedCovers(*table, symmetries[i]);
+  for (std::size_t i = 1; i < symmetries.size() && counts.completions != 0; ++i) {
+    kept = control.Add(kept, CountFixedCovers(table, symmetries[i], control));
   }
   counts.distinct = kept / symmetries.size();
-  return counts;
+  if (!control.Finished()) {
+    return {.counts = {}, .finished = false};
+  }
+  return {.counts = counts, .finished = true};
+}
+
+}  // namespace
+
+CountOutcome CountCompletions(const CellGrid& figure, const CellGrid& field,
+                              const CountLimits& limits) {
+  SearchControl control(limits);
+  if (const auto table = BuildCoverTable<CellSet>(figure, field)) {
+    return CountOver(*table, figure, field, control);
+  }
+  return CountOver(*BuildCoverTable<WideCellSet>(figure, field), figure, field, control);
+}
+
+std::optional<CompletionCounts> CountCompletions(const CellGrid& figure, const CellGrid& field) {
+  const CountOutcome outcome = CountCompletions(figure, field, CountLimits{});
+  return outcome.finished ? std::optional(outcome.counts) : std::nullopt;
 }
 
 std::optional<CompletionCounts> CountCompletions(const CellGrid& figure) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <utility>
 
 namespace kelvane {
 
@@ -11,11 +12,15 @@ namespace {
 
 // Counts of positions (free cells and entries still to lay) already searched. Open addressing:
 // positions recur so often that a standard map's allocations would dominate.
+// Its memory never exceeds the bound it is given: once full it keeps what it holds.
+template <typename Set>
 class Memo {
  public:
-  explicit Memo(int capacityBits) : slots_(std::size_t{1} << capacityBits) {}
+  Memo(int capacityBits, std::size_t maxBytes)
+      : maxSlots_(std::bit_floor(std::max<std::size_t>(maxBytes / sizeof(Slot), 1))),
+        slots_(std::min(std::size_t{1} << capacityBits, maxSlots_)) {}
 
-  std::uint64_t* Find(const CellSet& free, unsigned entries) {
+  std::uint64_t* Find(const Set& free, unsigned entries) {
     for (std::size_t i = Hash(free, entries);; i = (i + 1) & (slots_.size() - 1)) {
       Slot& slot = slots_[i];
       if (slot.entries == 0) {
@@ -27,8 +32,11 @@ class Memo {
     }
   }
 
-  void Store(const CellSet& free, unsigned entries, std::uint64_t count) {
+  void Store(const Set& free, unsigned entries, std::uint64_t count) {
     if (2 * (used_ + 1) > slots_.size()) {
+      if (slots_.size() == maxSlots_) {
+        return;
+      }
       Grow();
     }
     Put(free, entries, count);
@@ -36,18 +44,21 @@ class Memo {
 
  private:
   struct Slot {
-    CellSet free;
+    Set free;
     unsigned entries = 0;  // 1 + the mask, so that 0 marks an empty slot
     std::uint64_t count = 0;
   };
 
-  std::size_t Hash(const CellSet& free, unsigned entries) const {
-    const std::uint64_t mixed = (free.low * 0x9e3779b97f4a7c15u) ^
-                                (free.high * 0xc2b2ae3d27d4eb4fu) ^ (entries * 0x165667b1u);
+  std::size_t Hash(const Set& free, unsigned entries) const {
+    std::uint64_t mixed = entries * 0x165667b1u;
+    for (std::uint64_t word : free.words) {
+      mixed = (mixed ^ word) * 0x9e3779b97f4a7c15u;
+      mixed ^= mixed >> 32;
+    }
     return static_cast<std::size_t>(mixed ^ (mixed >> 29)) & (slots_.size() - 1);
   }
 
-  void Put(const CellSet& free, unsigned entries, std::uint64_t count) {
+  void Put(const Set& free, unsigned entries, std::uint64_t count) {
     std::size_t i = Hash(free, entries);
     while (slots_[i].entries != 0) {
       i = (i + 1) & (slots_.size() - 1);
@@ -67,48 +78,53 @@ class Memo {
     }
   }
 
+  std::size_t maxSlots_;
   std::vector<Slot> slots_;
   std::size_t used_ = 0;
 };
 
 // The placements of entry e that cover `cell`.
+template <typename Set>
 struct CellSetRange {
-  const CellSet* first;
-  const CellSet* last;
-  const CellSet* begin() const { return first; }
-  const CellSet* end() const { return last; }
+  const Set* first;
+  const Set* last;
+  const Set* begin() const { return first; }
+  const Set* end() const { return last; }
 };
 
-inline CellSetRange Covers(const CoverTable& table, int cell, int e) {
+template <typename Set>
+CellSetRange<Set> Covers(const BasicCoverTable<Set>& table, int cell, int e) {
   const int at = cell * kPieceCount + e;
-  const CellSet* base = table.covers.data();
+  const Set* base = table.covers.data();
   return {base + table.coverBegin[at], base + table.coverBegin[at + 1]};
 }
 
 // The free cell that the fewest placements of the entries still fit over: branching there keeps
 // the search narrow, and a cell that none fits over ends it at once. Counting stops at the best
 // number found so far.
-int HemmedInCell(const CoverTable& table, const CellSet& free, unsigned entries, int& fewest) {
+template <typename Set>
+int HemmedInCell(const BasicCoverTable<Set>& table, const Set& free, unsigned entries,
+                 int& fewest) {
   int best = -1;
   fewest = 1 << 30;
   // Only cells with the fewest free neighbours are weighed: they are nearly always the tightest.
   int leastNeighbours = 7;
-  CellSet candidates;
+  Set candidates;
   ForEachCell(free, [&](int cell) {
     const int neighbours = free.Meet(table.neighbours[cell]).Count();
     if (neighbours < leastNeighbours) {
       leastNeighbours = neighbours;
-      candidates = CellSet{};
+      candidates = Set{};
     }
     if (neighbours == leastNeighbours) {
-      candidates |= CellSet::Single(cell);
+      candidates |= Set::Single(cell);
     }
   });
   AnyCell(candidates, [&](int cell) {
     int fits = 0;
     for (unsigned rest = entries; rest != 0 && fits < fewest; rest &= rest - 1) {
       const int e = std::countr_zero(rest);
-      for (const CellSet& placement : Covers(table, cell, e)) {
+      for (const Set& placement : Covers(table, cell, e)) {
         fits += placement.Within(free) ? 1 : 0;
         if (fits >= fewest) {
           break;
@@ -125,22 +141,24 @@ int HemmedInCell(const CoverTable& table, const CellSet& free, unsigned entries,
 }
 
 // Either every cover is counted, or the search stops at the first (then the count is 0 or 1).
-template <bool kStopAtFirst>
+// Once `control` says stop, every level returns at once and the count means nothing.
+template <typename Set, bool kStopAtFirst>
 class Counter {
  public:
-  explicit Counter(const CoverTable& table) : table_(table), memo_(12) {
+  Counter(const BasicCoverTable<Set>& table, SearchControl& control)
+      : table_(table), control_(control), memo_(12, control.MemoBytes()) {
     for (int e = 0; e < table.entryCount; ++e) {
       sorted_[e] = table.placements[e];
       std::sort(sorted_[e].begin(), sorted_[e].end());
     }
   }
 
-  std::uint64_t Count(const CellSet& free, unsigned entries, int have) {
+  std::uint64_t Count(const Set& free, unsigned entries, int have) {
     if (entries == 0) {
       return 1;
     }
     const int need = table_.cubesOf[entries];
-    if (have < need) {
+    if (have < need || control_.Stopped()) {
       return 0;
     }
     // The last one or two pieces that must fill what is left are looked up, not searched.
@@ -164,35 +182,36 @@ class Counter {
     }
     for (unsigned rest = entries; rest != 0 && !(kStopAtFirst && total != 0); rest &= rest - 1) {
       const int e = std::countr_zero(rest);
-      for (const CellSet& placement : Covers(table_, cell, e)) {
+      for (const Set& placement : Covers(table_, cell, e)) {
         if (placement.Within(free)) {
-          total += Count(free.Without(placement), entries & ~(1u << e), have - table_.cubes[e]);
-          if (kStopAtFirst && total != 0) {
+          total = control_.Add(
+              total, Count(free.Without(placement), entries & ~(1u << e), have - table_.cubes[e]));
+          if ((kStopAtFirst && total != 0) || !control_.Finished()) {
             break;
           }
         }
       }
     }
     if (have > need && !(kStopAtFirst && total != 0)) {
-      total += Count(free.Without(CellSet::Single(cell)), entries, have - 1);
+      total = control_.Add(total, Count(free.Without(Set::Single(cell)), entries, have - 1));
     }
-    if (remember) {
+    if (remember && control_.Finished()) {
       memo_.Store(free, entries, total);
     }
     return total;
   }
 
  private:
-  bool IsPlacement(int entry, const CellSet& cells) const {
+  bool IsPlacement(int entry, const Set& cells) const {
     return std::binary_search(sorted_[entry].begin(), sorted_[entry].end(), cells);
   }
 
   // Ways for entries a and b to fill `free` exactly: one of them covers its lowest cell.
-  std::uint64_t CountPairs(const CellSet& free, int a, int b) const {
+  std::uint64_t CountPairs(const Set& free, int a, int b) const {
     const int cell = free.Lowest();
     std::uint64_t total = 0;
     for (const auto& [first, second] : {std::pair{a, b}, std::pair{b, a}}) {
-      for (const CellSet& placement : Covers(table_, cell, first)) {
+      for (const Set& placement : Covers(table_, cell, first)) {
         if (placement.Within(free) && IsPlacement(second, free.Without(placement))) {
           if (kStopAtFirst) {
             return 1;
@@ -204,9 +223,10 @@ class Counter {
     return total;
   }
 
-  const CoverTable& table_;
-  std::array<std::vector<CellSet>, kPieceCount> sorted_;
-  Memo memo_;
+  const BasicCoverTable<Set>& table_;
+  SearchControl& control_;
+  std::array<std::vector<Set>, kPieceCount> sorted_;
+  Memo<Set> memo_;
 };
 
 // The entry whose placements the count branches on first, folding those that a symmetry maps
@@ -214,7 +234,9 @@ class Counter {
 // branching on the most hemmed-in cell, so it pays only with symmetries: with a few, the piece
 // with the fewest placements; with many (the cube's 48), the one with the most, whose classes
 // are the largest.
-int FoldingEntry(const CoverTable& table, const std::vector<TableSymmetry>& symmetries) {
+template <typename Set>
+int FoldingEntry(const BasicCoverTable<Set>& table,
+                 const std::vector<BasicTableSymmetry<Set>>& symmetries) {
   constexpr std::size_t kManySymmetries = 8;
   int best = -1;
   if (symmetries.size() <= 1) {
@@ -234,17 +256,21 @@ int FoldingEntry(const CoverTable& table, const std::vector<TableSymmetry>& symm
 }
 
 // Selections of one option per unit, pairwise disjoint.
-std::uint64_t CountDisjoint(const std::vector<std::vector<CellSet>>& units, std::size_t unit,
-                            const CellSet& used) {
+template <typename Set>
+std::uint64_t CountDisjoint(const std::vector<std::vector<Set>>& units, std::size_t unit,
+                            const Set& used, SearchControl& control) {
   if (unit == units.size()) {
     return 1;
   }
   std::uint64_t total = 0;
-  for (const CellSet& option : units[unit]) {
+  for (const Set& option : units[unit]) {
+    if (control.Stopped()) {
+      return 0;
+    }
     if (option.Disjoint(used)) {
-      CellSet next = used;
+      Set next = used;
       next |= option;
-      total += CountDisjoint(units, unit + 1, next);
+      total = control.Add(total, CountDisjoint(units, unit + 1, next, control));
     }
   }
   return total;
@@ -252,8 +278,11 @@ std::uint64_t CountDisjoint(const std::vector<std::vector<CellSet>>& units, std:
 
 }  // namespace
 
-std::uint64_t CountCovers(const CoverTable& table, const std::vector<TableSymmetry>& symmetries) {
-  Counter<false> counter(table);
+template <typename Set>
+std::uint64_t CountCovers(const BasicCoverTable<Set>& table,
+                          const std::vector<BasicTableSymmetry<Set>>& symmetries,
+                          SearchControl& control) {
+  Counter<Set, false> counter(table, control);
   const unsigned all = table.AllEntries();
   const int first = FoldingEntry(table, symmetries);
   if (first < 0) {
@@ -261,47 +290,52 @@ std::uint64_t CountCovers(const CoverTable& table, const std::vector<TableSymmet
   }
   // Every cover lays `first` somewhere; placements that a symmetry maps onto each other have
   // equally many covers, so each class is counted once and weighed by its size.
-  const std::vector<CellSet>& placements = table.placements[first];
-  std::vector<CellSet> sorted = placements;
+  const std::vector<Set>& placements = table.placements[first];
+  std::vector<Set> sorted = placements;
   std::sort(sorted.begin(), sorted.end());
   std::vector<bool> counted(sorted.size());
   std::uint64_t total = 0;
-  for (std::size_t i = 0; i < sorted.size(); ++i) {
+  for (std::size_t i = 0; i < sorted.size() && control.Finished(); ++i) {
     if (counted[i]) {
       continue;
     }
     std::uint64_t classSize = 0;
-    for (const TableSymmetry& symmetry : symmetries) {
+    for (const BasicTableSymmetry<Set>& symmetry : symmetries) {
       const auto at = std::lower_bound(sorted.begin(), sorted.end(), symmetry.Apply(sorted[i]));
       if (!counted[at - sorted.begin()]) {
         counted[at - sorted.begin()] = true;
         ++classSize;
       }
     }
-    total += std::max<std::uint64_t>(classSize, 1) *
-             counter.Count(table.freeCells.Without(sorted[i]), all & ~(1u << first),
-                           table.cellCount - table.cubes[first]);
+    total = control.Add(
+        total,
+        control.Multiply(std::max<std::uint64_t>(classSize, 1),
+                         counter.Count(table.freeCells.Without(sorted[i]), all & ~(1u << first),
+                                       table.cellCount - table.cubes[first])));
   }
   return total;
 }
 
-bool AnyCover(const CoverTable& table) {
-  Counter<true> counter(table);
+template <typename Set>
+bool AnyCover(const BasicCoverTable<Set>& table, SearchControl& control) {
+  Counter<Set, true> counter(table, control);
   return counter.Count(table.freeCells, table.AllEntries(), table.cellCount) != 0;
 }
 
-std::uint64_t CountFixedCovers(const CoverTable& table, const TableSymmetry& symmetry) {
+template <typename Set>
+std::uint64_t CountFixedCovers(const BasicCoverTable<Set>& table,
+                               const BasicTableSymmetry<Set>& symmetry, SearchControl& control) {
   // An entry kept by the symmetry lies on a placement the symmetry keeps; two entries it
   // exchanges lie on a placement P and its image, and the image of the image must be P.
-  std::vector<std::vector<CellSet>> units;
+  std::vector<std::vector<Set>> units;
   for (int e = 0; e < table.entryCount; ++e) {
     const int image = symmetry.entry[e];
     if (image < e) {
       continue;
     }
-    std::vector<CellSet>& options = units.emplace_back();
-    for (const CellSet& placement : table.placements[e]) {
-      const CellSet moved = symmetry.Apply(placement);
+    std::vector<Set>& options = units.emplace_back();
+    for (const Set& placement : table.placements[e]) {
+      const Set moved = symmetry.Apply(placement);
       if (image == e && moved == placement) {
         options.push_back(placement);
       } else if (image != e && moved.Disjoint(placement) && symmetry.Apply(moved) == placement) {
@@ -313,8 +347,8 @@ std::uint64_t CountFixedCovers(const CoverTable& table, const TableSymmetry& sym
       return 0;
     }
   }
-  std::ranges::sort(units, {}, &std::vector<CellSet>::size);
-  return CountDisjoint(units, 0, CellSet{});
+  std::ranges::sort(units, {}, &std::vector<Set>::size);
+  return CountDisjoint(units, 0, Set{}, control);
 }
 
 void ForEachCover(const CoverTable& table, const std::function<void(const Cover&)>& visit) {
@@ -333,9 +367,7 @@ void ForEachCover(const CoverTable& table, const std::function<void(const Cover&
         const int cell = HemmedInCell(table, free, entries, fits);
         for (unsigned rest = entries; rest != 0; rest &= rest - 1) {
           const int e = std::countr_zero(rest);
-          for (int i = table.coverBegin[cell * kPieceCount + e];
-               i < table.coverBegin[cell * kPieceCount + e + 1]; ++i) {
-            const CellSet& placement = table.covers[i];
+          for (const CellSet& placement : Covers(table, cell, e)) {
             if (placement.Within(free)) {
               chosen[e] = placement;
               search(free.Without(placement), entries & ~(1u << e), have - table.cubes[e]);
@@ -348,5 +380,16 @@ void ForEachCover(const CoverTable& table, const std::function<void(const Cover&
       };
   search(table.freeCells, table.AllEntries(), table.cellCount);
 }
+
+template std::uint64_t CountCovers(const CoverTable&, const std::vector<TableSymmetry>&,
+                                   SearchControl&);
+template std::uint64_t CountCovers(const BasicCoverTable<WideCellSet>&,
+                                   const std::vector<BasicTableSymmetry<WideCellSet>>&,
+                                   SearchControl&);
+template bool AnyCover(const CoverTable&, SearchControl&);
+template bool AnyCover(const BasicCoverTable<WideCellSet>&, SearchControl&);
+template std::uint64_t CountFixedCovers(const CoverTable&, const TableSymmetry&, SearchControl&);
+template std::uint64_t CountFixedCovers(const BasicCoverTable<WideCellSet>&,
+                                        const BasicTableSymmetry<WideCellSet>&, SearchControl&);
 
 }  // namespace kelvane

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Exact-cover searches over a CoverTable: counting, a yes-or-no check and enumeration.
+// Exact-cover searches over a cover table: counting, a yes-or-no check and enumeration.
 #pragma once
 
 #include <array>
@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "analysis/cover_table.h"
+#include "analysis/search_control.h"
 
 namespace kelvane {
 
@@ -16,15 +17,21 @@ using Cover = std::array<CellSet, kPieceCount>;
 
 // The number of ways to lay every entry into the free cells, disjoint, leaving the cells beyond
 // what the pieces need empty. `symmetries` (TableSymmetries, identity included) only speed the
-// count up; an empty list is allowed.
-std::uint64_t CountCovers(const CoverTable& table, const std::vector<TableSymmetry>& symmetries);
+// count up; an empty list is allowed. Meaningless once `control` is no longer Finished().
+template <typename Set>
+std::uint64_t CountCovers(const BasicCoverTable<Set>& table,
+                          const std::vector<BasicTableSymmetry<Set>>& symmetries,
+                          SearchControl& control);
 
 // Whether CountCovers would be above 0.
-bool AnyCover(const CoverTable& table);
+template <typename Set>
+bool AnyCover(const BasicCoverTable<Set>& table, SearchControl& control);
 
 // The covers that `symmetry` sends onto themselves (each entry onto the placement of its image
 // entry).
-std::uint64_t CountFixedCovers(const CoverTable& table, const TableSymmetry& symmetry);
+template <typename Set>
+std::uint64_t CountFixedCovers(const BasicCoverTable<Set>& table,
+                               const BasicTableSymmetry<Set>& symmetry, SearchControl& control);
 
 // Calls visit for every cover, in an order of the search's own.
 void ForEachCover(const CoverTable& table, const std::function<void(const Cover&)>& visit);

@@ -10,7 +10,9 @@ namespace kelvane {
 
 namespace {
 
-void AddPlacements(CoverTable& table, int entry, Extents box, const CellNumbers& cellNumber) {
+template <typename Set>
+void AddPlacements(BasicCoverTable<Set>& table, int entry, Extents box,
+                   const CellNumbers& cellNumber) {
   for (const PieceOrientation& shape : PieceOrientations()[table.piece[entry]]) {
     const Offset& first = shape.cubes[0];
     for (int cell = 0; cell < table.cellCount; ++cell) {
@@ -18,7 +20,7 @@ void AddPlacements(CoverTable& table, int entry, Extents box, const CellNumbers&
       const int ox = index % kGridSize - first.x;
       const int oy = index / kGridSize % kGridSize - first.y;
       const int oz = index / (kGridSize * kGridSize) - first.z;
-      CellSet placement;
+      Set placement;
       bool fits = true;
       for (int i = 0; i < shape.cubeCount && fits; ++i) {
         const int x = ox + shape.cubes[i].x;
@@ -27,7 +29,7 @@ void AddPlacements(CoverTable& table, int entry, Extents box, const CellNumbers&
         fits = x >= 0 && y >= 0 && x < box.x && y < box.y && z < box.z &&
                cellNumber[CellGrid::Index(x, y, z)] != kNoCell;
         if (fits) {
-          placement |= CellSet::Single(cellNumber[CellGrid::Index(x, y, z)]);
+          placement |= Set::Single(cellNumber[CellGrid::Index(x, y, z)]);
         }
       }
       if (fits) {
@@ -37,10 +39,11 @@ void AddPlacements(CoverTable& table, int entry, Extents box, const CellNumbers&
   }
 }
 
-void AddCovers(CoverTable& table) {
+template <typename Set>
+void AddCovers(BasicCoverTable<Set>& table) {
   table.coverBegin.assign(static_cast<std::size_t>(table.cellCount) * kPieceCount + 1, 0);
   for (int e = 0; e < table.entryCount; ++e) {
-    for (const CellSet& placement : table.placements[e]) {
+    for (const Set& placement : table.placements[e]) {
       ForEachCell(placement, [&](int cell) { ++table.coverBegin[cell * kPieceCount + e + 1]; });
     }
   }
@@ -50,7 +53,7 @@ void AddCovers(CoverTable& table) {
   table.covers.resize(table.coverBegin.back());
   std::vector<int> next(table.coverBegin.begin(), table.coverBegin.end() - 1);
   for (int e = 0; e < table.entryCount; ++e) {
-    for (const CellSet& placement : table.placements[e]) {
+    for (const Set& placement : table.placements[e]) {
       ForEachCell(placement,
                   [&](int cell) { table.covers[next[cell * kPieceCount + e]++] = placement; });
     }
@@ -59,14 +62,9 @@ void AddCovers(CoverTable& table) {
 
 }  // namespace
 
-CellSet TableSymmetry::Apply(const CellSet& cells) const {
-  CellSet image;
-  ForEachCell(cells, [&](int cell) { image |= CellSet::Single(to[cell]); });
-  return image;
-}
-
-std::optional<CoverTable> BuildCoverTable(const CellGrid& figure, const CellGrid& field) {
-  CoverTable table;
+template <typename Set>
+std::optional<BasicCoverTable<Set>> BuildCoverTable(const CellGrid& figure, const CellGrid& field) {
+  BasicCoverTable<Set> table;
   const Extents box = GridExtents(figure);
   CellNumbers cellNumber;
   if (!NumberFreeCells(figure, field, box, table, cellNumber)) {
@@ -93,19 +91,22 @@ std::optional<CoverTable> BuildCoverTable(const CellGrid& figure, const CellGrid
   AddCovers(table);
   constexpr std::array<int, 6> kSteps{
       1, -1, kGridSize, -kGridSize, kGridSize * kGridSize, -kGridSize * kGridSize};
+  table.neighbours.resize(table.cellCount);
   for (int cell = 0; cell < table.cellCount; ++cell) {
     for (int step : kSteps) {
       const int index = table.gridIndex[cell] + step;
       if (index >= 0 && index < kGridCells && cellNumber[index] != kNoCell) {
-        table.neighbours[cell] |= CellSet::Single(cellNumber[index]);
+        table.neighbours[cell] |= Set::Single(cellNumber[index]);
       }
     }
   }
   return table;
 }
 
-std::vector<TableSymmetry> TableSymmetries(const CoverTable& table, const CellGrid& figure,
-                                           const std::vector<Symmetry>& symmetries) {
+template <typename Set>
+std::vector<BasicTableSymmetry<Set>> TableSymmetries(const BasicCoverTable<Set>& table,
+                                                     const CellGrid& figure,
+                                                     const std::vector<Symmetry>& symmetries) {
   const Extents box = GridExtents(figure);
   CellNumbers cellNumber;
   cellNumber.fill(kNoCell);
@@ -116,12 +117,12 @@ std::vector<TableSymmetry> TableSymmetries(const CoverTable& table, const CellGr
   for (int e = 0; e < table.entryCount; ++e) {
     entryOf[table.piece[e]] = e;
   }
-  std::vector<TableSymmetry> maps;
+  std::vector<BasicTableSymmetry<Set>> maps;
   for (const Symmetry& symmetry : symmetries) {
-    TableSymmetry map;
+    BasicTableSymmetry<Set> map;
     for (int cell = 0; cell < table.cellCount; ++cell) {
       map.to[cell] =
-          static_cast<std::uint8_t>(cellNumber[symmetry.Apply(table.gridIndex[cell], box)]);
+          static_cast<std::uint16_t>(cellNumber[symmetry.Apply(table.gridIndex[cell], box)]);
     }
     for (int e = 0; e < table.entryCount; ++e) {
       map.entry[e] = entryOf[symmetry.PieceImage(table.piece[e])];
@@ -130,5 +131,13 @@ std::vector<TableSymmetry> TableSymmetries(const CoverTable& table, const CellGr
   }
   return maps;
 }
+
+template std::optional<CoverTable> BuildCoverTable(const CellGrid&, const CellGrid&);
+template std::optional<BasicCoverTable<WideCellSet>> BuildCoverTable(const CellGrid&,
+                                                                     const CellGrid&);
+template std::vector<TableSymmetry> TableSymmetries(const CoverTable&, const CellGrid&,
+                                                    const std::vector<Symmetry>&);
+template std::vector<BasicTableSymmetry<WideCellSet>> TableSymmetries(
+    const BasicCoverTable<WideCellSet>&, const CellGrid&, const std::vector<Symmetry>&);
 
 }  // namespace kelvane

@@ -17,17 +17,18 @@ namespace kelvane {
 
 // The free cells (Figure cells whose Field cell is 0), the pieces still to lay (the table's
 // entries, in piece order) and every way each fits.
-struct CoverTable : FreeCells {
+template <typename Set>
+struct BasicCoverTable : BasicFreeCells<Set> {
   int entryCount = 0;
   std::array<int, kPieceCount> piece{};
   std::array<int, kPieceCount> cubes{};
-  std::array<std::vector<CellSet>, kPieceCount> placements;
+  std::array<std::vector<Set>, kPieceCount> placements;
   // The placements of entry e that cover cell c lie in covers[begin … end) with
   // begin = coverBegin[c * kPieceCount + e] and end the next value of coverBegin.
-  std::vector<CellSet> covers;
+  std::vector<Set> covers;
   std::vector<int> coverBegin;
   // The free cells that share a face with each free cell.
-  std::array<CellSet, kCellSetCapacity> neighbours{};
+  std::vector<Set> neighbours;
   // Cubes the entries of a bit mask need together.
   std::array<int, 1 << kPieceCount> cubesOf{};
 
@@ -35,19 +36,30 @@ struct CoverTable : FreeCells {
 };
 
 // A symmetry of the position as it acts on the table's cells and entries.
-struct TableSymmetry {
-  std::array<std::uint8_t, kCellSetCapacity> to{};
+template <typename Set>
+struct BasicTableSymmetry {
+  std::array<std::uint16_t, Set::kCapacity> to{};
   std::array<int, kPieceCount> entry{};
 
-  CellSet Apply(const CellSet& cells) const;
+  Set Apply(const Set& cells) const {
+    Set image;
+    ForEachCell(cells, [&](int cell) { image |= Set::Single(to[cell]); });
+    return image;
+  }
 };
 
+using CoverTable = BasicCoverTable<CellSet>;
+using TableSymmetry = BasicTableSymmetry<CellSet>;
+
 // The table of the position `figure` with the pieces on `field`; a piece counts as laid when
-// some Field cell holds its value. Nothing when more cells are free than a CellSet numbers.
-std::optional<CoverTable> BuildCoverTable(const CellGrid& figure, const CellGrid& field);
+// some Field cell holds its value. Nothing when more cells are free than a Set numbers.
+template <typename Set>
+std::optional<BasicCoverTable<Set>> BuildCoverTable(const CellGrid& figure, const CellGrid& field);
 
 // `symmetries` (those of the position, PositionSymmetries) as maps of the table's numbering.
-std::vector<TableSymmetry> TableSymmetries(const CoverTable& table, const CellGrid& figure,
-                                           const std::vector<Symmetry>& symmetries);
+template <typename Set>
+std::vector<BasicTableSymmetry<Set>> TableSymmetries(const BasicCoverTable<Set>& table,
+                                                     const CellGrid& figure,
+                                                     const std::vector<Symmetry>& symmetries);
 
 }  // namespace kelvane

@@ -63,7 +63,7 @@ Completion CompletionOf(const Cover& cover, const CoverTable& table, const Game&
 }  // namespace
 
 std::optional<std::vector<Completion>> DistinctCompletions(const Game& game) {
-  const std::optional<CoverTable> table = BuildCoverTable(game.figure, game.field);
+  const std::optional<CoverTable> table = BuildCoverTable<CellSet>(game.figure, game.field);
   if (!table) {
     return std::nullopt;
   }

@@ -13,8 +13,8 @@
 //
 // Every function here is a pure function of its arguments: it reads no Game field but the Figure
 // and the Field, needs no initialised orientation tables, and leaves WorkGrid alone, so Test, Hint
-// and Show all keep finding the completion they find. Positions with more than 128 free cells are
-// not analysed (std::nullopt); no library figure comes near that.
+// and Show all keep finding the completion they find. Counts and checks take any figure the reader
+// takes; the distinct completions are listed for positions of up to 128 free cells.
 #pragma once
 
 #include <array>
@@ -23,6 +23,7 @@
 #include <string_view>
 #include <vector>
 
+#include "analysis/count_limits.h"
 #include "model/cell_grid.h"
 #include "model/pieces.h"
 
@@ -36,16 +37,31 @@ struct CompletionCounts {
   friend bool operator==(const CompletionCounts&, const CompletionCounts&) = default;
 };
 
-// The counts of the position `figure` with the pieces on `field`. Fast enough to run on every
-// change: every library figure from empty within a few milliseconds.
+// A count that `limits` may stop. One stopped early (cancelled, out of time, or with more than
+// 2^64 - 1 completions) is not finished and its counts are 0. The search looks at the cancel flag
+// and the clock every few thousand steps, so it ends soon after either says stop; building its
+// tables first takes up to tens of milliseconds on the largest figures. It allocates its memo
+// once and grows it, never beyond limits.memoBytes; a full memo only slows the count down.
+// Safe to run on several threads at once, each with its own limits.
+struct CountOutcome {
+  CompletionCounts counts;
+  bool finished = true;
+};
+CountOutcome CountCompletions(const CellGrid& figure, const CellGrid& field,
+                              const CountLimits& limits);
+
+// The counts of the position `figure` with the pieces on `field`, without limits. Fast enough to
+// run on every change on library figures: each from empty within a few milliseconds. Nothing
+// only for more than 2^64 - 1 completions; a large figure with many surplus cells can take
+// longer than anyone waits, so a program that counts what a designer draws sets a time limit.
 std::optional<CompletionCounts> CountCompletions(const CellGrid& figure, const CellGrid& field);
 // The counts of a figure with nothing laid, as New game, the create panel and the tool show them.
 std::optional<CompletionCounts> CountCompletions(const CellGrid& figure);
 
 // "Can it still be done?": true when the pieces not on game.field can still complete
 // game.figure around the laid ones (true when all seven lie there). Within a millisecond on
-// library figures, so it can run after every move.
-std::optional<bool> CanStillComplete(const Game& game);
+// library figures, so it can run after every move. Nothing when `limits` stopped it first.
+std::optional<bool> CanStillComplete(const Game& game, const CountLimits& limits = {});
 
 // One completion of a position: the grid indices (CellGrid::Index) of the cubes of each piece
 // index 0 … 6, the laid pieces included where they lie; piece 7 has 3 cubes, its 4th index is -1.
@@ -58,6 +74,7 @@ struct Completion {
 // each including the laid pieces where they lie. Always the same list for the same position, in
 // a fixed order; empty when the position has no completion. Its size is
 // CountCompletions(...).distinct. Takes milliseconds to tens of milliseconds: run it on request.
+// Nothing for positions of more than 128 free cells.
 std::optional<std::vector<Completion>> DistinctCompletions(const Game& game);
 
 // Writes every piece of `completion` into `grid` with its cell value (2 … 8), as Show all pieces

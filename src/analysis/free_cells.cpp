@@ -3,8 +3,9 @@
 
 namespace kelvane {
 
-bool NumberFreeCells(const CellGrid& figure, const CellGrid& taken, Extents box, FreeCells& cells,
-                     CellNumbers& numbers) {
+template <typename Set>
+bool NumberFreeCells(const CellGrid& figure, const CellGrid& taken, Extents box,
+                     BasicFreeCells<Set>& cells, CellNumbers& numbers) {
   numbers.fill(kNoCell);
   for (int z = 0; z < box.z; ++z) {
     for (int y = 0; y < box.y; ++y) {
@@ -13,10 +14,10 @@ bool NumberFreeCells(const CellGrid& figure, const CellGrid& taken, Extents box,
         if (figure.cells[index] == 0 || taken.cells[index] != 0) {
           continue;
         }
-        if (cells.cellCount == kCellSetCapacity) {
+        if (cells.cellCount == Set::kCapacity) {
           return false;
         }
-        cells.freeCells |= CellSet::Single(cells.cellCount);
+        cells.freeCells |= Set::Single(cells.cellCount);
         cells.gridIndex[cells.cellCount] = index;
         numbers[index] = static_cast<std::int16_t>(cells.cellCount++);
       }
@@ -24,5 +25,10 @@ bool NumberFreeCells(const CellGrid& figure, const CellGrid& taken, Extents box,
   }
   return true;
 }
+
+template bool NumberFreeCells(const CellGrid&, const CellGrid&, Extents, BasicFreeCells<CellSet>&,
+                              CellNumbers&);
+template bool NumberFreeCells(const CellGrid&, const CellGrid&, Extents,
+                              BasicFreeCells<WideCellSet>&, CellNumbers&);
 
 }  // namespace kelvane

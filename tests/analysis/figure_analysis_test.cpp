@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <string_view>
 #include <vector>
 
@@ -43,7 +45,6 @@ TEST(FigureAnalysis, CountsCompletionsAndDistinctOnesOfKnownPositions) {
       {"flat wall (pieces 4, 5, 6 need depth)", Block(9, 3, 1), {}, 8, CompletionCounts{0, 0}},
       {"half-turn tower", tower, {}, 2, CompletionCounts{2, 1}},
       {"loose surplus cubes", CubeAboveLooseCubes(), {}, 2, CompletionCounts{11520, 5760}},
-      {"more free cells than the analysis numbers", Block(6, 6, 4), {}, 16, std::nullopt},
   };
   for (const auto& k : known) {
     SCOPED_TRACE(k.name);
@@ -69,6 +70,40 @@ TEST(FigureAnalysis, CountsCompletionsAndDistinctOnesOfKnownPositions) {
       }
     }
   }
+}
+
+// Counts past 128 free cells agree with the same figure below; a stopped count says so, and a
+// memo with no room still counts right.
+TEST(FigureAnalysis, CountsAnyFigureAndStopsWhenAsked) {
+  EXPECT_EQ(CountCompletions(CubeAboveLooseCubes(11)), (CompletionCounts{11520, 5760}));
+  EXPECT_EQ(CanStillComplete(*GameOn(CubeAboveLooseCubes(11))), true);
+  const std::atomic<bool> stop = true;
+  CountLimits cancelled;
+  cancelled.cancel = &stop;
+  // Each look at the clock finds a second gone.
+  auto now = std::chrono::steady_clock::time_point{};
+  CountLimits timed;
+  timed.timeLimit = std::chrono::seconds(3);
+  timed.clock = [&now] { return now += std::chrono::seconds(1); };
+  CountLimits noMemo;
+  noMemo.memoBytes = 0;
+  const struct {
+    const char* name;
+    const CountLimits& limits;
+    CellGrid figure;
+    bool finished;
+  } known[] = {
+      {"cancelled", cancelled, Block(3, 3, 3), false},
+      {"out of time", timed, Block(6, 6, 4), false},
+      {"memo without room", noMemo, Block(3, 3, 3), true},
+  };
+  for (const auto& k : known) {
+    SCOPED_TRACE(k.name);
+    const CountOutcome outcome = CountCompletions(k.figure, CellGrid{}, k.limits);
+    EXPECT_EQ(outcome.finished, k.finished);
+    EXPECT_EQ(outcome.counts.completions, k.finished ? 11520u : 0u);
+  }
+  EXPECT_EQ(CanStillComplete(*GameOn(Block(3, 3, 3)), cancelled), std::nullopt);
 }
 
 // Mirror images have the same counts, and the distinct completions lie between the full count

@@ -38,10 +38,10 @@ inline CellGrid LooseCubes(int n, int layers) {
   return grid;
 }
 
-// 49 loose cubes in two layers, and above them the 3 × 3 × 3 cube: 76 free cells, so that the
-// cube's cells are numbered beyond the first 64.
-inline CellGrid CubeAboveLooseCubes() {
-  CellGrid grid = LooseCubes(7, 2);
+// Loose cubes in two n × n layers, and above them the 3 × 3 × 3 cube: with n = 7, 76 free
+// cells, so that the cube's cells are numbered beyond the first 64; with n = 11, 148.
+inline CellGrid CubeAboveLooseCubes(int n = 7) {
+  CellGrid grid = LooseCubes(n, 2);
   for (int i = 0; i < 27; ++i) {
     grid.at(i % 3, i / 3 % 3, 3 + i / 9) = kPlainCube;
   }

@@ -43,10 +43,12 @@ constexpr std::array kCommands{
             "Reads a figure as Import from clipboard reads it and writes OUTFILE as Save\n"
             "puzzle writes it. Exit 1 when the text is not a figure of 27 cubes.\n",
             RunImport},
-    Command{"count", "[--distinct] FILE...", "completions (or distinct ones) of each file",
+    Command{"count", "[--distinct] [--time-limit S] FILE...",
+            "completions (or distinct ones) of each file",
             "Prints one line per file: its path, a tab and its number of completions, or with\n"
             "--distinct of completions that no turn or mirror image of the figure makes the\n"
-            "same; \"rejected\" for a file the game does not read (then exit 1).\n",
+            "same; \"rejected\" for a file the game does not read and \"unfinished\" for a\n"
+            "count stopped after S seconds (either then exit 1).\n",
             RunCount},
     Command{"grade", "FILE...", "completions, distinct ones and difficulty tier",
             "Prints one line per file: path, completions, distinct completions and tier\n"
