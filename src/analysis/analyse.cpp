@@ -10,6 +10,7 @@
 #include "model/move_history.h"
 #include "model/placement.h"
 #include "model/platform.h"
+#include "model/play_tally.h"
 
 namespace kelvane {
 
@@ -82,6 +83,7 @@ void AnalysePuzzle(Game& game, Platform& platform, AnalyseMode mode) {
   if (mode == AnalyseMode::Hint) {
     game.winAnnouncement = 0;
     RevealOnePiece(game);
+    CountHint(game);
   } else if (mode == AnalyseMode::ShowAll) {
     RecordMove(game);
     RevealCompletion(game, game.WorkGrid);

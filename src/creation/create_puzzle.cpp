@@ -10,6 +10,7 @@
 #include "model/game_messages.h"
 #include "model/move_history.h"
 #include "model/placement.h"
+#include "model/play_tally.h"
 
 namespace kelvane {
 namespace {
@@ -40,6 +41,7 @@ void CreatePuzzle(Game& game, Platform& platform, CreateMode mode) {
   game.creationKind = mode == CreateMode::ByPieces ? kCreationByPieces : kCreationByCubes;
   game.createMode = 1;
   BeginNewHistory(game);
+  BeginNewTally(game);
   FillWorkingSpace(game.figure);
   if (imported) {
     game.field = *imported;

@@ -9,6 +9,8 @@ struct ExtraOptions {
   bool canStillBeDone = false;
   // Draw each piece's number on the top faces of its cubes, a cue beside colour.
   bool pieceNumbers = false;
+  // The time and the moves on the status line.
+  bool clockAndMoves = true;
   friend bool operator==(const ExtraOptions&, const ExtraOptions&) = default;
 };
 

@@ -11,6 +11,8 @@
 #include "model/field_cursor.h"
 #include "model/move_history.h"
 #include "model/pieces.h"
+#include "model/play_tally.h"
+#include "model/puzzle_bests.h"
 #include "model/settings.h"
 #include "model/solved_puzzles.h"
 #include "render/graphics.h"
@@ -67,6 +69,8 @@ struct Game {
   ExtraOptions extras;
   MoveHistory history;
   SolvedPuzzles solved;
+  PlayTally play;
+  PuzzleBests bests;
   FieldCursor fieldCursor;
 };
 

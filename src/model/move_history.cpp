@@ -6,6 +6,7 @@
 
 #include "model/command_states.h"
 #include "model/game.h"
+#include "model/play_tally.h"
 #include "model/view_turn.h"
 
 namespace kelvane {
@@ -41,6 +42,7 @@ void Step(Game& game, Platform& platform, std::vector<FieldSnapshot>& from,
   game.field = FieldInCurrentView(game, from.back());
   from.pop_back();
   TakePlacedPieceShapes(game);
+  CountMove(game, platform);
   UpdateCommandStates(game, platform);
   platform.Invalidate(false);
 }
@@ -77,6 +79,8 @@ void Redo(Game& game, Platform& platform) {
 }
 
 void RestartPuzzle(Game& game, Platform& platform) {
+  RestartTally(game);
+  SettleClock(game, platform);
   if (!GridHasCells(game.field)) {
     return;
   }

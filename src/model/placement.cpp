@@ -5,6 +5,7 @@
 #include "model/command_states.h"
 #include "model/game.h"
 #include "model/move_history.h"
+#include "model/play_tally.h"
 #include "model/win_check.h"
 
 namespace kelvane {
@@ -122,6 +123,7 @@ void PlaceSelectedPiece(Game& game, Platform& platform, std::optional<FloorCell>
   }
   RecordMove(game);
   game.field = placed;
+  CountMove(game, platform);
   UpdateCommandStates(game, platform);
   platform.Invalidate(false);
   RunWinCheck(game, platform);
@@ -131,6 +133,7 @@ void PickUpPiece(Game& game, Platform& platform, std::int8_t value) {
   platform.SetPanelSelection(value - 1);
   RecordMove(game);
   ClearCellValue(game.field, value);
+  CountMove(game, platform);
   UpdateCommandStates(game, platform);
   platform.Invalidate(false);
 }
@@ -140,10 +143,14 @@ void RemoveSelectedPiece(Game& game, Platform& platform) {
   if (s < 1) {
     return;
   }
-  if (PieceOnField(game, PieceCellValue(s - 1))) {
+  const bool onField = PieceOnField(game, PieceCellValue(s - 1));
+  if (onField) {
     RecordMove(game);
   }
   ClearCellValue(game.field, PieceCellValue(s - 1));
+  if (onField) {
+    CountMove(game, platform);
+  }
   platform.Invalidate(false);
 }
 

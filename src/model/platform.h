@@ -2,6 +2,7 @@
 // The one seam between the game logic and the desktop: everything the core asks of a window system.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -53,6 +54,9 @@ class Platform {
   // The pointer's position in the main window's client coordinates; by default (-1, -1), off
   // every floor cell, for platforms without a pointer.
   virtual Point CursorPosition();
+
+  // A steady count of milliseconds for the play clock; by default the system's steady clock.
+  virtual std::int64_t Milliseconds();
 
   // Text on the clipboard, or nothing when it holds no text.
   virtual std::optional<std::string> ClipboardText() = 0;

@@ -5,6 +5,7 @@
 #include "model/command_states.h"
 #include "model/game.h"
 #include "model/move_history.h"
+#include "model/play_tally.h"
 
 namespace kelvane {
 
@@ -20,6 +21,7 @@ void StartPuzzle(Game& game, Platform& platform, CellGrid figure) {
   UpdateCommandStates(game, platform);
   game.winAnnouncement = 1;
   BeginNewHistory(game);
+  BeginNewTally(game);
 }
 
 }  // namespace kelvane

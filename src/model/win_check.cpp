@@ -6,6 +6,7 @@
 
 #include "model/game.h"
 #include "model/placement.h"
+#include "model/play_tally.h"
 #include "model/solved_puzzles.h"
 
 namespace kelvane {
@@ -15,12 +16,14 @@ void RunWinCheck(Game& game, Platform& platform) {
   if (game.createMode != 0 || !allPlaced || game.winAnnouncement == 0) {
     return;
   }
+  StopClockAtWin(game, platform);
   game.hideFlags.fill(0);
   platform.Invalidate(false);
   platform.ShowMessage(kWinMessage, game.ProductName.data(), MessageStyle::Information);
   platform.PlaySoundAsync(kVictorySound);
   game.winAnnouncement = 0;
   MarkSolved(game);
+  RecordWin(game);
 }
 
 }  // namespace kelvane

@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStatusBar>
 #include <algorithm>
 #include <cmath>
 
@@ -24,6 +25,7 @@
 #include "model/layers.h"
 #include "model/move_history.h"
 #include "model/placement.h"
+#include "model/play_tally.h"
 #include "model/view_turn.h"
 #include "render/graphics_setup.h"
 #include "render/hit_test.h"
@@ -32,7 +34,9 @@
 #include "shell/menu_bar.h"
 #include "shell/qt_platform.h"
 #include "shell/solver_feedback.h"
+#include "shell/status_line.h"
 #include "shell/text_hook.h"
+#include "storage/bests_file.h"
 #include "storage/extra_options_file.h"
 #include "storage/kept_game_file.h"
 #include "storage/settings_file.h"
@@ -57,12 +61,6 @@ int HiddenPieceOf(int commandId) {
   return found == kCmdHidePiece.end() ? 0 : static_cast<int>(found - kCmdHidePiece.begin()) + 1;
 }
 
-void RunHook(const std::function<void()>& hook) {
-  if (hook) {
-    hook();
-  }
-}
-
 }  // namespace
 
 MainWindow::MainWindow(Game& game, MessageBoxRunner messageBox)
@@ -80,9 +78,11 @@ MainWindow::MainWindow(Game& game, MessageBoxRunner messageBox)
       [this](QPainter& painter) {
         PaintFrame(game_, *platform_, painter);
         feedback_->PaintOverField(painter, field_->rect(), panel_->geometry().right() + 1);
+        status_->Refresh();
       },
       this);
   setCentralWidget(field_);
+  status_ = new StatusLine(game_, *platform_, *statusBar());
   panel_ = new PiecePanel(
       [this](QPainter& painter, const QRect& area, int item, bool selected) {
         PaintPanelItem(game_, *platform_, painter, area, item, selected);
@@ -130,6 +130,7 @@ void MainWindow::Initialise() {
   LoadSettings(game_);
   LoadExtraOptions(game_);
   LoadSolvedRecord(game_);
+  LoadBests(game_);
   InitialiseGame(game_);
   const QScreen* screen = QGuiApplication::primaryScreen();
   // Frames are drawn at device pixels on a high-density screen; a fractional ratio rounds to the
@@ -142,6 +143,7 @@ void MainWindow::Initialise() {
   panel_->Reset();
   ResumeKeptGame(game_, *platform_);
   UpdateCommandStates(game_, *platform_);
+  status_->Refresh();
   game_.randomSource.seed(static_cast<std::uint_fast32_t>(QDateTime::currentMSecsSinceEpoch()));
 }
 
@@ -153,7 +155,7 @@ void MainWindow::RunCommand(int commandId) {
   } else {
     switch (commandId) {
       case kCmdNew:
-        RunHook(dialogs_.newGame);
+        RunDialog(dialogs_.newGame);
         break;
       case kCmdCreateByCubes:
         CreatePuzzle(game_, *platform_, CreateMode::ByCubes);
@@ -165,7 +167,7 @@ void MainWindow::RunCommand(int commandId) {
         CreatePuzzle(game_, *platform_, CreateMode::Import);
         break;
       case kCmdSavePuzzle:
-        RunHook(dialogs_.savePuzzle);
+        RunDialog(dialogs_.savePuzzle);
         break;
       case kCmdExit:
         close();
@@ -201,7 +203,7 @@ void MainWindow::RunCommand(int commandId) {
         HideDownLayer(game_, *platform_);
         break;
       case kCmdOptions:
-        RunHook(dialogs_.options);
+        RunDialog(dialogs_.options);
         break;
       case kCmdTestPuzzle:
         AnalysePuzzle(game_, *platform_, AnalyseMode::Test);
@@ -220,20 +222,34 @@ void MainWindow::RunCommand(int commandId) {
       case kCmdUserManual:
       case kCmdTutorial:
         if (dialogs_.showHelp) {
-          dialogs_.showHelp(commandId == kCmdUserManual ? 0 : 2);
+          RunDialog([this, commandId] { dialogs_.showHelp(commandId == kCmdUserManual ? 0 : 2); });
         }
         break;
       case kCmdAbout:
-        RunHook(dialogs_.about);
+        RunDialog(dialogs_.about);
         break;
       case kCmdHomePage:
-        RunHook(dialogs_.homePage);
+        RunDialog(dialogs_.homePage);
         break;
       default:
         return;
     }
   }
   UpdateCommandStates(game_, *platform_);
+  status_->Refresh();
+}
+
+void MainWindow::RunDialog(const std::function<void()>& hook) {
+  if (hook) {
+    HoldClockForDialog(true);
+    hook();
+    HoldClockForDialog(false);
+  }
+}
+
+void MainWindow::HoldClockForDialog(bool open) {
+  openDialogs_ += open ? 1 : -1;
+  SetClockPause(game_, *platform_, kPauseDialogOpen, openDialogs_ > 0);
 }
 
 void MainWindow::ApplyCommandStates(const CommandStates& states) {
@@ -253,8 +269,10 @@ FrameMargins MainWindow::Margins() const {
   const QRect outer = frameGeometry();
   const QRect inner = geometry();
   const int menu = menuBar()->sizeHint().height();
+  // The status bar lies below the client area, as the frame does.
+  const int status = statusBar()->sizeHint().height();
   return {inner.left() - outer.left(), inner.top() - outer.top() + menu,
-          outer.right() - inner.right(), outer.bottom() - inner.bottom()};
+          outer.right() - inner.right(), outer.bottom() - inner.bottom() + status};
 }
 
 void MainWindow::FitToFigure() {
@@ -270,7 +288,8 @@ void MainWindow::FitToFigure() {
     move(fitted.left, fitted.top);
     const QSize client(fitted.Width() - margins.left - margins.right,
                        fitted.Height() - margins.top - margins.bottom);
-    resize(client.width(), client.height() + menuBar()->sizeHint().height());
+    resize(client.width(),
+           client.height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
     if (!isVisible()) {
       // The central widget takes its size only when shown; lay out for the size it will have.
       PlaceContentIn(client);
@@ -379,7 +398,17 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   SaveExtraOptions(game_);
   SaveKeptGame(game_, *platform_);
   SaveSolvedRecord(game_);
+  SaveBests(game_);
   event->accept();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (status_ && (type == QEvent::ActivationChange || type == QEvent::WindowStateChange)) {
+    SetClockPause(game_, *platform_, kPauseWindowInactive, !isActiveWindow() || isMinimized());
+    status_->Refresh();
+  }
+  QMainWindow::changeEvent(event);
 }
 
 }  // namespace kelvane

@@ -20,6 +20,7 @@ struct Game;
 struct CommandStates;
 class QtPlatform;
 class SolverFeedback;
+class StatusLine;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -34,6 +35,7 @@ class MainWindow : public QMainWindow {
   PiecePanel& Panel() { return *panel_; }
   FieldView& Field() { return *field_; }
   SolverFeedback& Feedback() { return *feedback_; }
+  StatusLine& Status() { return *status_; }
   QAction* Action(int commandId) const;
   DialogHooks& Dialogs() { return dialogs_; }
 
@@ -47,11 +49,14 @@ class MainWindow : public QMainWindow {
   OrientationPopup* OpenOrientationPopup(QPoint globalPosition);
   // Brings the window to the front, restoring it when minimised.
   void BringToFront();
+  // Holds the play clock while a dialog or message box is open (they may nest).
+  void HoldClockForDialog(bool open);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void Initialise();
@@ -61,10 +66,13 @@ class MainWindow : public QMainWindow {
   void PressKey(const QKeyEvent* event);
   void PressFieldKey(QKeyEvent* event);
   void TurnWheel(int delta);
+  void RunDialog(const std::function<void()>& hook);
 
   Game& game_;
   std::unique_ptr<QtPlatform> platform_;
   SolverFeedback* feedback_ = nullptr;
+  StatusLine* status_ = nullptr;
+  int openDialogs_ = 0;
   FieldView* field_ = nullptr;
   PiecePanel* panel_ = nullptr;
   std::map<int, QAction*> actions_;

@@ -16,7 +16,10 @@ QtPlatform::QtPlatform(MainWindow& window, MessageBoxRunner messageBox)
 
 MessageAnswer QtPlatform::ShowMessage(std::string_view text, std::string_view caption,
                                       MessageStyle style) {
-  return messageBox_(&window_, text, caption, style);
+  window_.HoldClockForDialog(true);
+  const MessageAnswer answer = messageBox_(&window_, text, caption, style);
+  window_.HoldClockForDialog(false);
+  return answer;
 }
 
 void QtPlatform::Beep() {

@@ -19,9 +19,10 @@ struct ExtraSwitch {
   bool ExtraOptions::*member;
 };
 
-constexpr std::array<ExtraSwitch, 2> kSwitches{{
+constexpr std::array<ExtraSwitch, 3> kSwitches{{
     {"CAN_STILL_BE_DONE", &ExtraOptions::canStillBeDone},
     {"PIECE_NUMBERS", &ExtraOptions::pieceNumbers},
+    {"CLOCK_AND_MOVES", &ExtraOptions::clockAndMoves},
 }};
 
 }  // namespace

@@ -139,6 +139,29 @@ bool FieldFitsMode(const KeptGame& kept, const Game& game) {
   return true;
 }
 
+// A name read from a folder may hold any byte; a line break would end the value early.
+std::string SingleLine(std::string name) {
+  std::ranges::replace_if(
+      name, [](char c) { return c == '\r' || c == '\n'; }, ' ');
+  return name;
+}
+
+// The tally is a later addition: where it is missing or damaged the game goes on from nothing.
+void ReadTally(std::string_view text, KeptGame& kept) {
+  constexpr int kMost = 1'000'000'000;
+  kept.puzzleName = std::string(FindIniValue(text, kSection, "PUZZLE_NAME").value_or(""));
+  const std::optional<std::string_view> clock = FindIniValue(text, kSection, "CLOCK_MS");
+  std::int64_t ms = 0;
+  if (clock &&
+      std::from_chars(clock->data(), clock->data() + clock->size(), ms).ec == std::errc{} &&
+      ms >= 0) {
+    kept.clockMs = ms;
+  }
+  kept.moves = ReadKey(text, "MOVES", 0, kMost).value_or(0);
+  kept.hints = ReadKey(text, "HINTS", 0, kMost).value_or(0);
+  kept.won = ReadKey(text, "WON", 0, 1).value_or(0) == 1;
+}
+
 }  // namespace
 
 std::string FormatKeptGame(const KeptGame& kept) {
@@ -161,6 +184,11 @@ std::string FormatKeptGame(const KeptGame& kept) {
   line("HIDDEN", hidden);
   line("SELECTED", std::to_string(kept.selection));
   line("ANNOUNCE_WIN", std::to_string(kept.winAnnouncement));
+  line("PUZZLE_NAME", SingleLine(kept.puzzleName));
+  line("CLOCK_MS", std::to_string(kept.clockMs));
+  line("MOVES", std::to_string(kept.moves));
+  line("HINTS", std::to_string(kept.hints));
+  line("WON", kept.won ? "1" : "0");
   line("SIZE",
        std::to_string(size.x) + " " + std::to_string(size.y) + " " + std::to_string(size.z));
   for (int z = 0; z < size.z; ++z) {
@@ -210,13 +238,25 @@ std::optional<KeptGame> ParseKeptGame(std::string_view text, const Game& game) {
   if (!FieldFitsMode(kept, game)) {
     return std::nullopt;
   }
+  ReadTally(text, kept);
   return kept;
 }
 
 KeptGame KeepGame(const Game& game, Platform& platform) {
-  return {game.figure,         game.field,       game.createMode, game.creationKind,
-          game.currentLayer,   game.shownLayers, game.hideFlags,  SelectedPanelItem(platform),
-          game.winAnnouncement};
+  return {game.figure,
+          game.field,
+          game.createMode,
+          game.creationKind,
+          game.currentLayer,
+          game.shownLayers,
+          game.hideFlags,
+          SelectedPanelItem(platform),
+          game.winAnnouncement,
+          game.play.puzzleName,
+          ElapsedMs(game.play.clock, platform.Milliseconds()),
+          game.play.moves,
+          game.play.hints,
+          game.play.won};
 }
 
 void ResumeKeptGame(Game& game, Platform& platform) {
@@ -233,6 +273,15 @@ void ResumeKeptGame(Game& game, Platform& platform) {
   game.shownLayers = kept->shownLayers;
   game.hideFlags = kept->hideFlags;
   game.winAnnouncement = kept->winAnnouncement;
+  game.play.puzzleName = kept->puzzleName;
+  game.play.clock.elapsedMs = kept->clockMs;
+  game.play.clock.stopped = kept->won;
+  game.play.moves = kept->moves;
+  game.play.hints = kept->hints;
+  game.play.won = kept->won;
+  if (kept->won) {
+    game.play.bestBefore = BestOf(game.bests, game.figure);
+  }
   TakePlacedPieceShapes(game);
   platform.FitWindow();
   if (kept->selection >= 0) {

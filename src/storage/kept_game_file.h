@@ -20,7 +20,8 @@ struct Game;
 inline constexpr std::string_view kKeptGameFileName = "KeptGame.ini";
 
 // What is kept: the Figure and Field as turned, the mode, the layers, the hide flags, the panel
-// selection, and whether the win is still to be announced.
+// selection, whether the win is still to be announced, and the puzzle's name, clock and moves
+// (a kept game without them, as older builds wrote it, starts those at nothing).
 struct KeptGame {
   CellGrid figure;
   CellGrid field;
@@ -31,6 +32,11 @@ struct KeptGame {
   std::array<std::uint8_t, kPieceCount> hideFlags{};
   int selection = -1;
   int winAnnouncement = 1;
+  std::string puzzleName;
+  std::int64_t clockMs = 0;
+  int moves = 0;
+  int hints = 0;
+  bool won = false;
 };
 
 // One "[Game]" section of "KEY = value" lines, every line ended by CR LF. The figure and the

@@ -87,6 +87,12 @@ bool ConfirmNewGame(Game& game, Platform& platform, const NewGameList& list,
   }
   StartPuzzle(game, platform, LoadedFigure);
   SetBufferText(game.settings.PUZZLE, list.entries[list.selection]);
+  std::string_view name = list.entries[list.selection];
+  if (name.size() > kPuzzleExtension.size() &&
+      EqualsIgnoringCase(name.substr(name.size() - kPuzzleExtension.size()), kPuzzleExtension)) {
+    name.remove_suffix(kPuzzleExtension.size());
+  }
+  game.play.puzzleName = name;
   return true;
 }
 

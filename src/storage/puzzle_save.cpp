@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "model/char_buffer.h"
+#include "model/game.h"
 #include "model/game_messages.h"
 #include "model/puzzle_start.h"
 #include "storage/puzzle_file.h"
@@ -33,6 +34,7 @@ void SavePuzzleFile(Game& game, Platform& platform) {
   CellGrid figure = game.field;
   RecolourGrid(figure, kPlainCube);
   StartPuzzle(game, platform, figure);
+  game.play.puzzleName = BufferText(game.PuzzleName);
   platform.Invalidate(false);
 }
 

@@ -3,6 +3,7 @@
 #include "storage/solved_record_file.h"
 
 #include "model/game.h"
+#include "storage/record_lines.h"
 #include "storage/set_aside_file.h"
 
 namespace kelvane {
@@ -25,33 +26,17 @@ std::string FormatSolvedRecord(const SolvedPuzzles& record) {
 }
 
 std::optional<SolvedPuzzles> ParseSolvedRecord(std::string_view text) {
+  const std::optional<std::vector<std::string_view>> lines = RecordLines(text, kHeader);
+  if (!lines) {
+    return std::nullopt;
+  }
   SolvedPuzzles record;
-  bool first = true;
-  while (!text.empty()) {
-    const std::size_t end = text.find('\n');
-    std::string_view line = text.substr(0, end);
-    text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
-    if (line.ends_with('\r')) {
-      line.remove_suffix(1);
-    }
-    if (first) {
-      if (line != kHeader) {
-        return std::nullopt;
-      }
-      first = false;
-      continue;
-    }
-    if (line.empty()) {
-      continue;
-    }
+  for (const std::string_view line : *lines) {
     const std::optional<CellGrid> figure = FigureFromKey(line);
     if (!figure) {
       return std::nullopt;
     }
     record.figures.insert(FigureKey(*figure));
-  }
-  if (first) {
-    return std::nullopt;
   }
   return record;
 }

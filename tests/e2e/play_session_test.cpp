@@ -172,7 +172,7 @@ class PlaySessionTest : public QObject {
     QCOMPARE(x.ExitThroughMenu(window).value_or(-1), 0);
 
     auto expected = libraryBefore;
-    AddFilesWrittenAtExit(expected, chosen, kCreatedFile);
+    AddFilesWrittenAtExit(expected, chosen, kCreatedFile, "e2e figure");
     expected["Puzzles/e2e figure.kvp"] = kCreatedFile;
     const auto after = FolderContent(x.Work());
     QVERIFY2(after == expected, ChangedFiles(expected, after).c_str());

@@ -15,7 +15,7 @@
 namespace kelvane::e2e {
 
 void AddFilesWrittenAtExit(std::map<std::string, std::string>& content, const std::string& puzzle,
-                           const std::string& figure) {
+                           const std::string& figure, const std::string& name) {
   Settings settings;
   SetDefaultSettings(settings);
   SetBufferText(settings.PUZZLE, puzzle);
@@ -27,6 +27,7 @@ void AddFilesWrittenAtExit(std::map<std::string, std::string>& content, const st
     ParsePuzzleText(figure, kept.figure);
   }
   kept.shownLayers = GridExtents(kept.figure).z;
+  kept.puzzleName = name;
   content["KeptGame.ini"] = FormatKeptGame(kept);
 }
 

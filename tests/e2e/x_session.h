@@ -25,9 +25,11 @@ using testing::FolderContent;
 using testing::WriteBytes;
 
 // Adds the files the game writes at exit with default options and last puzzle `puzzle`, in play
-// on `figure` with nothing laid and no piece selected (the default figure when not given).
+// on `figure` named `name` with nothing laid and no piece selected (the default figure when not
+// given).
 void AddFilesWrittenAtExit(std::map<std::string, std::string>& content,
-                           const std::string& puzzle = "", const std::string& figure = "");
+                           const std::string& puzzle = "", const std::string& figure = "",
+                           const std::string& name = "");
 
 class XSession {
  public:

@@ -12,11 +12,14 @@ namespace {
 
 TEST(ExtraOptionsText, EachSwitchIsWrittenAndReadBackAndOnlyANonZeroNumberTurnsItOn) {
   EXPECT_EQ(FormatExtraOptionsText({}),
-            "[Options]\r\nCAN_STILL_BE_DONE = 0\r\nPIECE_NUMBERS = 0\r\n");
-  for (const ExtraOptions options : {ExtraOptions{true, false}, ExtraOptions{false, true}}) {
+            "[Options]\r\nCAN_STILL_BE_DONE = 0\r\nPIECE_NUMBERS = 0\r\nCLOCK_AND_MOVES = 1\r\n");
+  for (const ExtraOptions options :
+       {ExtraOptions{true, false, true}, ExtraOptions{false, true, false}}) {
     EXPECT_EQ(ParseExtraOptionsText(FormatExtraOptionsText(options)), options);
   }
   EXPECT_TRUE(ParseExtraOptionsText("[options]\npiece_numbers=2\n").pieceNumbers);
+  EXPECT_TRUE(ParseExtraOptionsText("[Options]\nPIECE_NUMBERS = 1\n").clockAndMoves)
+      << "an older file keeps the clock on";
   for (const std::string_view text :
        {"", "garbage \xff", "[Options]\nPIECE_NUMBERS = yes\n", "[Other]\nPIECE_NUMBERS=1\n"}) {
     EXPECT_FALSE(ParseExtraOptionsText(text).pieceNumbers) << text;

@@ -17,21 +17,34 @@ class KeptGameTest : public PlayTest {
     const std::optional<KeptGame> b = ParseKeptGame(FormatKeptGame(a), *game);
     ASSERT_TRUE(b);
     EXPECT_TRUE(GridEquals(a.figure, b->figure) && GridEquals(a.field, b->field));
-    EXPECT_EQ(std::tie(a.createMode, a.creationKind, a.currentLayer, a.shownLayers, a.hideFlags,
-                       a.selection, a.winAnnouncement),
-              std::tie(b->createMode, b->creationKind, b->currentLayer, b->shownLayers,
-                       b->hideFlags, b->selection, b->winAnnouncement));
+    EXPECT_EQ(
+        std::tie(a.createMode, a.creationKind, a.currentLayer, a.shownLayers, a.hideFlags,
+                 a.selection, a.winAnnouncement, a.puzzleName, a.clockMs, a.moves, a.hints),
+        std::tie(b->createMode, b->creationKind, b->currentLayer, b->shownLayers, b->hideFlags,
+                 b->selection, b->winAnnouncement, b->puzzleName, b->clockMs, b->moves, b->hints));
   }
 };
 
 TEST_F(KeptGameTest, PlayAfterATurnAndCreationByCubesReadBackAsTheyWere) {
+  game->play.puzzleName = "Castle";
   for (int i = 0; i < 3; ++i) {
     Lay(kDefaultFigureSolution[i]);
+    platform.nowMs += 61'000;
   }
   RotateView(*game, platform, +1);
   game->hideFlags[1] = 1;
   game->shownLayers = 2;
   ExpectReadBackAsItIs();
+
+  // Kept by a build before the clock: the game reads, with nothing spent on it yet.
+  std::string older = FormatKeptGame(KeepGame(*game, platform));
+  older.erase(older.find("PUZZLE_NAME"), older.find("SIZE") - older.find("PUZZLE_NAME"));
+  const std::optional<KeptGame> kept = ParseKeptGame(older, *game);
+  ASSERT_TRUE(kept);
+  EXPECT_TRUE(GridEquals(kept->field, game->field));
+  EXPECT_EQ(std::make_tuple(kept->puzzleName, kept->clockMs, kept->moves),
+            std::make_tuple("", 0, 0));
+
   CreatePuzzle(*game, platform, CreateMode::ByCubes);
   Click(4, 5);
   ExpectReadBackAsItIs();

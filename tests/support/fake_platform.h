@@ -31,6 +31,7 @@ class FakePlatform : public Platform {
   void ApplyCommandStates(const CommandStates& states) override;
   void FitWindow() override { ++fits; }
   Point CursorPosition() override { return cursor; }
+  std::int64_t Milliseconds() override { return nowMs; }
   std::optional<std::string> ClipboardText() override { return clipboard; }
 
   // Answers for the next Question boxes, in order; an unscripted question answers No.
@@ -50,6 +51,8 @@ class FakePlatform : public Platform {
   // Messages, beeps and sounds in the order they happened: "message: …", "beep", "sound: …".
   std::vector<std::string> events;
   Point cursor;
+  // The play clock's time: tests move it by hand.
+  std::int64_t nowMs = 0;
 };
 
 }  // namespace kelvane::testing

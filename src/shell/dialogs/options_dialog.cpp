@@ -76,9 +76,11 @@ OptionsDialog::OptionsDialog(Game& game, Platform& platform, QWidget* owner,
     skinList_->addItem(name);
   }
   canStillBeDoneBox_ = new QCheckBox("Can it still be done?");
-  layout.PlaceText(canStillBeDoneBox_, {16, 174, 120, 9});
+  layout.PlaceText(canStillBeDoneBox_, {16, 174, 96, 9});
   pieceNumbersBox_ = new QCheckBox("Piece numbers");
-  layout.PlaceText(pieceNumbersBox_, {160, 174, 120, 9});
+  layout.PlaceText(pieceNumbersBox_, {118, 174, 72, 9});
+  clockAndMovesBox_ = new QCheckBox("Clock and moves");
+  layout.PlaceText(clockAndMovesBox_, {200, 174, 96, 9});
   preview_ = new PreviewArea([this](Surface& target) { return ComposePreview(target); },
                              game_.graphics.pixelRatio);
   layout.Place(preview_, {122, 73, 171, 79});
@@ -153,11 +155,13 @@ void OptionsDialog::GetOptionsFromDialog(Settings& settings) const {
 void OptionsDialog::PutExtrasToDialog(const ExtraOptions& extras) {
   canStillBeDoneBox_->setChecked(extras.canStillBeDone);
   pieceNumbersBox_->setChecked(extras.pieceNumbers);
+  clockAndMovesBox_->setChecked(extras.clockAndMoves);
 }
 
 ExtraOptions OptionsDialog::ExtrasFromDialog() const {
   return {.canStillBeDone = canStillBeDoneBox_->isChecked(),
-          .pieceNumbers = pieceNumbersBox_->isChecked()};
+          .pieceNumbers = pieceNumbersBox_->isChecked(),
+          .clockAndMoves = clockAndMovesBox_->isChecked()};
 }
 
 void OptionsDialog::Store() {

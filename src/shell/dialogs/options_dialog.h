@@ -50,6 +50,7 @@ class OptionsDialog : public QDialog {
   QCheckBox& HelpersBox() { return *helpersBox_; }
   QCheckBox& CanStillBeDoneBox() { return *canStillBeDoneBox_; }
   QCheckBox& PieceNumbersBox() { return *pieceNumbersBox_; }
+  QCheckBox& ClockAndMovesBox() { return *clockAndMovesBox_; }
   QComboBox& ScaleBox() { return *scaleBox_; }
   PreviewArea& Preview() { return *preview_; }
   QPushButton& Button(OptionsButton which) { return *buttons_[static_cast<int>(which)]; }
@@ -75,6 +76,7 @@ class OptionsDialog : public QDialog {
   QCheckBox* helpersBox_ = nullptr;
   QCheckBox* canStillBeDoneBox_ = nullptr;
   QCheckBox* pieceNumbersBox_ = nullptr;
+  QCheckBox* clockAndMovesBox_ = nullptr;
   QComboBox* scaleBox_ = nullptr;
   PreviewArea* preview_ = nullptr;
   std::array<QPushButton*, 5> buttons_{};

@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The status bar under the field: shows the core's status line, counts the figure's tier in a
+// worker so that nothing waits for the solver, and ticks while the clock runs.
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+#include <optional>
+#include <string>
+#include <thread>
+
+#include "analysis/figure_analysis.h"
+#include "model/cell_grid.h"
+
+class QLabel;
+class QStatusBar;
+
+namespace kelvane {
+
+struct Game;
+class Platform;
+
+class StatusLine : public QObject {
+  Q_OBJECT
+
+ public:
+  StatusLine(Game& game, Platform& platform, QStatusBar& bar);
+  // Waits for a count still running: it holds no more than one figure's worth of work.
+  ~StatusLine() override;
+
+  // Brings the clock and the line up to date with the Game; cheap enough for every repaint.
+  void Refresh();
+  QString Text() const;
+
+ private:
+  void CountTier();
+
+  Game& game_;
+  Platform& platform_;
+  QLabel* label_;
+  QTimer tick_;
+  // The figure last seen and its key, so that a turned view is not counted again.
+  CellGrid seenFigure_;
+  std::string seenKey_;
+  // The key of the figure whose tier is known; its tier, nothing when it cannot be counted.
+  std::string answeredKey_;
+  std::optional<Tier> tier_;
+  bool counting_ = false;
+  std::thread worker_;
+};
+
+}  // namespace kelvane
