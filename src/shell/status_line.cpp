@@ -16,6 +16,8 @@ namespace kelvane {
 namespace {
 
 constexpr int kTickMs = 250;
+// A figure that takes longer than this (a large one drawn by the player) shows no tier.
+constexpr std::chrono::seconds kCountTimeLimit{20};
 
 }  // namespace
 
@@ -30,6 +32,7 @@ StatusLine::StatusLine(Game& game, Platform& platform, QStatusBar& bar)
 }
 
 StatusLine::~StatusLine() {
+  cancel_ = true;
   if (worker_.joinable()) {
     worker_.join();
   }
@@ -40,6 +43,7 @@ void StatusLine::Refresh() {
   if (!GridEquals(game_.figure, seenFigure_)) {
     seenFigure_ = game_.figure;
     seenKey_ = FigureKey(seenFigure_);
+    cancel_ = counting_;
   }
   const bool known = seenKey_ == answeredKey_;
   if (!known && !counting_ && game_.createMode == 0) {
@@ -66,18 +70,24 @@ void StatusLine::CountTier() {
     worker_.join();
   }
   counting_ = true;
+  cancel_ = false;
   worker_ = std::thread([this, figure = seenFigure_, key = seenKey_] {
-    const std::optional<CompletionCounts> counts = CountCompletions(figure);
+    CountLimits limits;
+    limits.cancel = &cancel_;
+    limits.timeLimit = kCountTimeLimit;
+    const CountOutcome outcome = CountCompletions(figure, CellGrid{}, limits);
+    const bool left = cancel_;
     const std::optional<Tier> tier =
-        counts ? std::optional(TierOf(counts->distinct)) : std::nullopt;
-    // Taken on the window's thread; an answer for a figure since left is kept but not shown,
-    // and the figure now in play is counted next.
+        outcome.finished ? std::optional(TierOf(outcome.counts.distinct)) : std::nullopt;
+    // Taken on the window's thread; the figure now in play, if another, is counted next.
     QMetaObject::invokeMethod(
         this,
-        [this, key, tier] {
+        [this, key, tier, left] {
           counting_ = false;
-          answeredKey_ = key;
-          tier_ = tier;
+          if (!left) {
+            answeredKey_ = key;
+            tier_ = tier;
+          }
           Refresh();
         },
         Qt::QueuedConnection);

@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QTimer>
+#include <atomic>
 #include <optional>
 #include <string>
 #include <thread>
@@ -25,7 +26,7 @@ class StatusLine : public QObject {
 
  public:
   StatusLine(Game& game, Platform& platform, QStatusBar& bar);
-  // Waits for a count still running: it holds no more than one figure's worth of work.
+  // Stops a count still running and waits for it to end.
   ~StatusLine() override;
 
   // Brings the clock and the line up to date with the Game; cheap enough for every repaint.
@@ -46,6 +47,8 @@ class StatusLine : public QObject {
   std::string answeredKey_;
   std::optional<Tier> tier_;
   bool counting_ = false;
+  // Set when the figure being counted is no longer the one in play, or the window closes.
+  std::atomic<bool> cancel_ = false;
   std::thread worker_;
 };
 
