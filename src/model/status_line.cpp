@@ -83,6 +83,10 @@ std::string StatusLineText(const Game& game, FigureTier tier, std::int64_t nowMs
   return text;
 }
 
+std::string BestText(const PuzzleBest& best) {
+  return "Best " + ClockText(best.ms) + ", " + Counted(best.moves, "move", "moves");
+}
+
 std::string ClockText(std::int64_t ms) {
   const std::int64_t seconds = ms / 1000;
   const auto twoDigits = [](std::int64_t n) { return (n < 10 ? "0" : "") + std::to_string(n); };

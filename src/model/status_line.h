@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/puzzle_bests.h"
+
 namespace kelvane {
 
 struct Game;
@@ -22,6 +24,9 @@ struct FigureTier {
 // parts only with "Clock and moves" on), "… · Solved in 2:31 · 14 moves · best 1:58" after a
 // win, "New figure · Creating by cubes · 14 cubes" in create mode.
 std::string StatusLineText(const Game& game, FigureTier tier, std::int64_t nowMs);
+
+// A puzzle's bests as New game shows them: "Best 1:58, 12 moves".
+std::string BestText(const PuzzleBest& best);
 
 // "2:31", "1:02:03": whole seconds, never rounded up.
 std::string ClockText(std::int64_t ms);

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "model/status_line.h"
 #include "render/device_pixels.h"
 #include "render/draw_cube_grid.h"
 #include "shell/dialogs/dialog_layout.h"
@@ -90,7 +91,11 @@ void NewGameDialog::SelectionChanged() {
 void NewGameDialog::ShowCounts() {
   CellGrid figure;
   const bool readable = PreviewSelection(list_, figure) == NewGamePreview::Figure;
-  counts_->setText(readable ? FigureCountsLine(figure) : QString());
+  QString line = readable ? FigureCountsLine(figure) : QString();
+  if (const std::optional<PuzzleBest> best = BestOf(game_.bests, figure); readable && best) {
+    line += QString(" · ") + QString::fromStdString(BestText(*best));
+  }
+  counts_->setText(line);
 }
 
 void NewGameDialog::Confirm() {
