@@ -10,6 +10,7 @@
 #include "model/status_line.h"
 #include "model/view_turn.h"
 #include "storage/bests_file.h"
+#include "storage/scoped_temp_dir.h"
 #include "support/play_fixture.h"
 
 namespace kelvane::testing {
@@ -130,6 +131,21 @@ TEST_F(TallyTest, BestsAreSetOnlyByAWinNeverGetWorseAndOutliveTheProgram) {
                               "Kelvane bests 1\r\n-1 7 1 1 1 #\r\n"}) {
     EXPECT_FALSE(ParseBests(damaged)) << damaged;
   }
+}
+
+using BestsFile = InTemporaryDirectory;
+
+TEST_F(BestsFile, BestsOutliveTheProgramAndADamagedFileIsSetAsideUntouched) {
+  auto saved = NewInitialisedGame();
+  KeepBest(saved->bests, FigureKey(saved->figure), {1000, 9});
+  SaveBests(*saved);
+  auto next = NewInitialisedGame();
+  LoadBests(*next);
+  EXPECT_EQ(next->bests.byFigure, saved->bests.byFigure);
+  WriteFile("Bests.txt", "Kelvane bests 1\r\nbroken\r\n");
+  LoadBests(*next);
+  EXPECT_TRUE(next->bests.byFigure.empty());
+  EXPECT_EQ(FileBytes("Bests.txt.bad"), "Kelvane bests 1\r\nbroken\r\n");
 }
 
 }  // namespace
