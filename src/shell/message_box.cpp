@@ -4,6 +4,8 @@
 
 #include <QMessageBox>
 
+#include "shell/dialog_window.h"
+
 namespace kelvane {
 
 namespace {
@@ -31,6 +33,7 @@ QMessageBox::Icon IconOf(MessageStyle style) {
 MessageAnswer RunMessageBox(QWidget* owner, std::string_view text, std::string_view caption,
                             MessageStyle style) {
   QMessageBox box(IconOf(style), FromText(caption), FromText(text), QMessageBox::NoButton, owner);
+  MakeDialogWindow(box);
   if (style == MessageStyle::Question) {
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(QMessageBox::No);

@@ -4,19 +4,32 @@
 
 #include <QColorDialog>
 
+#include "shell/dialog_window.h"
 #include "shell/dialogs/qt_colour.h"
 
 namespace kelvane {
 
-std::optional<Colour> ChooseColourWithDialog(QWidget* owner) {
+namespace {
+constexpr int kCustomRows = 2;
+constexpr int kCustomColumns = static_cast<int>(kCustomColours.size()) / kCustomRows;
+}  // namespace
+
+void OfferCustomColours() {
   for (int i = 0; i < static_cast<int>(kCustomColours.size()); ++i) {
-    QColorDialog::setCustomColor(i, QColorOf(kCustomColours[i]));
+    const int row = i / kCustomColumns;
+    const int column = i % kCustomColumns;
+    QColorDialog::setCustomColor(column * kCustomRows + row, QColorOf(kCustomColours[i]));
   }
-  const QColor chosen = QColorDialog::getColor(Qt::black, owner);
-  if (!chosen.isValid()) {
+}
+
+std::optional<Colour> ChooseColourWithDialog(QWidget* owner) {
+  OfferCustomColours();
+  QColorDialog dialog(Qt::black, owner);
+  MakeDialogWindow(dialog);
+  if (dialog.exec() != QDialog::Accepted) {
     return std::nullopt;
   }
-  return ColourOfQColor(chosen);
+  return ColourOfQColor(dialog.selectedColor());
 }
 
 }  // namespace kelvane

@@ -20,6 +20,10 @@ inline constexpr std::array<Colour, 16> kCustomColours{
 // Asks for a colour over `owner`; nothing when the user cancels. Tests answer without a dialog.
 using ColourChooser = std::function<std::optional<Colour>(QWidget* owner)>;
 
+// Puts the custom colours into the toolkit's colour dialog so that they read row by row, the
+// order above; the dialog itself counts its two rows column by column.
+void OfferCustomColours();
+
 // The toolkit's colour dialog with the custom colours above, starting from black.
 std::optional<Colour> ChooseColourWithDialog(QWidget* owner);
 

@@ -6,6 +6,8 @@
 #include <QFontMetrics>
 #include <algorithm>
 
+#include "shell/dialog_window.h"
+
 namespace kelvane {
 
 QFont DialogFont() {
@@ -20,7 +22,7 @@ DialogLayout::DialogLayout(QDialog& dialog, const QString& title, int widthUnits
     : dialog_(dialog) {
   dialog.setFont(DialogFont());
   dialog.setWindowTitle(title);
-  dialog.setModal(true);
+  MakeDialogWindow(dialog);
   const QFontMetrics metrics(dialog.font());
   // The average width over the 52 letters, rounded: the classic dialog base unit.
   const int letters =
