@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QLocalServer>
+#include <QLockFile>
 #include <QObject>
 #include <QString>
 
@@ -15,7 +16,7 @@ class SingleInstance : public QObject {
   // `name` identifies the running copy; the default is per user.
   explicit SingleInstance(QString name = DefaultName(), QObject* parent = nullptr);
 
-  // True when another copy answered (and was asked to come to the front); this copy should exit.
+  // True when another copy runs (it is asked to come to the front); this copy should exit.
   // Otherwise this copy becomes the one that later starts find, and returns false.
   bool AnotherIsRunning();
 
@@ -26,7 +27,10 @@ class SingleInstance : public QObject {
   void ActivationRequested();
 
  private:
+  void WakeTheRunningCopy() const;
+
   QString name_;
+  QLockFile lock_;
   QLocalServer server_;
 };
 

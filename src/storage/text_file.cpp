@@ -3,9 +3,11 @@
 #include "storage/text_file.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -30,16 +32,54 @@ bool TargetIsReplaceable(const fs::path& path) {
          (status.permissions() & fs::perms::owner_write) != fs::perms::none;
 }
 
-// Creates a fresh hidden file beside `path`; never opens one that already exists.
-FileHandle CreateTemporaryBeside(const fs::path& path, fs::path& temporary) {
-  const fs::path folder = path.parent_path();
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    temporary = folder / ("." + path.filename().string() + "." + std::to_string(attempt) + ".tmp");
-    if (FileHandle file{std::fopen(temporary.c_str(), "wbx")}) {
-      return file;
+// The file a link finally names, so that the link itself stays a link; a loop of links stops
+// after as many steps as the system allows.
+fs::path FollowLinks(fs::path path) {
+  constexpr int kMaxLinkSteps = 40;
+  std::error_code error;
+  for (int step = 0; step < kMaxLinkSteps && fs::is_symlink(path, error); ++step) {
+    const fs::path target = fs::read_symlink(path, error);
+    if (error) {
+      break;
     }
+    path = target.is_absolute() ? target : path.parent_path() / target;
   }
-  return nullptr;
+  return path;
+}
+
+// The permission bits the new file gets: those of the file it replaces, or for a new file what
+// the user's umask leaves of read and write for all.
+mode_t ModeFor(const fs::path& path) {
+  struct stat existing {};
+  if (::stat(path.c_str(), &existing) == 0) {
+    return existing.st_mode & 07777;
+  }
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+// Creates a fresh hidden file beside `path` under a name nobody else uses, however many earlier
+// temporary files lie there.
+FileHandle CreateTemporaryBeside(const fs::path& path, fs::path& temporary) {
+  std::string pattern = (path.parent_path() / ("." + path.filename().string() + ".XXXXXX" +
+                                               std::string(kTemporarySuffix)))
+                            .string();
+  const int descriptor = ::mkstemps(pattern.data(), static_cast<int>(kTemporarySuffix.size()));
+  if (descriptor < 0) {
+    return nullptr;
+  }
+  temporary = pattern;
+  FileHandle file{::fdopen(descriptor, "wb")};
+  if (!file || ::fchmod(descriptor, ModeFor(path)) != 0) {
+    if (!file) {
+      ::close(descriptor);
+    }
+    std::error_code error;
+    fs::remove(temporary, error);
+    return nullptr;
+  }
+  return file;
 }
 
 // Asks the system to put the file's bytes on the disk itself, so that a power cut after the
@@ -76,7 +116,8 @@ std::optional<std::string> ReadTextFile(const fs::path& path) {
   return text;
 }
 
-FileWriteResult ReplaceFile(const fs::path& path, std::string_view text) {
+FileWriteResult ReplaceFile(const fs::path& named, std::string_view text) {
+  const fs::path path = FollowLinks(named);
   if (!TargetIsReplaceable(path)) {
     return FileWriteResult::NotCreated;
   }
@@ -98,6 +139,21 @@ FileWriteResult ReplaceFile(const fs::path& path, std::string_view text) {
   }
   fs::remove(temporary, error);
   return FileWriteResult::NotWritten;
+}
+
+void RemoveStaleTemporaries(const fs::path& folder) {
+  std::error_code error;
+  for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
+    const std::string name = entry.path().filename().string();
+    // ".NAME.TAG.tmp": hidden, a file's name, a tag, the suffix.
+    const bool temporary = name.size() > 1 + kTemporarySuffix.size() && name.front() == '.' &&
+                           name.ends_with(kTemporarySuffix) &&
+                           name.find('.', 1) < name.size() - kTemporarySuffix.size();
+    std::error_code ignored;
+    if (temporary && entry.is_regular_file(ignored)) {
+      fs::remove(entry.path(), ignored);
+    }
+  }
 }
 
 }  // namespace kelvane

@@ -22,9 +22,16 @@ enum class FileWriteResult {
   NotWritten,  // the text could not be written whole
 };
 
+// How the temporary files of ReplaceFile end: ".NAME.TAG.tmp" beside the file NAME.
+inline constexpr std::string_view kTemporarySuffix = ".tmp";
+
 // Writes `text` to a temporary file beside `path`, syncs it to disk and renames it over `path`,
 // so that a failed write or a crash leaves the earlier file or the new one, whole. A read-only or
-// non-regular target is not replaced.
+// non-regular target is not replaced. A link is followed and its target replaced; the new file
+// keeps the permission bits of the one it replaces. The temporary file never outlives a failure.
 FileWriteResult ReplaceFile(const std::filesystem::path& path, std::string_view text);
+
+// Removes the temporary files that a crash during ReplaceFile left in `folder`.
+void RemoveStaleTemporaries(const std::filesystem::path& folder);
 
 }  // namespace kelvane

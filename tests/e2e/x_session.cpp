@@ -2,6 +2,8 @@
 // The X session fixture: QProcess for the game and the X tools, QTemporaryDir for its files.
 #include "x_session.h"
 
+#include <csignal>
+
 #include <QTest>
 
 #include "cell_targets.h"
@@ -88,6 +90,14 @@ std::optional<int> XSession::ExitThroughMenu(const QString& window) {
     if (game_.waitForFinished(5000)) {
       return game_.exitStatus() == QProcess::NormalExit ? game_.exitCode() : -1;
     }
+  }
+  return std::nullopt;
+}
+
+std::optional<int> XSession::Signal(int signalNumber) {
+  ::kill(static_cast<pid_t>(game_.processId()), signalNumber);
+  if (game_.waitForFinished(10000) && game_.exitStatus() == QProcess::NormalExit) {
+    return game_.exitCode();
   }
   return std::nullopt;
 }

@@ -49,6 +49,8 @@ class XSession {
   // Game > Exit by keyboard, retried while the game runs on (a slow start may swallow keys);
   // its exit status, or nothing when it did not end.
   std::optional<int> ExitThroughMenu(const QString& window);
+  // Sends `signalNumber` to the game; its exit status, or nothing when it did not end normally.
+  std::optional<int> Signal(int signalNumber);
 
   // The id of a visible window titled exactly `title`, once one appears; empty after the timeout.
   QString WaitForWindow(const QString& title, int timeoutMs = 10000);

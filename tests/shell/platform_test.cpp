@@ -2,6 +2,8 @@
 // The Qt platform's own behaviour: real message boxes, sound and clipboard, and one copy per user.
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -9,6 +11,7 @@
 #include <QTimer>
 #include <QUuid>
 
+#include "shell/game_keeper.h"
 #include "shell/message_box.h"
 #include "shell/single_instance.h"
 #include "shell/sound_player.h"
@@ -85,6 +88,28 @@ class PlatformTest : public QObject {
     QVERIFY(second.AnotherIsRunning());
     QVERIFY(woken.wait(5000));
     QCOMPARE(woken.count(), 1);
+    // A copy racing the first between its check and its listening removes the first's socket:
+    // the first still runs, and so the next copy must still step aside.
+    QLocalServer::removeServer(name);
+    SingleInstance racing(name);
+    QVERIFY(racing.AnotherIsRunning());
+  }
+
+  // The files follow the game while it runs; where the folder is gone the player hears of it
+  // once, however many saves fail after.
+  void KeptFilesAreWrittenAsTheyChangeAndAFailureIsToldOnce() {
+    WindowFixture fixture;
+    GameKeeper keeper(fixture.game(), fixture.boxes);
+    keeper.SaveChanges();
+    QVERIFY(QFile::exists("KeptGame.ini") && QFile::exists("Kelvane.ini"));
+    QVERIFY(QDir().mkdir("gone") && QDir::setCurrent("gone") &&
+            QDir("../gone").removeRecursively());
+    for (const int scale : {6, 7}) {
+      fixture.game().settings.SCALE = scale;
+      keeper.SaveChanges();
+    }
+    QCOMPARE(fixture.boxes.messages.size(), std::size_t{1});
+    QCOMPARE(fixture.boxes.messages[0].style, MessageStyle::Stop);
   }
 };
 

@@ -9,6 +9,7 @@
 
 #include <csignal>
 #include <functional>
+#include <vector>
 
 #include "scoped_temp_dir.h"
 
@@ -58,6 +59,34 @@ TEST_F(TextFile, ReplacingLeavesExactlyTheNewTextOrTheOldFileWhole) {
   setrlimit(RLIMIT_FSIZE, &saved);
   EXPECT_EQ(result, FileWriteResult::NotWritten);
   EXPECT_EQ(Snapshot(), (std::map<std::string, std::string>{{"cube.kvp", "old"}}));
+}
+
+// A link keeps pointing at its file, which gets the text and keeps its mode; leftovers of
+// crashed saves neither stop a save nor stay once swept, and other hidden files stay.
+TEST_F(TextFile, ReplacingFollowsLinksKeepsModesAndOutlivesLeftovers) {
+  WriteFile("Kelvane.ini", "old");
+  fs::permissions("Kelvane.ini", fs::perms::owner_read | fs::perms::owner_write);
+  fs::create_symlink("Kelvane.ini", "link.ini");
+  for (int i = 0; i < 100; ++i) {
+    WriteFile(".game.ini." + std::to_string(i) + ".tmp", "stale");
+  }
+  WriteFile(".hidden", "kept");
+  WriteFile(".x.tmp", "kept");
+  for (const char* name : {"link.ini", "game.ini"}) {
+    EXPECT_EQ(ReplaceFile(name, "new"), FileWriteResult::Written) << name;
+  }
+  EXPECT_TRUE(fs::is_symlink("link.ini"));
+  EXPECT_EQ(FileBytes("Kelvane.ini"), "new");
+  EXPECT_EQ(fs::status("Kelvane.ini").permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write);
+  RemoveStaleTemporaries(".");
+  const auto left = Snapshot();
+  std::vector<std::string> names;
+  for (const auto& [name, text] : left) {
+    names.push_back(name);
+  }
+  EXPECT_EQ(names, (std::vector<std::string>{".hidden", ".x.tmp", "Kelvane.ini", "game.ini",
+                                             "link.ini*"}));
 }
 
 // Only whole regular files are read: a pipe or a link to an endless device would block the

@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The debounced saving of the kept files and the one message when they cannot be written.
+#include "shell/game_keeper.h"
+
+#include <QEvent>
+#include <filesystem>
+
+#include "model/game.h"
+#include "model/game_messages.h"
+#include "model/platform.h"
+#include "storage/kept_files.h"
+#include "storage/text_file.h"
+
+namespace kelvane {
+namespace {
+
+std::string CannotKeepFilesMessage(const std::string& folder) {
+  return "The game cannot save its files in the folder \"" + folder +
+         "\": it may be read-only, full or gone.\n\nThe game in progress and the options "
+         "of this session will be lost when it ends.";
+}
+
+}  // namespace
+
+GameKeeper::GameKeeper(Game& game, Platform& platform, QObject* parent)
+    : QObject(parent), game_(game), platform_(platform) {
+  timer_.setSingleShot(true);
+  timer_.setInterval(kSaveDelayMs);
+  connect(&timer_, &QTimer::timeout, this, [this] { SaveChanges(); });
+}
+
+void GameKeeper::Changed() {
+  // Not restarted by later changes: a stream of them still saves every half second.
+  if (!timer_.isActive()) {
+    timer_.start();
+  }
+}
+
+bool GameKeeper::Save() {
+  timer_.stop();
+  bool failed = false;
+  for (KeptFileText& file : KeptFileTexts(game_, platform_)) {
+    std::string& written = written_[file.path];
+    if (written == file.text) {
+      continue;
+    }
+    if (ReplaceFile(file.path, file.text) == FileWriteResult::Written) {
+      written = std::move(file.text);
+    } else {
+      failed = true;
+    }
+  }
+  return !failed;
+}
+
+void GameKeeper::SaveEverything() {
+  written_.clear();
+  Save();
+}
+
+void GameKeeper::SaveChanges() {
+  if (!Save() && !told_) {
+    told_ = true;
+    std::error_code error;
+    const std::string folder = std::filesystem::current_path(error).string();
+    ShowGameMessage(game_, platform_, CannotKeepFilesMessage(folder), MessageStyle::Stop);
+  }
+}
+
+bool GameKeeper::eventFilter(QObject*, QEvent* event) {
+  if (event->type() == QEvent::Paint) {
+    Changed();
+  }
+  return false;
+}
+
+}  // namespace kelvane

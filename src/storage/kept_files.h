@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The files the game keeps between runs, as texts to write while it runs.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace kelvane {
+
+struct Game;
+class Platform;
+
+struct KeptFileText {
+  std::string path;  // relative to the working folder
+  std::string text;
+};
+
+// The settings, the extra options, the game in progress and, after a first win, the solved
+// record, each with the text its save writes for the game as it is now.
+std::vector<KeptFileText> KeptFileTexts(const Game& game, Platform& platform);
+
+}  // namespace kelvane
