@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's menu commands reach the dialogs, the help pages and the home page.
 #include <QApplication>
+#include <QColorDialog>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -10,9 +11,12 @@
 
 #include "model/char_buffer.h"
 #include "model/command_ids.h"
+#include "shell/dialogs/colour_chooser.h"
 #include "shell/dialogs/help_commands.h"
 #include "shell/dialogs/install_dialogs.h"
 #include "shell/dialogs/new_game_dialog.h"
+#include "shell/dialogs/qt_colour.h"
+#include "shell/message_box.h"
 #include "test_registry.h"
 #include "window_fixture.h"
 
@@ -78,6 +82,36 @@ class DialogCommandsTest : public QObject {
       QTest::keyClick(&dialog, Qt::Key_Escape);
     });
     QCOMPARE(title, QString("About"));
+  }
+
+  // Close button only (without the customising flag the window manager adds all of its own),
+  // modal, over the main window; the custom colours read row by row in the colour dialog.
+  void DialogsHaveACloseButtonOnlyAndStayModal() {
+    WindowFixture fixture;
+    MainWindow& window = fixture.window();
+    InstallDialogs(window, fixture.game());
+    const std::function<void()> openers[] = {
+        [&] { window.RunCommand(kCmdAbout); }, [&] { window.RunCommand(kCmdNew); },
+        [&] { window.RunCommand(kCmdOptions); },
+        [&] { RunMessageBox(&window, "Text", "Kelvane", MessageStyle::Information); },
+        [&] { ChooseColourWithDialog(&window); }};
+    for (const std::function<void()>& open : openers) {
+      Qt::WindowFlags flags;
+      QWidget* owner = nullptr;
+      QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        flags = dialog->windowFlags();
+        owner = dialog->parentWidget();
+        dialog->close();
+      });
+      open();
+      constexpr Qt::WindowFlags kCloseOnly = Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint;
+      QCOMPARE(flags & (kCloseOnly | Qt::WindowMinMaxButtonsHint), kCloseOnly);
+      QCOMPARE(owner, &window);
+    }
+    for (int i = 0; i < static_cast<int>(kCustomColours.size()); ++i) {
+      QCOMPARE(QColorDialog::customColor(i % 8 * 2 + i / 8), QColorOf(kCustomColours[i]));
+    }
   }
 
   // OK without a selection explains and stays; a double click starts the entry.
