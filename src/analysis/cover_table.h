@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -42,8 +43,14 @@ struct BasicTableSymmetry {
   std::array<int, kPieceCount> entry{};
 
   Set Apply(const Set& cells) const {
+    // Bit by bit, not through ForEachCell: the counts apply symmetries in their inner loops.
     Set image;
-    ForEachCell(cells, [&](int cell) { image |= Set::Single(to[cell]); });
+    for (std::size_t w = 0; w < cells.words.size(); ++w) {
+      for (std::uint64_t bits = cells.words[w]; bits != 0; bits &= bits - 1) {
+        const int cell = to[64 * w + std::countr_zero(bits)];
+        image.words[cell >> 6] |= std::uint64_t{1} << (cell & 63);
+      }
+    }
     return image;
   }
 };
