@@ -38,6 +38,7 @@
 #include "shell/text_hook.h"
 #include "storage/bests_file.h"
 #include "storage/extra_options_file.h"
+#include "storage/kept_files.h"
 #include "storage/kept_game_file.h"
 #include "storage/settings_file.h"
 #include "storage/solved_record_file.h"
@@ -394,11 +395,7 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  SaveSettings(game_);
-  SaveExtraOptions(game_);
-  SaveKeptGame(game_, *platform_);
-  SaveSolvedRecord(game_);
-  SaveBests(game_);
+  SaveKeptFiles(game_, *platform_);
   event->accept();
 }
 

@@ -62,12 +62,4 @@ void LoadBests(Game& game) {
   game.bests = LoadOrSetAside(kBestsFileName, ParseBests).value_or(PuzzleBests{});
 }
 
-void SaveBests(const Game& game) {
-  // Until a first win there is nothing to keep, and no file to add to the player's folder.
-  if (game.bests.byFigure.empty()) {
-    return;
-  }
-  ReplaceFile(kBestsFileName, FormatBests(game.bests));
-}
-
 }  // namespace kelvane

@@ -24,7 +24,4 @@ std::optional<PuzzleBests> ParseBests(std::string_view text);
 // set aside.
 void LoadBests(Game& game);
 
-// Rewrites the file once there is a best; a failure is not reported, as for the settings file.
-void SaveBests(const Game& game);
-
 }  // namespace kelvane

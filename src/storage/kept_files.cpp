@@ -3,10 +3,12 @@
 #include "storage/kept_files.h"
 
 #include "model/game.h"
+#include "storage/bests_file.h"
 #include "storage/extra_options_file.h"
 #include "storage/kept_game_file.h"
 #include "storage/settings_file.h"
 #include "storage/solved_record_file.h"
+#include "storage/text_file.h"
 
 namespace kelvane {
 
@@ -16,10 +18,20 @@ std::vector<KeptFileText> KeptFileTexts(const Game& game, Platform& platform) {
       {std::string(kExtraOptionsFileName), FormatExtraOptionsText(game.extras)},
       {std::string(kKeptGameFileName), FormatKeptGame(KeepGame(game, platform))},
   };
+  // Until a first win there is nothing to keep, and no file to add to the player's folder.
   if (!game.solved.figures.empty()) {
     files.push_back({std::string(kSolvedRecordFileName), FormatSolvedRecord(game.solved)});
   }
+  if (!game.bests.byFigure.empty()) {
+    files.push_back({std::string(kBestsFileName), FormatBests(game.bests)});
+  }
   return files;
+}
+
+void SaveKeptFiles(const Game& game, Platform& platform) {
+  for (const KeptFileText& file : KeptFileTexts(game, platform)) {
+    ReplaceFile(file.path, file.text);
+  }
 }
 
 }  // namespace kelvane

@@ -45,12 +45,4 @@ void LoadSolvedRecord(Game& game) {
   game.solved = LoadOrSetAside(kSolvedRecordFileName, ParseSolvedRecord).value_or(SolvedPuzzles{});
 }
 
-void SaveSolvedRecord(const Game& game) {
-  // Until a first win there is nothing to keep, and no file to add to the player's folder.
-  if (game.solved.figures.empty()) {
-    return;
-  }
-  ReplaceFile(kSolvedRecordFileName, FormatSolvedRecord(game.solved));
-}
-
 }  // namespace kelvane

@@ -25,8 +25,4 @@ std::optional<SolvedPuzzles> ParseSolvedRecord(std::string_view text);
 // one set aside.
 void LoadSolvedRecord(Game& game);
 
-// Rewrites the file from game.solved once it holds a puzzle; a failure is not reported, as for the
-// settings file.
-void SaveSolvedRecord(const Game& game);
-
 }  // namespace kelvane

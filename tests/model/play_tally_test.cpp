@@ -11,6 +11,7 @@
 #include "model/view_turn.h"
 #include "storage/bests_file.h"
 #include "storage/scoped_temp_dir.h"
+#include "storage/text_file.h"
 #include "support/play_fixture.h"
 
 namespace kelvane::testing {
@@ -138,7 +139,7 @@ using BestsFile = InTemporaryDirectory;
 TEST_F(BestsFile, BestsOutliveTheProgramAndADamagedFileIsSetAsideUntouched) {
   auto saved = NewInitialisedGame();
   KeepBest(saved->bests, FigureKey(saved->figure), {1000, 9});
-  SaveBests(*saved);
+  ReplaceFile(kBestsFileName, FormatBests(saved->bests));
   auto next = NewInitialisedGame();
   LoadBests(*next);
   EXPECT_EQ(next->bests.byFigure, saved->bests.byFigure);
