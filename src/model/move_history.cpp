@@ -38,7 +38,12 @@ void Step(Game& game, Platform& platform, std::vector<FieldSnapshot>& from,
   if (from.empty()) {
     return;
   }
-  to.push_back({game.field, game.history.viewTurns});
+  const std::optional<std::array<std::uint8_t, kPieceCount>> hideFlags = from.back().hideFlags;
+  to.push_back({game.field, game.history.viewTurns,
+                hideFlags ? std::optional(game.hideFlags) : std::nullopt});
+  if (hideFlags) {
+    game.hideFlags = *hideFlags;
+  }
   game.field = FieldInCurrentView(game, from.back());
   from.pop_back();
   TakePlacedPieceShapes(game);
@@ -50,7 +55,7 @@ void Step(Game& game, Platform& platform, std::vector<FieldSnapshot>& from,
 }  // namespace
 
 void RecordMove(Game& game) {
-  game.history.undo.push_back({game.field, game.history.viewTurns});
+  game.history.undo.push_back({game.field, game.history.viewTurns, std::nullopt});
   game.history.redo.clear();
 }
 
@@ -85,6 +90,7 @@ void RestartPuzzle(Game& game, Platform& platform) {
     return;
   }
   RecordMove(game);
+  game.history.undo.back().hideFlags = game.hideFlags;
   game.field.Clear();
   game.hideFlags.fill(0);
   UpdateCommandStates(game, platform);

@@ -2,10 +2,13 @@
 // Undo and Redo of the moves on the Field, without a fixed limit for a puzzle's life.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "model/cell_grid.h"
+#include "model/pieces.h"
 #include "model/platform.h"
 
 namespace kelvane {
@@ -17,6 +20,8 @@ struct Game;
 struct FieldSnapshot {
   CellGrid field;
   std::int8_t viewTurns = 0;
+  // Only Restart, which clears the hide flags, keeps them: other moves leave them alone.
+  std::optional<std::array<std::uint8_t, kPieceCount>> hideFlags;
 };
 
 // Owned by the Game but outside its fixed-size part: the steps live on the heap.

@@ -52,10 +52,12 @@ TEST_F(HistoryTest, ShowAllAndRestartAreUndoneInOneStepAndANewPuzzleForgetsTheSt
   ASSERT_TRUE(AllPiecesOnField(*game));
   Undo(*game, platform);
   EXPECT_TRUE(GridEquals(game->field, one));
+  game->hideFlags[0] = 1;
   RestartPuzzle(*game, platform);
   EXPECT_FALSE(GridHasCells(game->field));
   Undo(*game, platform);
   EXPECT_TRUE(GridEquals(game->field, one));
+  EXPECT_EQ(game->hideFlags[0], 1);  // Restart cleared them; its Undo brings them back
 
   CreatePuzzle(*game, platform, CreateMode::ByCubes);
   EXPECT_FALSE(CanUndo(*game));

@@ -10,9 +10,17 @@
 
 namespace kelvane {
 
-namespace {
+QString FigureCountsLine(const CellGrid& figure) {
+  static std::map<std::string, QString> counted;
+  std::string key(reinterpret_cast<const char*>(figure.cells.data()), figure.cells.size());
+  const auto found = counted.find(key);
+  if (found != counted.end()) {
+    return found->second;
+  }
+  return counted[std::move(key)] = CountsWording(CountCompletions(figure));
+}
 
-QString Wording(const std::optional<CompletionCounts>& counts) {
+QString CountsWording(const std::optional<CompletionCounts>& counts) {
   if (!counts) {
     return {};
   }
@@ -21,22 +29,11 @@ QString Wording(const std::optional<CompletionCounts>& counts) {
     return QString::fromUtf8(TierName(tier));
   }
   const QLocale numbers(QLocale::English);
-  return QString("%1 completions · %2 distinct · %3")
+  return QString(counts->completions == 1 ? "%1 completion · %2 distinct · %3"
+                                          : "%1 completions · %2 distinct · %3")
       .arg(numbers.toString(static_cast<qulonglong>(counts->completions)),
            numbers.toString(static_cast<qulonglong>(counts->distinct)),
            QString::fromUtf8(TierName(tier)));
-}
-
-}  // namespace
-
-QString FigureCountsLine(const CellGrid& figure) {
-  static std::map<std::string, QString> counted;
-  std::string key(reinterpret_cast<const char*>(figure.cells.data()), figure.cells.size());
-  const auto found = counted.find(key);
-  if (found != counted.end()) {
-    return found->second;
-  }
-  return counted[std::move(key)] = Wording(CountCompletions(figure));
 }
 
 }  // namespace kelvane

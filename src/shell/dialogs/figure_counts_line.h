@@ -4,6 +4,9 @@
 
 #include <QString>
 
+#include <optional>
+
+#include "analysis/figure_analysis.h"
 #include "model/cell_grid.h"
 
 namespace kelvane {
@@ -12,5 +15,8 @@ namespace kelvane {
 // figure is too large to count. Each figure is counted once per run: the answers are kept by
 // the figure itself, so an edited file is counted afresh.
 QString FigureCountsLine(const CellGrid& figure);
+
+// The line for `counts`, in the singular where a count is one; empty for no counts.
+QString CountsWording(const std::optional<CompletionCounts>& counts);
 
 }  // namespace kelvane

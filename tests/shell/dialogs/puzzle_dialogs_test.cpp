@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "creation/create_puzzle.h"
+#include "shell/dialogs/figure_counts_line.h"
 #include "shell/dialogs/new_game_dialog.h"
 #include "shell/dialogs/puzzle_name_field.h"
 #include "shell/dialogs/save_puzzle_dialog.h"
@@ -78,6 +79,7 @@ class PuzzleDialogsTest : public QObject {
     QVERIFY(dialog.Counts().text().isEmpty());
     QCoreApplication::processEvents();
     QCOMPARE(dialog.Counts().text(), QString("11,520 completions · 240 distinct · Easy"));
+    QCOMPARE(CountsWording(CompletionCounts{1, 1}), QString("1 completion · 1 distinct · Expert"));
 
     QTest::keyClick(&dialog.FileList(), Qt::Key_Down);
     const int invalid = Pixels(dialog, Inked);
