@@ -37,6 +37,10 @@ std::optional<std::string_view> SectionName(std::string_view line) {
 
 std::optional<std::string_view> FindIniValue(std::string_view text, std::string_view section,
                                              std::string_view key) {
+  // Editors on other systems often start a UTF-8 file with a byte-order mark.
+  if (text.starts_with("\xEF\xBB\xBF")) {
+    text.remove_prefix(3);
+  }
   bool inSection = false;
   bool sectionSeen = false;
   while (!text.empty()) {

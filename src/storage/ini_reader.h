@@ -13,7 +13,7 @@ namespace kelvane {
 // The value of `key` in `section`, without the spaces around it. Lines end at LF (a CR before
 // it is dropped). Section and key names match without regard to letter case; only the first
 // section of a name counts, and within it only the first line of a key. Nothing when the
-// section or the key is missing.
+// section or the key is missing. A UTF-8 byte-order mark at the start is skipped.
 std::optional<std::string_view> FindIniValue(std::string_view text, std::string_view section,
                                              std::string_view key);
 

@@ -53,13 +53,15 @@ TEST(PuzzleText, WritesEveryRowOfEachLayerAndReadsItBack) {
 }
 
 // Keys are case-blind and other sections are ignored; sizes read their leading number and must
-// lie inside the grid; rows must be exactly DX long, and any character but '0' is a cube. A
-// rejected text leaves the loaded figure as it was, never half of a new one.
+// lie inside the grid; rows must be exactly DX long, and any character but '0' is a cube; a
+// byte-order mark is skipped. A rejected text leaves the loaded figure as it was, never half of a
+// new one.
 TEST(PuzzleText, ReadsOnlyWholeFiguresInsideTheGrid) {
   const std::string size = "DX = 3\r\nDY = 1\r\nDZ = 1";
   const std::string row = "[Z0]\r\nY0 = 1";
   const std::pair<std::string, std::optional<Cubes>> cases[] = {
       {std::string(kSmallFigureText), kSmallFigure},
+      {"\xEF\xBB\xBF" + std::string(kSmallFigureText), kSmallFigure},
       {"[size]\ndx=4\ndy=1\ndz=1\n[NOTES]\nby = me\n[z0]\ny0=1x01\n",
        Cubes{{0, 0, 0}, {1, 0, 0}, {3, 0, 0}}},
       {Puzzle("DX = 3abc\r\nDY = 1\r\nDZ = 1", "[Z0]\r\nY0 = 101"), Cubes{{0, 0, 0}, {2, 0, 0}}},
