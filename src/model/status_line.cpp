@@ -9,6 +9,7 @@
 #include "model/game.h"
 #include "model/pieces.h"
 #include "model/placement.h"
+#include "model/utf8_text.h"
 
 namespace kelvane {
 
@@ -52,7 +53,8 @@ void AddWinParts(const Game& game, std::vector<std::string>& parts) {
 
 std::vector<std::string> PlayParts(const Game& game, FigureTier tier, std::int64_t nowMs) {
   const PlayTally& play = game.play;
-  std::vector<std::string> parts{play.puzzleName.empty() ? "Default figure" : play.puzzleName};
+  std::vector<std::string> parts{play.puzzleName.empty() ? "Default figure"
+                                                         : ReadableName(play.puzzleName)};
   if (tier.counting || !tier.name.empty()) {
     parts.emplace_back(tier.counting ? "…" : tier.name);
   }

@@ -93,6 +93,10 @@ TEST_F(TallyTest, MovesAndHintsAreCountedApartAndRestartZeroesTheClockAndMoves) 
             "Default figure · … · 0 of 7 pieces laid · 0:00 · 0 moves · 1 hint");
   game->extras.clockAndMoves = false;
   EXPECT_EQ(Status({false, {}}), "Default figure · 0 of 7 pieces laid");
+  game->play.puzzleName = "caf\xE9";  // a Latin-1 file name shows its letters
+  EXPECT_EQ(Status({false, {}}), "café · 0 of 7 pieces laid");
+  game->play.puzzleName = "café";
+  EXPECT_EQ(Status({false, {}}), "café · 0 of 7 pieces laid");
 }
 
 TEST_F(TallyTest, BestsAreSetOnlyByAWinNeverGetWorseAndOutliveTheProgram) {

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "model/status_line.h"
+#include "model/utf8_text.h"
 #include "render/device_pixels.h"
 #include "render/draw_cube_grid.h"
 #include "shell/dialogs/dialog_layout.h"
@@ -44,8 +45,8 @@ NewGameDialog::NewGameDialog(Game& game, Platform& platform, QWidget* owner)
   layout.Place(fileList_, {7, 7, 128, 118});
   fileList_->setIconSize({kMarkSize, kMarkSize});
   for (std::size_t i = 0; i < list_.entries.size(); ++i) {
-    fileList_->addItem(
-        new QListWidgetItem(SolvedMark(list_.solved[i]), QString::fromStdString(list_.entries[i])));
+    fileList_->addItem(new QListWidgetItem(SolvedMark(list_.solved[i]),
+                                           QString::fromStdString(ReadableName(list_.entries[i]))));
   }
   okButton_ = new QPushButton("OK");
   layout.Place(okButton_, {288, 7, 50, 14});
