@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <algorithm>
+#include <cstdlib>
 
 namespace kelvane {
 
@@ -105,6 +106,12 @@ void OrientationPopup::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Up:
       highlighted_ = highlighted_ <= 0 ? count - 1 : highlighted_ - 1;
       break;
+    case Qt::Key_Left:
+      highlighted_ = ItemBeside(-1);
+      break;
+    case Qt::Key_Right:
+      highlighted_ = ItemBeside(+1);
+      break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
       if (highlighted_ >= 0) {
@@ -116,6 +123,34 @@ void OrientationPopup::keyPressEvent(QKeyEvent* event) {
       return;
   }
   update();
+}
+
+int OrientationPopup::ItemBeside(int step) const {
+  if (highlighted_ < 0) {
+    return 0;
+  }
+  std::vector<int> columnLefts;
+  for (const Cell& cell : cells_) {
+    if (columnLefts.empty() || columnLefts.back() != cell.area.left()) {
+      columnLefts.push_back(cell.area.left());
+    }
+  }
+  const QRect from = cells_[static_cast<std::size_t>(highlighted_)].area;
+  const int columns = static_cast<int>(columnLefts.size());
+  const auto column = std::ranges::find(columnLefts, from.left()) - columnLefts.begin();
+  const int left = columnLefts[static_cast<std::size_t>((column + step + columns) % columns)];
+  // A shorter column offers its last item for the rows it lacks.
+  int beside = highlighted_;
+  for (std::size_t i = 0; i < cells_.size(); ++i) {
+    const QRect& area = cells_[i].area;
+    if (area.left() == left &&
+        (beside == highlighted_ ||
+         std::abs(area.top() - from.top()) <
+             std::abs(cells_[static_cast<std::size_t>(beside)].area.top() - from.top()))) {
+      beside = static_cast<int>(i);
+    }
+  }
+  return beside;
 }
 
 void OrientationPopup::Choose(int index) {

@@ -29,6 +29,8 @@ class OrientationPopup : public QWidget {
   // The area of item `index` (in menu order), in popup coordinates.
   QRect ItemRect(int index) const { return cells_[static_cast<std::size_t>(index)].area; }
   int ItemCount() const { return static_cast<int>(cells_.size()); }
+  // The item the keys or the pointer highlight, or -1.
+  int Highlighted() const { return highlighted_; }
 
  signals:
   void Chosen(int commandId);
@@ -47,6 +49,8 @@ class OrientationPopup : public QWidget {
   };
 
   int ItemAt(QPoint position) const;
+  // The item in the column `step` columns away (wrapping) nearest the highlighted one's height.
+  int ItemBeside(int step) const;
   void Choose(int index);
 
   OrientationItemPainter painter_;

@@ -62,6 +62,8 @@ void PiecePanel::Select(int item) {
 void PiecePanel::keyPressEvent(QKeyEvent* event) {
   emit KeyPassedUp(event);
   ListBox::keyPressEvent(event);
+  // The window has had the key already: passed on by the list, Ctrl+X would turn twice.
+  event->accept();
 }
 
 void PiecePanel::wheelEvent(QWheelEvent* event) {

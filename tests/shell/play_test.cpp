@@ -112,6 +112,13 @@ class PlayTest : public QObject {
       QTest::keyClick(&panel, Qt::Key_X);
     }
     QVERIFY(GridEquals(start, game.pieceGrids[0]));
+    for (const Qt::KeyboardModifier modifier : {Qt::ControlModifier, Qt::AltModifier}) {
+      QTest::keyClick(&panel, Qt::Key_X, modifier);  // modified, still one turn
+      for (int turn = 0; turn < 3; ++turn) {
+        QTest::keyClick(&panel, Qt::Key_X);
+      }
+      QVERIFY(GridEquals(start, game.pieceGrids[0]));
+    }
 
     QTest::keyClick(&panel, Qt::Key_Tab);
     QVERIFY(field.hasFocus());
@@ -119,6 +126,15 @@ class PlayTest : public QObject {
     QTest::keyClick(&field, Qt::Key_Menu);
     auto* popup = window.findChild<OrientationPopup*>();
     QVERIFY(popup != nullptr && popup->isVisible());
+    // Left and Right cross the columns at the same height, wrapping.
+    QTest::keyClick(popup, Qt::Key_Down);
+    QTest::keyClick(popup, Qt::Key_Right);
+    const QRect beside = popup->ItemRect(popup->Highlighted());
+    QVERIFY(beside.left() > popup->ItemRect(0).left() && beside.top() == popup->ItemRect(0).top());
+    QTest::keyClick(popup, Qt::Key_Left);
+    QCOMPARE(popup->Highlighted(), 0);
+    QTest::keyClick(popup, Qt::Key_Left);
+    QCOMPARE(popup->ItemRect(popup->Highlighted()).right(), popup->width() - 2);
     QTest::keyClick(popup, Qt::Key_Escape);
 
     game.pieceGrids[0] = OrientationSlot(game, 0, 0);  // fits at (0, 0)
