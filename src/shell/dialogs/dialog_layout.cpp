@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QFontMetrics>
+#include <QLabel>
 #include <algorithm>
 
 #include "shell/dialog_window.h"
@@ -47,8 +48,10 @@ void DialogLayout::PlaceText(QWidget* control, DialogUnits place) const {
   control->setParent(&dialog_);
   const QRect area = ToPixels(place);
   const QSize natural = control->sizeHint();
-  control->setGeometry(area.x(), area.center().y() - natural.height() / 2,
-                       std::max(area.width(), natural.width()), natural.height());
+  const int width = std::max(area.width(), natural.width());
+  // A label names the control on its right, so it grows leftward into the margin instead.
+  const int x = qobject_cast<QLabel*>(control) != nullptr ? area.right() + 1 - width : area.x();
+  control->setGeometry(x, area.center().y() - natural.height() / 2, width, natural.height());
 }
 
 }  // namespace kelvane

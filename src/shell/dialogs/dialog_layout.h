@@ -35,6 +35,7 @@ class DialogLayout {
   void Place(QWidget* control, DialogUnits place) const;
   // As Place, for a label or check box: never narrower than its text needs (the toolkit's marks
   // and fonts run wider than the template allowed for), its natural height centred on the place.
+  // A label grows to the left, a check box to the right.
   void PlaceText(QWidget* control, DialogUnits place) const;
 
   int BaseWidth() const { return baseWidth_; }

@@ -90,6 +90,14 @@ OptionsDialog::OptionsDialog(Game& game, Platform& platform, QWidget* owner,
       AddButton(layout, "Set to default", {317, 41, 50, 14}),
       AddButton(layout, "Help", {317, 58, 50, 14}), AddButton(layout, "Cancel", {317, 89, 50, 14})};
   Button(OptionsButton::Ok).setDefault(true);
+  // The template's order, with the switches beyond it between the scale and the buttons.
+  QWidget* const tabOrder[] = {backgroundButton_, inkButton_,  skinList_,          checkersBox_,
+                               helpersBox_,       scaleBox_,   canStillBeDoneBox_, pieceNumbersBox_,
+                               clockAndMovesBox_, buttons_[0], buttons_[1],        buttons_[2],
+                               buttons_[3],       buttons_[4]};
+  for (std::size_t i = 1; i < std::size(tabOrder); ++i) {
+    setTabOrder(tabOrder[i - 1], tabOrder[i]);
+  }
 
   for (int x = 0; x < 2; ++x) {
     for (int y = 0; y < 2; ++y) {

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's menu commands reach the dialogs, the help pages and the home page.
 #include <QApplication>
+#include <QCheckBox>
 #include <QColorDialog>
+#include <QGroupBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -85,7 +88,8 @@ class DialogCommandsTest : public QObject {
   }
 
   // Close button only (without the customising flag the window manager adds all of its own),
-  // modal, over the main window; the custom colours read row by row in the colour dialog.
+  // modal, over the main window, with no label or check box within two pixels of another control in
+  // the real font; the custom colours read row by row in the colour dialog.
   void DialogsHaveACloseButtonOnlyAndStayModal() {
     WindowFixture fixture;
     MainWindow& window = fixture.window();
@@ -98,16 +102,34 @@ class DialogCommandsTest : public QObject {
     for (const std::function<void()>& open : openers) {
       Qt::WindowFlags flags;
       QWidget* owner = nullptr;
+      QStringList touching;
       QTimer::singleShot(0, [&] {
         QWidget* dialog = QApplication::activeModalWidget();
         flags = dialog->windowFlags();
         owner = dialog->parentWidget();
+        const QList<QWidget*> controls = dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        for (QWidget* text : controls) {
+          if (qobject_cast<QLabel*>(text) == nullptr && qobject_cast<QCheckBox*>(text) == nullptr) {
+            continue;
+          }
+          // What the text and its mark take, left-aligned in the control.
+          const QRect ink(text->pos(),
+                          QSize(std::min(text->width(), text->sizeHint().width()), text->height()));
+          for (QWidget* other : controls) {
+            if (other != text && qobject_cast<QGroupBox*>(other) == nullptr &&
+                other->isVisibleTo(dialog) &&
+                ink.adjusted(-2, 0, 2, 0).intersects(other->geometry())) {
+              touching << text->property("text").toString();
+            }
+          }
+        }
         dialog->close();
       });
       open();
       constexpr Qt::WindowFlags kCloseOnly = Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint;
       QCOMPARE(flags & (kCloseOnly | Qt::WindowMinMaxButtonsHint), kCloseOnly);
       QCOMPARE(owner, &window);
+      QVERIFY2(touching.isEmpty(), qPrintable(touching.join(", ")));
     }
     for (int i = 0; i < static_cast<int>(kCustomColours.size()); ++i) {
       QCOMPARE(QColorDialog::customColor(i % 8 * 2 + i / 8), QColorOf(kCustomColours[i]));

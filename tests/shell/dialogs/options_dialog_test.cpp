@@ -72,6 +72,24 @@ class OptionsDialogTest : public QObject {
     QCOMPARE(kept.SCALE, 2);
   }
 
+  // Tab walks the controls in the template's order, the switches beyond it before the buttons.
+  void TabFollowsTheTemplate() {
+    WindowFixture fixture;
+    OptionsDialog dialog(fixture.game(), fixture.boxes, nullptr);
+    const std::vector<QWidget*> expected{
+        &dialog.InkButton(),       &dialog.SkinList(),         &dialog.CheckersBox(),
+        &dialog.HelpersBox(),      &dialog.ScaleBox(),         &dialog.CanStillBeDoneBox(),
+        &dialog.PieceNumbersBox(), &dialog.ClockAndMovesBox(), &dialog.Button(OptionsButton::Ok)};
+    std::vector<QWidget*> walked;
+    for (QWidget* at = &dialog.BackgroundButton(); walked.size() < expected.size();) {
+      at = at->nextInFocusChain();
+      if (at->focusPolicy() & Qt::TabFocus) {
+        walked.push_back(at);
+      }
+    }
+    QVERIFY(walked == expected);
+  }
+
   void SetToDefaultChangesOnlyTheControlsAndRedrawsThePreview() {
     WindowFixture fixture;
     Game& game = fixture.game();
