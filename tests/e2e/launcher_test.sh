@@ -62,8 +62,11 @@ expect_file "$work/victory.wav" chime
 expect_file "$work/orrinsoft.url" link
 expect_file "$root/record" "$(printf '%s\none\ntwo words' "$work")"
 
-# The player's files and edits stay; a new library file arrives; a deleted one stays deleted.
+# The player's files and edits stay; a new library file arrives; a deleted one stays deleted;
+# the game's own files follow the upgrade unless the player changed them.
 echo players-own >"$work/Puzzles/Mine.kvp"
+echo my-chime >"$work/victory.wav"
+echo new-chime >"$share/victory.wav"
 echo edited >"$work/Puzzles/Cube.kvp"
 echo settings >"$work/Kelvane.ini"
 rm "$work/Puzzles/Stairs with spaces.kvp"
@@ -74,7 +77,11 @@ expect_file "$work/Puzzles/Mine.kvp" players-own
 expect_file "$work/Puzzles/Cube.kvp" edited
 expect_file "$work/Kelvane.ini" settings
 expect_file "$work/Puzzles/Arch.kvp" shipped-arch
-expect_file "$work/help/index.html" manual
+expect_file "$work/help/index.html" new-manual
+expect_file "$work/victory.wav" my-chime
+echo third-manual >"$share/help/index.html"
+run "$home" || fail "third run ended with $?"
+expect_file "$work/help/index.html" third-manual
 [ -e "$work/Puzzles/Stairs with spaces.kvp" ] && fail "a puzzle the player deleted came back"
 
 # XDG_DATA_HOME is honoured when absolute and ignored when relative.
