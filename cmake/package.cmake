@@ -30,6 +30,7 @@ set(CPACK_STRIP_FILES ON)
 # plugins Qt loads at run time (X11 platform, sound backend) ship in those same packages.
 # The panel font's stand-in is only a preference.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-urw-base35")
+# The manual's drawings are SVG files, which the help window shows through Qt's SVG plugin.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-urw-base35, libqt6svg6")
 
 include(CPack)

@@ -6,13 +6,14 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "model/game_messages.h"
 #include "storage/ini_reader.h"
 #include "storage/text_file.h"
 
 namespace kelvane {
 
-void OpenWithDesktop(const QUrl& url) {
-  QDesktopServices::openUrl(url);
+bool OpenWithDesktop(const QUrl& url) {
+  return QDesktopServices::openUrl(url);
 }
 
 QString HelpPageOf(int mapId) {
@@ -48,13 +49,16 @@ std::optional<QUrl> HomePageUrl(std::string_view shortcutText) {
   return url;
 }
 
-void OpenHomePage(const UrlOpener& open) {
+void OpenHomePage(const Game& game, Platform& platform, const UrlOpener& open) {
   const std::optional<std::string> text = ReadTextFile(std::string(kHomePageShortcut));
   if (!text) {
     return;
   }
-  if (const std::optional<QUrl> url = HomePageUrl(*text)) {
-    open(*url);
+  if (const std::optional<QUrl> url = HomePageUrl(*text); url && !open(*url)) {
+    const std::string address = url->toString().toStdString();
+    ShowGameMessage(game, platform,
+                    "No web browser could be started. The home page is at " + address,
+                    MessageStyle::Information);
   }
 }
 

@@ -8,13 +8,16 @@
 #include <optional>
 #include <string_view>
 
+#include "model/game.h"
+#include "model/platform.h"
+
 namespace kelvane {
 
-// Hands a URL to the desktop; tests record it instead of starting a browser.
-using UrlOpener = std::function<void(const QUrl&)>;
+// Hands a URL to the desktop and says whether it took it; tests record it instead.
+using UrlOpener = std::function<bool(const QUrl&)>;
 
 // The desktop's handler for the URL's scheme (the browser), without waiting for it.
-void OpenWithDesktop(const QUrl& url);
+bool OpenWithDesktop(const QUrl& url);
 
 // Help map ids: the manual's start page, the Options page, the tutorial.
 inline constexpr int kHelpStart = 0;
@@ -24,8 +27,8 @@ inline constexpr int kHelpTutorial = 2;
 // The page of help/ a map id opens; an unknown id opens the start page.
 QString HelpPageOf(int mapId);
 
-// Opens that page of the working folder's help/ with `open`. A missing page opens nothing and
-// reports nothing.
+// Opens that page of the working folder's help/ with `open` (the help window, in the game). A
+// missing page opens nothing and reports nothing.
 void ShowHelp(int mapId, const UrlOpener& open);
 
 inline constexpr std::string_view kHomePageShortcut = "orrinsoft.url";
@@ -35,7 +38,8 @@ inline constexpr std::string_view kHomePageShortcut = "orrinsoft.url";
 std::optional<QUrl> HomePageUrl(std::string_view shortcutText);
 
 // Opens the home page that the working folder's shortcut names; a missing or unusable shortcut
-// opens nothing and reports nothing.
-void OpenHomePage(const UrlOpener& open);
+// opens nothing and reports nothing. Where the desktop cannot open it, a message gives the
+// address instead.
+void OpenHomePage(const Game& game, Platform& platform, const UrlOpener& open);
 
 }  // namespace kelvane

@@ -3,6 +3,7 @@
 #include "shell/dialogs/install_dialogs.h"
 
 #include "shell/dialogs/about_dialog.h"
+#include "shell/dialogs/help_window.h"
 #include "shell/dialogs/new_game_dialog.h"
 #include "shell/dialogs/options_dialog.h"
 #include "shell/dialogs/save_puzzle_dialog.h"
@@ -18,16 +19,21 @@ void InstallDialogs(MainWindow& window, Game& game, UrlOpener openUrl) {
     dialog.exec();
   };
   hooks.savePuzzle = [&window, &game, &platform] { RunSavePuzzleDialog(game, platform, &window); };
-  hooks.options = [&window, &game, &platform, openUrl] {
-    OptionsDialog dialog(game, platform, &window, ChooseColourWithDialog, openUrl);
+  // The manual opens in the game's own help window; only its web links go to the desktop.
+  const UrlOpener showPage = [&window, openUrl](const QUrl& page) {
+    ShowHelpPage(window, page, openUrl);
+    return true;
+  };
+  hooks.options = [&window, &game, &platform, showPage] {
+    OptionsDialog dialog(game, platform, &window, ChooseColourWithDialog, showPage);
     dialog.exec();
   };
   hooks.about = [&window, &game] {
     AboutDialog dialog(game, &window);
     dialog.exec();
   };
-  hooks.showHelp = [openUrl](int mapId) { ShowHelp(mapId, openUrl); };
-  hooks.homePage = [openUrl] { OpenHomePage(openUrl); };
+  hooks.showHelp = [showPage](int mapId) { ShowHelp(mapId, showPage); };
+  hooks.homePage = [&game, &platform, openUrl] { OpenHomePage(game, platform, openUrl); };
 }
 
 }  // namespace kelvane

@@ -10,7 +10,8 @@ namespace kelvane {
 class MainWindow;
 
 // New game, Save puzzle, Options and About open their dialogs modally over `window`; User manual,
-// Tutorial, the Options dialog's Help and Home page hand their addresses to `openUrl`.
+// Tutorial and the Options dialog's Help open the help window, whose web links, "Open in browser"
+// and the Home page hand their addresses to `openUrl`.
 void InstallDialogs(MainWindow& window, Game& game, UrlOpener openUrl = OpenWithDesktop);
 
 }  // namespace kelvane

@@ -8,7 +8,9 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
+#include <QToolButton>
 #include <functional>
 #include <vector>
 
@@ -16,6 +18,7 @@
 #include "model/command_ids.h"
 #include "shell/dialogs/colour_chooser.h"
 #include "shell/dialogs/help_commands.h"
+#include "shell/dialogs/help_window.h"
 #include "shell/dialogs/install_dialogs.h"
 #include "shell/dialogs/new_game_dialog.h"
 #include "shell/dialogs/qt_colour.h"
@@ -45,29 +48,56 @@ class DialogCommandsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // Missing pages and a missing shortcut open nothing.
+  // Missing pages and a missing shortcut open nothing. The manual opens in the game's help window
+  // with its pages, Back and links; only "Open in browser" and the home page reach the desktop,
+  // and a desktop that cannot open the home page leaves its address in a message.
   void HelpCommandsOpenTheirPagesAndOnlyAWebHomePage() {
     WindowFixture fixture;
+    MainWindow& window = fixture.window();
     std::vector<QUrl> opened;
-    InstallDialogs(fixture.window(), fixture.game(),
-                   [&](const QUrl& url) { opened.push_back(url); });
+    bool desktopOpens = true;
+    InstallDialogs(window, fixture.game(), [&](const QUrl& url) {
+      opened.push_back(url);
+      return desktopOpens;
+    });
     const int commands[] = {kCmdUserManual, kCmdTutorial, kCmdHomePage};
     for (const int command : commands) {
-      fixture.window().RunCommand(command);
+      window.RunCommand(command);
     }
     QVERIFY(opened.empty());
+    QVERIFY(window.findChild<HelpWindow*>() == nullptr);
 
-    for (const char* page : {"help/index.html", "help/tutorial.html"}) {
-      WriteTestFile(page, "<html></html>");
-    }
+    WriteTestFile("help/index.html",
+                  "<html><head><title>Kelvane — User manual</title></head><body>"
+                  "<a href=\"tutorial.html#first\">Tutorial</a></body></html>");
+    WriteTestFile("help/tutorial.html",
+                  "<html><head><title>Tutorial — Kelvane manual</title></head>"
+                  "<body><a name=\"first\">First</a></body></html>");
     WriteTestFile("orrinsoft.url", "[InternetShortcut]\r\nURL=https://kelvane.example.org/\r\n");
-    for (const int command : commands) {
-      fixture.window().RunCommand(command);
-    }
-    QCOMPARE(opened.size(), std::size_t{3});
-    QVERIFY(opened[0].toLocalFile().endsWith("/help/index.html"));
-    QVERIFY(opened[1].toLocalFile().endsWith("/help/tutorial.html"));
-    QCOMPARE(opened[2], QUrl("https://kelvane.example.org/"));
+    window.RunCommand(kCmdUserManual);
+    auto* help = window.findChild<HelpWindow*>();
+    QVERIFY(help != nullptr && help->isVisible());
+    QVERIFY(help->Browser().source().toLocalFile().endsWith("/help/index.html"));
+    QCOMPARE(help->Contents().count(), 2);
+    QCOMPARE(help->Contents().item(1)->text(), QString("Tutorial"));
+    window.RunCommand(kCmdTutorial);
+    QCOMPARE(window.findChildren<HelpWindow*>().size(), 1);
+    QVERIFY(help->Browser().source().toLocalFile().endsWith("/help/tutorial.html"));
+    QCOMPARE(help->Contents().currentRow(), 1);
+    help->Browser().backward();
+    QVERIFY(help->Browser().source().toLocalFile().endsWith("/help/index.html"));
+    emit help->Browser().anchorClicked(QUrl("tutorial.html#first"));
+    QCOMPARE(help->Browser().source().fragment(), QString("first"));
+    QVERIFY(opened.empty());
+    help->OpenInBrowserButton().click();
+    window.RunCommand(kCmdHomePage);
+    QCOMPARE(opened.size(), std::size_t{2});
+    QVERIFY(opened[0].toLocalFile().endsWith("/help/tutorial.html"));
+    QCOMPARE(opened[1], QUrl("https://kelvane.example.org/"));
+    desktopOpens = false;
+    window.RunCommand(kCmdHomePage);
+    QVERIFY(fixture.boxes.messages.back().text.find("https://kelvane.example.org/") !=
+            std::string::npos);
     // The shortcut is a file of the working folder: only web addresses are launched from it.
     QVERIFY(!HomePageUrl("[InternetShortcut]\nURL=file:///etc/passwd"));
     QVERIFY(!HomePageUrl("[InternetShortcut]\nURL=javascript:alert(1)"));

@@ -128,7 +128,10 @@ class OptionsDialogTest : public QObject {
     {
       OptionsDialog dialog(
           fixture.game(), fixture.boxes, nullptr, [](QWidget*) { return std::nullopt; },
-          [&](const QUrl& url) { opened.push_back(url); });
+          [&](const QUrl& url) {
+            opened.push_back(url);
+            return true;
+          });
       QTest::mouseClick(&dialog.Button(OptionsButton::Help), Qt::LeftButton);
       QCOMPARE(opened.size(), std::size_t{1});
       QVERIFY(opened[0].toLocalFile().endsWith("/help/options.html"));
