@@ -38,9 +38,9 @@ void CreatePuzzle(Game& game, Platform& platform, CreateMode mode) {
       return;
     }
   }
+  RecordPuzzleChange(game, platform);
   game.creationKind = mode == CreateMode::ByPieces ? kCreationByPieces : kCreationByCubes;
   game.createMode = 1;
-  BeginNewHistory(game);
   BeginNewTally(game);
   FillWorkingSpace(game.figure);
   if (imported) {

@@ -12,7 +12,8 @@ enum class CreateMode { ByCubes, ByPieces, Import };
 // Switches to create mode over a 10×10×10 working Figure. ByCubes and ByPieces start from an
 // empty Field on layer 0; Import puts the clipboard's figure on the Field as plain cubes, on
 // its top layer, to be edited as cubes. A failed import changes nothing. The piece panel is
-// reset, the window fitted and repainted; the caller refreshes the command states.
+// reset, the window fitted and repainted; the caller refreshes the command states. One Undo
+// brings back the puzzle it replaced.
 void CreatePuzzle(Game& game, Platform& platform, CreateMode mode);
 
 // By cubes: the Field must hold exactly 27 cubes ("Number of cubes must be 27 (now is %d).").

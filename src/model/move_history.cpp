@@ -2,6 +2,7 @@
 // Undo, Redo and Restart puzzle over snapshots of the Field.
 #include "model/move_history.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "model/command_states.h"
@@ -32,31 +33,82 @@ CellGrid FieldInCurrentView(const Game& game, const FieldSnapshot& snapshot) {
   return field;
 }
 
-// Moves the Field onto `to` and brings back the newest snapshot of `from`.
-void Step(Game& game, Platform& platform, std::vector<FieldSnapshot>& from,
-          std::vector<FieldSnapshot>& to) {
+HistoryStep PuzzleStep(const Game& game, Platform& platform) {
+  PlayTally play = game.play;
+  play.clock.elapsedMs = ElapsedMs(play.clock, platform.Milliseconds());
+  play.clock.runningSince.reset();
+  return {{game.field, game.history.viewTurns, game.hideFlags},
+          std::make_shared<const PuzzleSnapshot>(
+              PuzzleSnapshot{game.figure, game.currentLayer, game.shownLayers, game.createMode,
+                             game.creationKind, game.winAnnouncement, play})};
+}
+
+// The snapshot's Figure comes back in the view it had, so its Field needs no turn.
+void RestorePuzzle(Game& game, Platform& platform, const HistoryStep& step) {
+  const PuzzleSnapshot& puzzle = *step.puzzle;
+  game.figure = puzzle.figure;
+  game.field = step.field.field;
+  game.history.viewTurns = step.field.viewTurns;
+  game.hideFlags = *step.field.hideFlags;
+  game.currentLayer = puzzle.currentLayer;
+  game.shownLayers = puzzle.shownLayers;
+  game.createMode = puzzle.createMode;
+  game.creationKind = puzzle.creationKind;
+  game.winAnnouncement = puzzle.winAnnouncement;
+  const unsigned pauses = game.play.pauses;
+  game.play = puzzle.play;
+  game.play.pauses = pauses;
+  TakePlacedPieceShapes(game);
+  platform.FitWindow();
+  platform.ResetPanel();
+  SettleClock(game, platform);
+}
+
+// Moves what is in play onto `to` and brings back the newest step of `from`.
+void Step(Game& game, Platform& platform, std::vector<HistoryStep>& from,
+          std::vector<HistoryStep>& to) {
   if (from.empty()) {
     return;
   }
-  const std::optional<std::array<std::uint8_t, kPieceCount>> hideFlags = from.back().hideFlags;
-  to.push_back({game.field, game.history.viewTurns,
-                hideFlags ? std::optional(game.hideFlags) : std::nullopt});
-  if (hideFlags) {
-    game.hideFlags = *hideFlags;
-  }
-  game.field = FieldInCurrentView(game, from.back());
+  const HistoryStep step = std::move(from.back());
   from.pop_back();
-  TakePlacedPieceShapes(game);
-  CountMove(game, platform);
+  if (step.puzzle) {
+    to.push_back(PuzzleStep(game, platform));
+    RestorePuzzle(game, platform, step);
+  } else {
+    to.push_back({{game.field, game.history.viewTurns,
+                   step.field.hideFlags ? std::optional(game.hideFlags) : std::nullopt},
+                  nullptr});
+    if (step.field.hideFlags) {
+      game.hideFlags = *step.field.hideFlags;
+    }
+    game.field = FieldInCurrentView(game, step.field);
+    TakePlacedPieceShapes(game);
+    CountMove(game, platform);
+  }
   UpdateCommandStates(game, platform);
   platform.Invalidate(false);
+}
+
+// Drops the oldest change of puzzle, and the moves before it, once there are too many.
+void TrimPuzzleChanges(std::vector<HistoryStep>& undo) {
+  const auto isChange = [](const HistoryStep& step) { return step.puzzle != nullptr; };
+  if (std::ranges::count_if(undo, isChange) > kPuzzleChangesKept) {
+    undo.erase(undo.begin(), std::ranges::find_if(undo, isChange) + 1);
+  }
 }
 
 }  // namespace
 
 void RecordMove(Game& game) {
-  game.history.undo.push_back({game.field, game.history.viewTurns, std::nullopt});
+  game.history.undo.push_back({{game.field, game.history.viewTurns, std::nullopt}, nullptr});
   game.history.redo.clear();
+}
+
+void RecordPuzzleChange(Game& game, Platform& platform) {
+  game.history.undo.push_back(PuzzleStep(game, platform));
+  game.history.redo.clear();
+  TrimPuzzleChanges(game.history.undo);
 }
 
 void BeginNewHistory(Game& game) {

@@ -10,6 +10,7 @@
 namespace kelvane {
 
 void StartPuzzle(Game& game, Platform& platform, CellGrid figure) {
+  RecordPuzzleChange(game, platform);
   game.createMode = 0;
   game.field.Clear();
   game.figure = figure;
@@ -20,7 +21,6 @@ void StartPuzzle(Game& game, Platform& platform, CellGrid figure) {
   platform.ResetPanel();
   UpdateCommandStates(game, platform);
   game.winAnnouncement = 1;
-  BeginNewHistory(game);
   BeginNewTally(game);
 }
 

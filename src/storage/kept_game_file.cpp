@@ -8,6 +8,7 @@
 #include "model/command_states.h"
 #include "model/create_mode.h"
 #include "model/game.h"
+#include "model/move_history.h"
 #include "model/orientation.h"
 #include "model/placement.h"
 #include "model/puzzle_start.h"
@@ -266,6 +267,7 @@ void ResumeKeptGame(Game& game, Platform& platform) {
     return;
   }
   StartPuzzle(game, platform, kept->figure);
+  BeginNewHistory(game);
   game.createMode = kept->createMode;
   game.creationKind = kept->creationKind;
   game.field = kept->field;
