@@ -142,7 +142,7 @@ void RestartPuzzle(Game& game, Platform& platform) {
     return;
   }
   RecordMove(game);
-  game.history.undo.back().hideFlags = game.hideFlags;
+  game.history.undo.back().field.hideFlags = game.hideFlags;
   game.field.Clear();
   game.hideFlags.fill(0);
   UpdateCommandStates(game, platform);
