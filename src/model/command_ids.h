@@ -19,6 +19,8 @@ inline constexpr int kCmdCreateByPieces = 32868;
 inline constexpr int kCmdImportFromHtm = 32905;
 inline constexpr int kCmdSavePuzzle = 32869;
 inline constexpr int kCmdExit = 105;
+// The next unsolved library puzzle, a group of its own at the end of the Game menu.
+inline constexpr int kCmdNextPuzzle = 32930;
 
 // Field menu.
 inline constexpr int kCmdLayerUp = 32872;

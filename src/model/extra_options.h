@@ -11,6 +11,8 @@ struct ExtraOptions {
   bool pieceNumbers = false;
   // The time and the moves on the status line.
   bool clockAndMoves = true;
+  // New game lists the library from Easy to Expert instead of by name.
+  bool libraryByDifficulty = false;
   friend bool operator==(const ExtraOptions&, const ExtraOptions&) = default;
 };
 

@@ -31,6 +31,7 @@
 #include "render/hit_test.h"
 #include "render/layout.h"
 #include "shell/frame_painting.h"
+#include "shell/library_grading.h"
 #include "shell/menu_bar.h"
 #include "shell/qt_platform.h"
 #include "shell/solver_feedback.h"
@@ -40,6 +41,7 @@
 #include "storage/extra_options_file.h"
 #include "storage/kept_files.h"
 #include "storage/kept_game_file.h"
+#include "storage/next_puzzle.h"
 #include "storage/settings_file.h"
 #include "storage/solved_record_file.h"
 
@@ -90,6 +92,7 @@ MainWindow::MainWindow(Game& game, MessageBoxRunner messageBox)
         feedback_->PaintOverPanelItem(painter, area, item, selected);
       },
       field_);
+  grading_ = new LibraryGrading(this);
   actions_ = BuildMenuBar(*menuBar(), MainMenuTable(), [this](int id) { RunCommand(id); });
 
   connect(field_, &FieldView::PrimaryPressed, this,
@@ -173,6 +176,9 @@ void MainWindow::RunCommand(int commandId) {
       case kCmdExit:
         close();
         return;
+      case kCmdNextPuzzle:
+        StartNextPuzzleWhenGraded();
+        break;
       case kCmdLayerUp:
         TurnWheel(1);
         break;
@@ -251,6 +257,13 @@ void MainWindow::RunDialog(const std::function<void()>& hook) {
 void MainWindow::HoldClockForDialog(bool open) {
   openDialogs_ += open ? 1 : -1;
   SetClockPause(game_, *platform_, kPauseDialogOpen, openDialogs_ > 0);
+}
+
+void MainWindow::StartNextPuzzleWhenGraded() {
+  grading_->Complete(OpenNewGameList(game_), [this] {
+    StartNextPuzzle(game_, *platform_, grading_->Grades());
+    UpdateCommandStates(game_, *platform_);
+  });
 }
 
 void MainWindow::ApplyCommandStates(const CommandStates& states) {

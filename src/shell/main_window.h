@@ -18,6 +18,7 @@ namespace kelvane {
 
 struct Game;
 struct CommandStates;
+class LibraryGrading;
 class QtPlatform;
 class SolverFeedback;
 class StatusLine;
@@ -67,12 +68,15 @@ class MainWindow : public QMainWindow {
   void PressFieldKey(QKeyEvent* event);
   void TurnWheel(int delta);
   void RunDialog(const std::function<void()>& hook);
+  // Next puzzle waits for the figures the grade cache lacks, graded in a worker.
+  void StartNextPuzzleWhenGraded();
 
   Game& game_;
   std::unique_ptr<QtPlatform> platform_;
   SolverFeedback* feedback_ = nullptr;
   StatusLine* status_ = nullptr;
   int openDialogs_ = 0;
+  LibraryGrading* grading_ = nullptr;
   FieldView* field_ = nullptr;
   PiecePanel* panel_ = nullptr;
   std::map<int, QAction*> actions_;

@@ -23,6 +23,8 @@ constexpr MenuEntry kMainMenu[] = {
     {Separator},
     // Alt+F4 reaches the same shutdown through the window manager.
     {Command, kCmdExit, "E&xit\tALT+F4"},
+    {Separator},
+    {Command, kCmdNextPuzzle, "Next &puzzle\tCTRL+SHIFT+N", {"Ctrl+Shift+N"}},
     {EndMenu},
 
     {Menu, 0, "&Field"},

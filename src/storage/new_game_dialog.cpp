@@ -15,18 +15,17 @@
 namespace kelvane {
 namespace {
 
-// Case-blind order, with the bytes deciding between names that differ only in case.
-bool ListedBefore(const std::string& a, const std::string& b) {
-  const std::weak_ordering order = CompareIgnoringCase(a, b);
-  return order != 0 ? order < 0 : a < b;
-}
-
 bool IsPuzzleFileName(std::string_view name) {
   return name.size() >= kPuzzleExtension.size() &&
          EqualsIgnoringCase(name.substr(name.size() - kPuzzleExtension.size()), kPuzzleExtension);
 }
 
 }  // namespace
+
+bool ListedBefore(const std::string& a, const std::string& b) {
+  const std::weak_ordering order = CompareIgnoringCase(a, b);
+  return order != 0 ? order < 0 : a < b;
+}
 
 std::vector<std::string> ListPuzzleFiles() {
   std::vector<std::string> names;
@@ -55,7 +54,9 @@ NewGameList OpenNewGameList(const Game& game) {
   list.selection = FindEntryIgnoringCase(list.entries, BufferText(game.settings.PUZZLE));
   for (const std::string& entry : list.entries) {
     CellGrid figure;
-    list.solved.push_back(ReadPuzzleFile(entry, figure) && IsSolved(game, figure));
+    const bool readable = ReadPuzzleFile(entry, figure);
+    list.solved.push_back(readable && IsSolved(game, figure));
+    list.keys.push_back(readable ? FigureKey(figure) : std::string());
   }
   return list;
 }

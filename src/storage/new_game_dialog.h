@@ -21,7 +21,13 @@ struct NewGameList {
   int selection = -1;
   // Per entry: its figure is in the solved-puzzle record.
   std::vector<bool> solved;
+  // Per entry: its figure's key (FigureKey), empty when the file does not read.
+  std::vector<std::string> keys;
 };
+
+// The list's name order: without regard to letter case, the bytes deciding between names that
+// differ only in case.
+bool ListedBefore(const std::string& a, const std::string& b);
 
 // The "*.kvp" files of "Puzzles/" (the extension in any letter case; folders left out), sorted
 // without regard to letter case. Empty when the folder is missing.
@@ -30,8 +36,8 @@ std::vector<std::string> ListPuzzleFiles();
 // The index of the first entry equal to `name` without regard to letter case, or -1.
 int FindEntryIgnoringCase(const std::vector<std::string>& entries, std::string_view name);
 
-// The list as the dialog opens: every puzzle file, with the settings' PUZZLE preselected and the
-// solved ones marked.
+// The list as the dialog opens: every puzzle file by name, with the settings' PUZZLE preselected
+// and the solved ones marked.
 NewGameList OpenNewGameList(const Game& game);
 
 // "N of M solved" over the listed puzzles.

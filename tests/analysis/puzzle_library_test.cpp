@@ -42,6 +42,8 @@ TEST(PuzzleLibrary, EveryFigureIsWrittenAsSavePuzzleWritesItAndIsSolvable) {
     EXPECT_TRUE(SolveField(*game));
   }
   EXPECT_GE(names.size(), 100u);
+  // The first start's figure has its file, so solving it ticks that entry.
+  EXPECT_TRUE(GridEquals(NewInitialisedGame()->figure, LibraryFigure("Well")));
 }
 
 // Test, then Hint, on the position in `game`: both must follow the plain order's completion.

@@ -174,7 +174,7 @@ class PlaySessionTest : public QObject {
     auto expected = libraryBefore;
     AddFilesWrittenAtExit(expected, chosen, kCreatedFile, "e2e figure");
     expected["Puzzles/e2e figure.kvp"] = kCreatedFile;
-    const auto after = FolderContent(x.Work());
+    const auto after = GameFolderContent(x.Work());
     QVERIFY2(after == expected, ChangedFiles(expected, after).c_str());
   }
 };

@@ -57,7 +57,7 @@ class StartupTest : public QObject {
 
     expected["KeptGame.ini.bad"] = expected["KeptGame.ini"];
     AddFilesWrittenAtExit(expected, "garbage.kvp");
-    const auto after = FolderContent(session.Work());
+    const auto after = GameFolderContent(session.Work());
     QVERIFY2(after == expected, ChangedFiles(expected, after).c_str());
   }
 };

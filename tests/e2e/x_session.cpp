@@ -10,11 +10,18 @@
 #include "model/char_buffer.h"
 #include "model/settings.h"
 #include "storage/extra_options_file.h"
+#include "storage/grades_file.h"
 #include "storage/kept_game_file.h"
 #include "storage/puzzle_file.h"
 #include "storage/settings_file.h"
 
 namespace kelvane::e2e {
+
+std::map<std::string, std::string> GameFolderContent(const fs::path& folder) {
+  std::map<std::string, std::string> content = FolderContent(folder);
+  content.erase(std::string(kGradesFileName));
+  return content;
+}
 
 void AddFilesWrittenAtExit(std::map<std::string, std::string>& content, const std::string& puzzle,
                            const std::string& figure, const std::string& name) {

@@ -24,6 +24,10 @@ using testing::FileBytes;
 using testing::FolderContent;
 using testing::WriteBytes;
 
+// The folder's files without the grade cache: New game writes it once its worker has graded the
+// library, which a session does not wait for.
+std::map<std::string, std::string> GameFolderContent(const std::filesystem::path& folder);
+
 // Adds the files the game writes at exit with default options and last puzzle `puzzle`, in play
 // on `figure` named `name` with nothing laid and no piece selected (the default figure when not
 // given).

@@ -12,9 +12,10 @@ namespace {
 
 TEST(ExtraOptionsText, EachSwitchIsWrittenAndReadBackAndOnlyANonZeroNumberTurnsItOn) {
   EXPECT_EQ(FormatExtraOptionsText({}),
-            "[Options]\r\nCAN_STILL_BE_DONE = 0\r\nPIECE_NUMBERS = 0\r\nCLOCK_AND_MOVES = 1\r\n");
+            "[Options]\r\nCAN_STILL_BE_DONE = 0\r\nPIECE_NUMBERS = 0\r\nCLOCK_AND_MOVES = 1\r\n"
+            "LIBRARY_BY_DIFFICULTY = 0\r\n");
   for (const ExtraOptions options :
-       {ExtraOptions{true, false, true}, ExtraOptions{false, true, false}}) {
+       {ExtraOptions{true, false, true, false}, ExtraOptions{false, true, false, true}}) {
     EXPECT_EQ(ParseExtraOptionsText(FormatExtraOptionsText(options)), options);
   }
   EXPECT_TRUE(ParseExtraOptionsText("[options]\npiece_numbers=2\n").pieceNumbers);

@@ -2,6 +2,7 @@
 // The New game dialog's window: its list, preview and buttons over the library logic.
 #include "shell/dialogs/new_game_dialog.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -38,16 +39,12 @@ QIcon SolvedMark(bool solved) {
 
 NewGameDialog::NewGameDialog(Game& game, Platform& platform, QWidget* owner)
     : QDialog(owner), game_(game), platform_(platform), list_(OpenNewGameList(game)) {
-  // Taller than the template by the line of counts under the preview.
-  const DialogLayout layout(*this, "New game", 345, 142);
+  // Taller than the template by the line of counts under the preview and the tier line.
+  const DialogLayout layout(*this, "New game", 345, 153);
 
   fileList_ = new ListBox;
   layout.Place(fileList_, {7, 7, 128, 118});
   fileList_->setIconSize({kMarkSize, kMarkSize});
-  for (std::size_t i = 0; i < list_.entries.size(); ++i) {
-    fileList_->addItem(new QListWidgetItem(SolvedMark(list_.solved[i]),
-                                           QString::fromStdString(ReadableName(list_.entries[i]))));
-  }
   okButton_ = new QPushButton("OK");
   layout.Place(okButton_, {288, 7, 50, 14});
   okButton_->setDefault(true);
@@ -58,6 +55,16 @@ NewGameDialog::NewGameDialog(Game& game, Platform& platform, QWidget* owner)
   summary->setWordWrap(true);
   summary->setAlignment(Qt::AlignRight | Qt::AlignBottom);
   layout.Place(summary, {288, 101, 50, 24});
+  auto* orderLabel = new QLabel("Order:");
+  layout.PlaceText(orderLabel, {288, 48, 50, 9});
+  order_ = new QComboBox;
+  order_->addItems({"by name", "by difficulty"});
+  order_->setCurrentIndex(game_.extras.libraryByDifficulty ? 1 : 0);
+  layout.Place(order_, {288, 58, 50, 14});
+  tierLine_ = new QLabel;
+  tierLine_->setObjectName("tierLine");
+  layout.Place(tierLine_, {7, 140, 331, 10});
+  grading_ = new LibraryGrading(this);
   preview_ = new PreviewArea([this](Surface& target) { return ComposePreview(target); },
                              game_.graphics.pixelRatio);
   layout.Place(preview_, {145, 7, 128, 118});
@@ -69,9 +76,9 @@ NewGameDialog::NewGameDialog(Game& game, Platform& platform, QWidget* owner)
   connect(countTimer_, &QTimer::timeout, this, &NewGameDialog::ShowCounts);
   countTimer_->start(0);
 
-  if (list_.selection >= 0) {
-    fileList_->setCurrentRow(list_.selection);
-    fileList_->scrollToItem(fileList_->currentItem());
+  grading_->Complete(list_, [this] { ShowList(); });
+  if (grading_->Running()) {
+    ShowList();
   }
   fileList_->setFocus();
 
@@ -79,6 +86,31 @@ NewGameDialog::NewGameDialog(Game& game, Platform& platform, QWidget* owner)
   connect(fileList_, &QListWidget::itemDoubleClicked, this, &NewGameDialog::Confirm);
   connect(okButton_, &QPushButton::clicked, this, &NewGameDialog::Confirm);
   connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+  connect(order_, &QComboBox::currentIndexChanged, this, &NewGameDialog::ChooseOrder);
+}
+
+void NewGameDialog::ChooseOrder(int index) {
+  game_.extras.libraryByDifficulty = index == 1;
+  ShowList();
+}
+
+void NewGameDialog::ShowList() {
+  const LibraryOrder order =
+      game_.extras.libraryByDifficulty ? LibraryOrder::ByDifficulty : LibraryOrder::ByName;
+  OrderNewGameList(list_, order, grading_->Grades());
+  const QSignalBlocker quiet(fileList_);
+  fileList_->clear();
+  for (std::size_t i = 0; i < list_.entries.size(); ++i) {
+    fileList_->addItem(new QListWidgetItem(SolvedMark(list_.solved[i]),
+                                           QString::fromStdString(ReadableName(list_.entries[i]))));
+  }
+  if (list_.selection >= 0) {
+    fileList_->setCurrentRow(list_.selection);
+    fileList_->scrollToItem(fileList_->currentItem());
+  }
+  tierLine_->setText(grading_->Running()
+                         ? QString("Grading the library…")
+                         : QString::fromStdString(TierProgress(list_, grading_->Grades())));
 }
 
 void NewGameDialog::SelectionChanged() {

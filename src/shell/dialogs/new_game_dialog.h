@@ -9,8 +9,11 @@
 #include "model/game.h"
 #include "model/platform.h"
 #include "shell/dialogs/preview_area.h"
+#include "shell/library_grading.h"
+#include "storage/library_order.h"
 #include "storage/new_game_dialog.h"
 
+class QComboBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -24,7 +27,9 @@ class NewGameDialog : public QDialog {
  public:
   // Lists "Puzzles/*.kvp" with the last puzzle started (PUZZLE) preselected. OK, or a double
   // click on an entry, starts the selected figure and remembers it in PUZZLE; the dialog then
-  // ends accepted. Without a selection OK explains why and the dialog stays.
+  // ends accepted. Without a selection OK explains why and the dialog stays. The list is by
+  // name or by difficulty, as last chosen; figures not yet graded are graded in a worker while
+  // the dialog is open, and the list and the tier line follow when they are.
   NewGameDialog(Game& game, Platform& platform, QWidget* owner);
 
   QListWidget& FileList() { return *fileList_; }
@@ -32,6 +37,11 @@ class NewGameDialog : public QDialog {
   QPushButton& OkButton() { return *okButton_; }
   // The selected figure's completions, distinct completions and tier, once counted.
   QLabel& Counts() { return *counts_; }
+  // "by name" or "by difficulty".
+  QComboBox& Order() { return *order_; }
+  // The solved entries per tier, once every figure is graded.
+  QLabel& TierLine() { return *tierLine_; }
+  bool Grading() const { return grading_->Running(); }
   // What the preview showed when it was last painted.
   NewGamePreview PreviewShown() const { return previewShown_; }
 
@@ -39,6 +49,9 @@ class NewGameDialog : public QDialog {
   void SelectionChanged();
   void Confirm();
   void ShowCounts();
+  void ChooseOrder(int index);
+  // Lists the entries in the chosen order, the selection kept, and brings the tier line up.
+  void ShowList();
   std::optional<PreviewText> ComposePreview(Surface& target);
 
   Game& game_;
@@ -52,6 +65,9 @@ class NewGameDialog : public QDialog {
   QPushButton* okButton_ = nullptr;
   QLabel* counts_ = nullptr;
   QTimer* countTimer_ = nullptr;
+  QComboBox* order_ = nullptr;
+  QLabel* tierLine_ = nullptr;
+  LibraryGrading* grading_ = nullptr;
 };
 
 }  // namespace kelvane

@@ -167,9 +167,12 @@ void OptionsDialog::PutExtrasToDialog(const ExtraOptions& extras) {
 }
 
 ExtraOptions OptionsDialog::ExtrasFromDialog() const {
-  return {.canStillBeDone = canStillBeDoneBox_->isChecked(),
-          .pieceNumbers = pieceNumbersBox_->isChecked(),
-          .clockAndMoves = clockAndMovesBox_->isChecked()};
+  // Options kept elsewhere (New game's order) pass through unchanged.
+  ExtraOptions extras = game_.extras;
+  extras.canStillBeDone = canStillBeDoneBox_->isChecked();
+  extras.pieceNumbers = pieceNumbersBox_->isChecked();
+  extras.clockAndMoves = clockAndMovesBox_->isChecked();
+  return extras;
 }
 
 void OptionsDialog::Store() {
