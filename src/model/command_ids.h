@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <string_view>
 
 namespace kelvane {
 
@@ -21,6 +22,7 @@ inline constexpr int kCmdSavePuzzle = 32869;
 inline constexpr int kCmdExit = 105;
 // The next unsolved library puzzle, a group of its own at the end of the Game menu.
 inline constexpr int kCmdNextPuzzle = 32930;
+inline constexpr std::string_view kNextPuzzleKey = "Ctrl+Shift+N";
 
 // Field menu.
 inline constexpr int kCmdLayerUp = 32872;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/cell_grid.h"
+#include "model/command_ids.h"
 #include "model/create_mode.h"
 #include "model/game.h"
 #include "model/pieces.h"
@@ -51,7 +52,16 @@ void AddWinParts(const Game& game, std::vector<std::string>& parts) {
   }
 }
 
-std::vector<std::string> PlayParts(const Game& game, FigureTier tier, std::int64_t nowMs) {
+void AddNextPart(const NextPuzzleNote& next, std::vector<std::string>& parts) {
+  if (next) {
+    parts.push_back(next->empty() ? "Every library puzzle solved"
+                                  : "Next: " + ReadableName(*next) + " (" +
+                                        std::string(kNextPuzzleKey) + ")");
+  }
+}
+
+std::vector<std::string> PlayParts(const Game& game, FigureTier tier, std::int64_t nowMs,
+                                   const NextPuzzleNote& next) {
   const PlayTally& play = game.play;
   std::vector<std::string> parts{play.puzzleName.empty() ? "Default figure"
                                                          : ReadableName(play.puzzleName)};
@@ -59,8 +69,8 @@ std::vector<std::string> PlayParts(const Game& game, FigureTier tier, std::int64
     parts.emplace_back(tier.counting ? "…" : tier.name);
   }
   if (play.won) {
-    // What to play next would follow the win's own parts.
     AddWinParts(game, parts);
+    AddNextPart(next, parts);
     return parts;
   }
   parts.push_back(PiecesLaid(game));
@@ -76,10 +86,11 @@ std::vector<std::string> PlayParts(const Game& game, FigureTier tier, std::int64
 
 }  // namespace
 
-std::string StatusLineText(const Game& game, FigureTier tier, std::int64_t nowMs) {
+std::string StatusLineText(const Game& game, FigureTier tier, std::int64_t nowMs,
+                           const NextPuzzleNote& next) {
   std::string text;
   for (const std::string& part :
-       game.createMode != 0 ? CreationParts(game) : PlayParts(game, tier, nowMs)) {
+       game.createMode != 0 ? CreationParts(game) : PlayParts(game, tier, nowMs, next)) {
     text += (text.empty() ? "" : std::string(kSeparator)) + part;
   }
   return text;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,10 +21,15 @@ struct FigureTier {
   std::string_view name;
 };
 
+// What Next puzzle would start after a win, once the shell has looked: nothing while it looks, a
+// file name ("Arch.kvp"), or empty when every library puzzle is solved.
+using NextPuzzleNote = std::optional<std::string>;
+
 // "Castle · Medium · 4 of 7 pieces laid · 2:31 · 14 moves · 2 hints" in play (the clock's
-// parts only with "Clock and moves" on), "… · Solved in 2:31 · 14 moves · best 1:58" after a
-// win, "New figure · Creating by cubes · 14 cubes" in create mode.
-std::string StatusLineText(const Game& game, FigureTier tier, std::int64_t nowMs);
+// parts only with "Clock and moves" on), "… · Solved in 2:31 · 14 moves · best 1:58 · Next:
+// Arch (Ctrl+Shift+N)" after a win, "New figure · Creating by cubes · 14 cubes" in create mode.
+std::string StatusLineText(const Game& game, FigureTier tier, std::int64_t nowMs,
+                           const NextPuzzleNote& next = std::nullopt);
 
 // A puzzle's bests as New game shows them: "Best 1:58, 12 moves".
 std::string BestText(const PuzzleBest& best);

@@ -8,10 +8,15 @@ namespace kelvane {
 
 LibraryGrading::LibraryGrading(QObject* parent) : QObject(parent) {}
 
-LibraryGrading::~LibraryGrading() = default;
+LibraryGrading::~LibraryGrading() {
+  cancel_ = true;
+  if (worker_.joinable()) {
+    worker_.join();
+  }
+}
 
 void LibraryGrading::Complete(const NewGameList& list, std::function<void()> done) {
-  done_ = std::move(done);
+  done_.push_back(std::move(done));
   if (Running()) {
     return;
   }
@@ -21,10 +26,10 @@ void LibraryGrading::Complete(const NewGameList& list, std::function<void()> don
     Finish({});
     return;
   }
-  worker_ = std::jthread([this, keys = std::move(keys)](std::stop_token stop) {
-    PuzzleGrades found = GradeKeys(keys, stop);
-    // The object outlives this thread (its destructor joins it), so the call cannot dangle.
-    if (!stop.stop_requested()) {
+  worker_ = std::thread([this, keys = std::move(keys)] {
+    PuzzleGrades found = GradeKeys(keys, cancel_);
+    // The destructor joins this thread before the object goes, so the call cannot dangle.
+    if (!cancel_) {
       QMetaObject::invokeMethod(
           this, [this, found = std::move(found)] { Finish(found); }, Qt::QueuedConnection);
     }
@@ -39,8 +44,8 @@ void LibraryGrading::Finish(PuzzleGrades found) {
     grades_.tiers.merge(found.tiers);
     SaveGrades(grades_);
   }
-  if (done_) {
-    std::exchange(done_, nullptr)();
+  for (const std::function<void()>& done : std::exchange(done_, {})) {
+    done();
   }
 }
 

@@ -4,8 +4,10 @@
 #pragma once
 
 #include <QObject>
+#include <atomic>
 #include <functional>
 #include <thread>
+#include <vector>
 
 #include "storage/grades_file.h"
 #include "storage/new_game_dialog.h"
@@ -17,12 +19,12 @@ class LibraryGrading : public QObject {
 
  public:
   explicit LibraryGrading(QObject* parent = nullptr);
-  // Stops a grading under way, after the figure it is counting.
+  // Stops a grading under way and waits for it to end.
   ~LibraryGrading() override;
 
   // Reads the grade cache; when `list` holds figures it lacks, grades them in a worker, adds them
   // to the cache file and then calls `done` on this thread; otherwise calls `done` at once. While
-  // a grading runs, a further call only replaces `done`.
+  // a grading runs, a further call adds its `done` to be called when it ends.
   void Complete(const NewGameList& list, std::function<void()> done);
 
   const PuzzleGrades& Grades() const { return grades_; }
@@ -32,8 +34,9 @@ class LibraryGrading : public QObject {
   void Finish(PuzzleGrades found);
 
   PuzzleGrades grades_;
-  std::function<void()> done_;
-  std::jthread worker_;
+  std::vector<std::function<void()>> done_;
+  std::atomic<bool> cancel_ = false;
+  std::thread worker_;
 };
 
 }  // namespace kelvane

@@ -85,14 +85,14 @@ MainWindow::MainWindow(Game& game, MessageBoxRunner messageBox)
       },
       this);
   setCentralWidget(field_);
-  status_ = new StatusLine(game_, *platform_, *statusBar());
+  grading_ = new LibraryGrading(this);
+  status_ = new StatusLine(game_, *platform_, *grading_, *statusBar());
   panel_ = new PiecePanel(
       [this](QPainter& painter, const QRect& area, int item, bool selected) {
         PaintPanelItem(game_, *platform_, painter, area, item, selected);
         feedback_->PaintOverPanelItem(painter, area, item, selected);
       },
       field_);
-  grading_ = new LibraryGrading(this);
   actions_ = BuildMenuBar(*menuBar(), MainMenuTable(), [this](int id) { RunCommand(id); });
 
   connect(field_, &FieldView::PrimaryPressed, this,

@@ -24,7 +24,7 @@ constexpr MenuEntry kMainMenu[] = {
     // Alt+F4 reaches the same shutdown through the window manager.
     {Command, kCmdExit, "E&xit\tALT+F4"},
     {Separator},
-    {Command, kCmdNextPuzzle, "Next &puzzle\tCTRL+SHIFT+N", {"Ctrl+Shift+N"}},
+    {Command, kCmdNextPuzzle, "Next &puzzle\tCTRL+SHIFT+N", {kNextPuzzleKey.data()}},
     {EndMenu},
 
     {Menu, 0, "&Field"},

@@ -10,6 +10,9 @@
 #include "model/play_tally.h"
 #include "model/solved_puzzles.h"
 #include "model/status_line.h"
+#include "shell/library_grading.h"
+#include "storage/new_game_dialog.h"
+#include "storage/next_puzzle.h"
 
 namespace kelvane {
 
@@ -21,8 +24,8 @@ constexpr std::chrono::seconds kCountTimeLimit{20};
 
 }  // namespace
 
-StatusLine::StatusLine(Game& game, Platform& platform, QStatusBar& bar)
-    : QObject(&bar), game_(game), platform_(platform), label_(new QLabel) {
+StatusLine::StatusLine(Game& game, Platform& platform, LibraryGrading& grading, QStatusBar& bar)
+    : QObject(&bar), game_(game), platform_(platform), grading_(grading), label_(new QLabel) {
   bar.setSizeGripEnabled(false);
   // The line starts where the piece panel's frame does, not at the window's edge.
   label_->setContentsMargins(12, 0, 12, 0);
@@ -45,13 +48,20 @@ void StatusLine::Refresh() {
     seenKey_ = FigureKey(seenFigure_);
     cancel_ = counting_;
   }
+  if (game_.play.won != wonSeen_) {
+    wonSeen_ = game_.play.won;
+    next_.reset();
+    if (wonSeen_) {
+      FindNextPuzzle();
+    }
+  }
   const bool known = seenKey_ == answeredKey_;
   if (!known && !counting_ && game_.createMode == 0) {
     CountTier();
   }
   const FigureTier tier{!known, known && tier_ ? TierName(*tier_) : std::string_view{}};
   const QString text =
-      QString::fromStdString(StatusLineText(game_, tier, platform_.Milliseconds()));
+      QString::fromStdString(StatusLineText(game_, tier, platform_.Milliseconds(), next_));
   if (label_->text() != text) {
     label_->setText(text);
   }
@@ -63,6 +73,15 @@ void StatusLine::Refresh() {
 
 QString StatusLine::Text() const {
   return label_->text();
+}
+
+void StatusLine::FindNextPuzzle() {
+  grading_.Complete(OpenNewGameList(game_), [this] {
+    if (game_.play.won) {
+      next_ = NextPuzzleName(game_, grading_.Grades());
+      Refresh();
+    }
+  });
 }
 
 void StatusLine::CountTier() {

@@ -12,6 +12,7 @@
 
 #include "analysis/figure_analysis.h"
 #include "model/cell_grid.h"
+#include "model/status_line.h"
 
 class QLabel;
 class QStatusBar;
@@ -20,12 +21,14 @@ namespace kelvane {
 
 struct Game;
 class Platform;
+class LibraryGrading;
 
 class StatusLine : public QObject {
   Q_OBJECT
 
  public:
-  StatusLine(Game& game, Platform& platform, QStatusBar& bar);
+  // After a win the line names the next puzzle, once `grading` has graded what it needs.
+  StatusLine(Game& game, Platform& platform, LibraryGrading& grading, QStatusBar& bar);
   // Stops a count still running and waits for it to end.
   ~StatusLine() override;
 
@@ -35,9 +38,14 @@ class StatusLine : public QObject {
 
  private:
   void CountTier();
+  void FindNextPuzzle();
 
   Game& game_;
   Platform& platform_;
+  LibraryGrading& grading_;
+  // The win last seen, and what Next puzzle would start after it.
+  bool wonSeen_ = false;
+  NextPuzzleNote next_;
   QLabel* label_;
   QTimer tick_;
   // The figure last seen and its key, so that a turned view is not counted again.

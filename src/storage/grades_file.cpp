@@ -65,9 +65,15 @@ void SaveGrades(const PuzzleGrades& grades) {
   ReplaceFile(kGradesFileName, FormatGradesText(grades));
 }
 
-Tier GradeFigure(const CellGrid& figure) {
-  const std::optional<CompletionCounts> counts = CountCompletions(figure);
-  return counts ? TierOf(counts->distinct) : Tier::None;
+std::optional<Tier> GradeFigure(const CellGrid& figure, const std::atomic<bool>& cancel) {
+  CountLimits limits;
+  limits.cancel = &cancel;
+  limits.timeLimit = kGradeTimeLimit;
+  const CountOutcome outcome = CountCompletions(figure, CellGrid{}, limits);
+  if (cancel) {
+    return std::nullopt;
+  }
+  return outcome.finished ? TierOf(outcome.counts.distinct) : Tier::None;
 }
 
 }  // namespace kelvane

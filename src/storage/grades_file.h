@@ -2,6 +2,8 @@
 // The grade cache, "Grades.txt": each library figure's tier, kept so a second look costs nothing.
 #pragma once
 
+#include <atomic>
+#include <chrono>
 #include <map>
 #include <optional>
 #include <string>
@@ -32,7 +34,11 @@ PuzzleGrades LoadGrades();
 // Rewrites the cache; a failure costs only the time to grade again.
 void SaveGrades(const PuzzleGrades& grades);
 
-// The tier of `figure` as New game shows it; None also for a figure too large to count.
-Tier GradeFigure(const CellGrid& figure);
+// A figure whose count takes longer than this (a large one drawn by the player) is graded None.
+inline constexpr std::chrono::seconds kGradeTimeLimit{20};
+
+// The tier of `figure` as New game shows it; None also for a figure too large to count in
+// kGradeTimeLimit. Nothing when `cancel` stopped it.
+std::optional<Tier> GradeFigure(const CellGrid& figure, const std::atomic<bool>& cancel);
 
 }  // namespace kelvane

@@ -49,14 +49,16 @@ std::vector<std::string> UngradedKeys(const NewGameList& list, const PuzzleGrade
   return {keys.begin(), keys.end()};
 }
 
-PuzzleGrades GradeKeys(const std::vector<std::string>& keys, std::stop_token stop) {
+PuzzleGrades GradeKeys(const std::vector<std::string>& keys, const std::atomic<bool>& cancel) {
   PuzzleGrades grades;
   for (const std::string& key : keys) {
-    if (stop.stop_requested()) {
+    const std::optional<CellGrid> figure = FigureFromKey(key);
+    const std::optional<Tier> tier = figure ? GradeFigure(*figure, cancel) : std::nullopt;
+    if (cancel) {
       break;
     }
-    if (const std::optional<CellGrid> figure = FigureFromKey(key)) {
-      grades.tiers[key] = GradeFigure(*figure);
+    if (tier) {
+      grades.tiers[key] = *tier;
     }
   }
   return grades;

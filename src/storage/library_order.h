@@ -3,8 +3,8 @@
 // Expert, and the progress in each tier.
 #pragma once
 
+#include <atomic>
 #include <optional>
-#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -22,8 +22,9 @@ std::optional<Tier> EntryTier(const NewGameList& list, std::size_t entry,
 // The keys of the readable entries that `grades` lacks, each once.
 std::vector<std::string> UngradedKeys(const NewGameList& list, const PuzzleGrades& grades);
 
-// Grades the figures of `keys`, for a worker thread; stops early, with what it has, on request.
-PuzzleGrades GradeKeys(const std::vector<std::string>& keys, std::stop_token stop);
+// Grades the figures of `keys`, for a worker thread; stops soon, with what it has, once `cancel`
+// is set.
+PuzzleGrades GradeKeys(const std::vector<std::string>& keys, const std::atomic<bool>& cancel);
 
 // Puts the entries, their marks and keys in `order`; the selection stays on its entry. By
 // difficulty: Easy, Medium, Hard, Expert, by name within each; then the entries without a tier

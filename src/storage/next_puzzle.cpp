@@ -41,9 +41,9 @@ NewGameList NextPuzzleList(const Game& game, const PuzzleGrades& grades) {
   return list;
 }
 
-std::optional<std::string> NextPuzzleName(const Game& game) {
-  const NewGameList list = NextPuzzleList(game, LoadGrades());
-  return list.selection < 0 ? std::nullopt : std::optional(list.entries[list.selection]);
+std::string NextPuzzleName(const Game& game, const PuzzleGrades& grades) {
+  const NewGameList list = NextPuzzleList(game, grades);
+  return list.selection < 0 ? std::string() : list.entries[list.selection];
 }
 
 void StartNextPuzzle(Game& game, Platform& platform, const PuzzleGrades& grades) {

@@ -2,7 +2,6 @@
 // Next puzzle: the first unsolved library puzzle after the current one, from Easy to Expert.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,9 +27,9 @@ int NextUnsolvedEntry(const NewGameList& list, int current);
 // on the next puzzle, -1 when every readable entry is solved.
 NewGameList NextPuzzleList(const Game& game, const PuzzleGrades& grades);
 
-// The next puzzle's file name ("Arch.kvp"), nothing when every library puzzle is solved. Reads
-// the library and the grade cache of the current folder: a few milliseconds, no counting.
-std::optional<std::string> NextPuzzleName(const Game& game);
+// The next puzzle's file name ("Arch.kvp"), empty when every library puzzle is solved. Reads
+// the library: a few milliseconds, no counting.
+std::string NextPuzzleName(const Game& game, const PuzzleGrades& grades);
 
 // Starts the next puzzle as New game's OK starts an entry, PUZZLE included; when every puzzle is
 // solved, says so and starts nothing.

@@ -63,6 +63,10 @@ TEST_F(TallyTest, TheClockStartsWithTheFirstMoveStandsWhileHeldAndStopsAtTheWin)
   Solve(10'000);
   EXPECT_EQ(Clock(), 6000) << "from the first lay to the seventh";
   EXPECT_EQ(Status(), "Default figure · Medium · Solved in 0:06 · 7 moves · new best");
+  for (const auto& [next, part] : {std::pair{"Arch.kvp", " · Next: Arch (Ctrl+Shift+N)"},
+                                   {"", " · Every library puzzle solved"}}) {
+    EXPECT_EQ(StatusLineText(*game, {false, "Medium"}, platform.nowMs, next), Status() + part);
+  }
 }
 
 TEST_F(TallyTest, MovesAndHintsAreCountedApartAndRestartZeroesTheClockAndMoves) {

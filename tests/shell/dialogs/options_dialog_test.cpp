@@ -120,9 +120,11 @@ class OptionsDialogTest : public QObject {
     QCOMPARE(fixture.boxes.fits, 0);
   }
 
-  // OK stores and applies even when no Setting changed; Help opens the manual's Options page.
+  // OK stores and applies even when no Setting changed, and keeps the extras it has no box for;
+  // Help opens the manual's Options page.
   void OkStoresTheAssistsAndAppliesAndHelpOpensItsPage() {
     WindowFixture fixture;
+    fixture.game().extras.libraryByDifficulty = true;
     WriteTestFile("help/options.html", "<html></html>");
     std::vector<QUrl> opened;
     {
@@ -139,7 +141,8 @@ class OptionsDialogTest : public QObject {
       QTest::mouseClick(&dialog.Button(OptionsButton::Ok), Qt::LeftButton);
       QCOMPARE(dialog.result(), int(QDialog::Accepted));
     }
-    QCOMPARE(fixture.game().extras, (ExtraOptions{.canStillBeDone = true}));
+    QCOMPARE(fixture.game().extras,
+             (ExtraOptions{.canStillBeDone = true, .libraryByDifficulty = true}));
     QCOMPARE(fixture.boxes.fits, 1);
     QVERIFY(OptionsDialog(fixture.game(), fixture.boxes, nullptr).CanStillBeDoneBox().isChecked());
   }
