@@ -55,8 +55,8 @@ void AddWinParts(const Game& game, std::vector<std::string>& parts) {
 void AddNextPart(const NextPuzzleNote& next, std::vector<std::string>& parts) {
   if (next) {
     parts.push_back(next->empty() ? "Every library puzzle solved"
-                                  : "Next: " + ReadableName(*next) + " (" +
-                                        std::string(kNextPuzzleKey) + ")");
+                                  : "Next: " + ReadableName(next->substr(0, next->rfind('.'))) +
+                                        " (" + std::string(kNextPuzzleKey) + ")");
   }
 }
 

@@ -76,10 +76,10 @@ NewGameDialog::NewGameDialog(Game& game, Platform& platform, QWidget* owner)
   connect(countTimer_, &QTimer::timeout, this, &NewGameDialog::ShowCounts);
   countTimer_->start(0);
 
-  grading_->Complete(list_, [this] { ShowList(); });
-  if (grading_->Running()) {
-    ShowList();
-  }
+  ShowList();
+  // By name the list stays as it is under the player's hand; only the tier line follows.
+  grading_->Complete(list_,
+                     [this] { game_.extras.libraryByDifficulty ? ShowList() : ShowTierLine(); });
   fileList_->setFocus();
 
   connect(fileList_, &QListWidget::itemSelectionChanged, this, &NewGameDialog::SelectionChanged);
@@ -108,6 +108,10 @@ void NewGameDialog::ShowList() {
     fileList_->setCurrentRow(list_.selection);
     fileList_->scrollToItem(fileList_->currentItem());
   }
+  ShowTierLine();
+}
+
+void NewGameDialog::ShowTierLine() {
   tierLine_->setText(grading_->Running()
                          ? QString("Grading the library…")
                          : QString::fromStdString(TierProgress(list_, grading_->Grades())));

@@ -52,6 +52,7 @@ class NewGameDialog : public QDialog {
   void ChooseOrder(int index);
   // Lists the entries in the chosen order, the selection kept, and brings the tier line up.
   void ShowList();
+  void ShowTierLine();
   std::optional<PreviewText> ComposePreview(Surface& target);
 
   Game& game_;
