@@ -42,6 +42,10 @@ foreach(icon ${KELVANE_ICONS})
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
 
+# The package texts name the library's size as shipped; a figure added or removed reconfigures.
+file(GLOB KELVANE_LIBRARY_FILES CONFIGURE_DEPENDS ${KELVANE_RESOURCES}/Puzzles/*.kvp)
+list(LENGTH KELVANE_LIBRARY_FILES KELVANE_LIBRARY_SIZE)
+
 configure_file(${KELVANE_PACKAGING}/${KELVANE_APPSTREAM_ID}.metainfo.xml.in
   ${PROJECT_BINARY_DIR}/packaging/${KELVANE_APPSTREAM_ID}.metainfo.xml @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/packaging/${KELVANE_APPSTREAM_ID}.metainfo.xml

@@ -9,7 +9,7 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "isometric polycube puzzle game")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
   "Fit the seven polycube pieces (27 cubes) into a target figure, layer by\n\
 layer, in an isometric view. With a solver for tests and hints, a figure\n\
-designer, a puzzle library of 49 figures, seven skins and a manual.\n\
+designer, a puzzle library of ${KELVANE_LIBRARY_SIZE} figures, seven skins and a manual.\n\
 .\n\
 kelvane-tool checks, solves and imports puzzle files from the command line.")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://kelvane.example.org/")
