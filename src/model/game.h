@@ -15,7 +15,7 @@
 #include "model/puzzle_bests.h"
 #include "model/settings.h"
 #include "model/solved_puzzles.h"
-#include "render/graphics.h"
+#include "model/graphics.h"
 
 namespace kelvane {
 

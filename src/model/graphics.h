@@ -5,8 +5,8 @@
 #include <functional>
 #include <string_view>
 
+#include "model/pixel_surface.h"
 #include "model/settings.h"
-#include "render/surface.h"
 
 namespace kelvane {
 
