@@ -41,6 +41,9 @@ inline constexpr int kCmdRestartPuzzle = 32912;
 inline constexpr int kCmdShowUpLayer = 32842;
 inline constexpr int kCmdHideDownLayer = 32841;
 
+// Full screen and back, a group of its own at the end of the Field menu.
+inline constexpr int kCmdFullScreen = 32940;
+
 // Options, a command on the menu bar itself.
 inline constexpr int kCmdOptions = 32871;
 

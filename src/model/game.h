@@ -9,13 +9,14 @@
 #include "model/cell_grid.h"
 #include "model/extra_options.h"
 #include "model/field_cursor.h"
+#include "model/graphics.h"
 #include "model/move_history.h"
 #include "model/pieces.h"
 #include "model/play_tally.h"
 #include "model/puzzle_bests.h"
 #include "model/settings.h"
 #include "model/solved_puzzles.h"
-#include "model/graphics.h"
+#include "model/window_place.h"
 
 namespace kelvane {
 
@@ -70,6 +71,8 @@ struct Game {
   MoveHistory history;
   SolvedPuzzles solved;
   PlayTally play;
+  // Where the window stood when last placed, for the next start.
+  KeptWindowPlace windowPlace;
   PuzzleBests bests;
   FieldCursor fieldCursor;
 };

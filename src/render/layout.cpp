@@ -90,6 +90,13 @@ Rect FittedWindowRect(const Game& game, FrameMargins margins, bool visible, Rect
           normal.top + std::max(height, normal.Height())};
 }
 
+Rect KeptOnScreen(Rect window, Rect available) {
+  const int left =
+      std::max(std::min(window.left, available.right - window.Width()), available.left);
+  const int top = std::max(std::min(window.top, available.bottom - window.Height()), available.top);
+  return {left, top, left + window.Width(), top + window.Height()};
+}
+
 Rect PlaceContent(Game& game, Size client) {
   game.graphics.clientWidth = client.width;
   game.graphics.clientHeight = client.height;

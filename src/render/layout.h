@@ -72,6 +72,10 @@ Point PreviewOrigin(const Game& game);
 Point FigureOrigin(CubeGeometry g, Point helperOrigin);
 
 Rect FittedWindowRect(const Game& game, FrameMargins margins, bool visible, Rect normal);
+
+// `window` moved up and left as far as needed to lie within `available` (the screen without its
+// panels), its top-left corner kept where it can; one larger than the area starts at its corner.
+Rect KeptOnScreen(Rect window, Rect available);
 // Centres the required client size in `client` (origin 0 on an axis where it does not fit) and
 // remembers `client` as the part of the BackBuffer that frames show.
 Rect PlaceContent(Game& game, Size client);

@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 
@@ -44,6 +45,7 @@
 #include "storage/next_puzzle.h"
 #include "storage/settings_file.h"
 #include "storage/solved_record_file.h"
+#include "storage/window_place_file.h"
 
 // The icons live in this library's resources, which a static link would otherwise drop.
 static void LoadShellResources() {
@@ -133,6 +135,7 @@ QAction* MainWindow::Action(int commandId) const {
 void MainWindow::Initialise() {
   LoadSettings(game_);
   LoadExtraOptions(game_);
+  LoadWindowPlace(game_);
   LoadSolvedRecord(game_);
   LoadBests(game_);
   InitialiseGame(game_);
@@ -212,6 +215,9 @@ void MainWindow::RunCommand(int commandId) {
       case kCmdOptions:
         RunDialog(dialogs_.options);
         break;
+      case kCmdFullScreen:
+        isFullScreen() ? showNormal() : showFullScreen();
+        break;
       case kCmdTestPuzzle:
         AnalysePuzzle(game_, *platform_, AnalyseMode::Test);
         break;
@@ -276,6 +282,7 @@ void MainWindow::ApplyCommandStates(const CommandStates& states) {
   Action(kCmdNextSolution)->setEnabled(game_.createMode == 0);
   Action(kCmdPreviousSolution)->setEnabled(game_.createMode == 0);
   Action(kCmdLeaveSolutions)->setEnabled(feedback_->Browsing());
+  Action(kCmdFullScreen)->setChecked(isFullScreen());
 }
 
 FrameMargins MainWindow::Margins() const {
@@ -296,9 +303,16 @@ void MainWindow::FitToFigure() {
                          minimum.Height() - margins.top - margins.bottom);
   if (!isMaximized() && !isFullScreen()) {
     const QRect outer = frameGeometry();
-    const Rect fitted =
+    Rect fitted =
         FittedWindowRect(game_, margins, isVisible(),
                          {outer.left(), outer.top(), outer.right() + 1, outer.bottom() + 1});
+    if (!isVisible() && game_.windowPlace &&
+        QGuiApplication::screenAt({game_.windowPlace->left, game_.windowPlace->top}) != nullptr) {
+      // Where the player left it last time, while a screen still shows that place.
+      fitted = {game_.windowPlace->left, game_.windowPlace->top,
+                game_.windowPlace->left + fitted.Width(), game_.windowPlace->top + fitted.Height()};
+    }
+    fitted = KeptOnScreen(fitted, AvailableArea({fitted.left, fitted.top}));
     move(fitted.left, fitted.top);
     const QSize client(fitted.Width() - margins.left - margins.right,
                        fitted.Height() - margins.top - margins.bottom);
@@ -311,6 +325,24 @@ void MainWindow::FitToFigure() {
     }
   }
   LayOutContent();
+}
+
+Rect MainWindow::AvailableArea(QPoint topLeft) const {
+  const QScreen* shown = QGuiApplication::screenAt(topLeft);
+  const QRect area = (shown != nullptr ? shown : screen())->availableGeometry();
+  return {area.left(), area.top(), area.right() + 1, area.bottom() + 1};
+}
+
+void MainWindow::KeepFrameOnScreen() {
+  if (isMaximized() || isFullScreen()) {
+    return;
+  }
+  const QRect outer = frameGeometry();
+  const Rect kept = KeptOnScreen({outer.left(), outer.top(), outer.right() + 1, outer.bottom() + 1},
+                                 AvailableArea(outer.topLeft()));
+  if (kept.left != outer.left() || kept.top != outer.top()) {
+    move(kept.left, kept.top);
+  }
 }
 
 void MainWindow::LayOutContent() {
@@ -410,6 +442,22 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
 void MainWindow::closeEvent(QCloseEvent* event) {
   SaveKeptFiles(game_, *platform_);
   event->accept();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!shownOnce_) {
+    shownOnce_ = true;
+    // The first fitting had no frame to count; the window manager has added it by now.
+    QTimer::singleShot(0, this, &MainWindow::KeepFrameOnScreen);
+  }
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  if (isVisible() && !isMaximized() && !isFullScreen() && !isMinimized()) {
+    game_.windowPlace = WindowPlace{frameGeometry().left(), frameGeometry().top()};
+  }
 }
 
 void MainWindow::changeEvent(QEvent* event) {

@@ -58,11 +58,17 @@ class MainWindow : public QMainWindow {
   void contextMenuEvent(QContextMenuEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
 
  private:
   void Initialise();
   FrameMargins Margins() const;
   void LayOutContent();
+  // The screen area without its panels, of the screen that shows `topLeft` (else the window's).
+  Rect AvailableArea(QPoint topLeft) const;
+  // Moves the whole window with its frame onto the screen, as little as needed.
+  void KeepFrameOnScreen();
   void PlaceContentIn(QSize client);
   void PressKey(const QKeyEvent* event);
   void PressFieldKey(QKeyEvent* event);
@@ -77,6 +83,7 @@ class MainWindow : public QMainWindow {
   StatusLine* status_ = nullptr;
   int openDialogs_ = 0;
   LibraryGrading* grading_ = nullptr;
+  bool shownOnce_ = false;
   FieldView* field_ = nullptr;
   PiecePanel* panel_ = nullptr;
   std::map<int, QAction*> actions_;

@@ -49,6 +49,8 @@ constexpr MenuEntry kMainMenu[] = {
     {Command, kCmdUndo, "U&ndo\tCTRL+Z", {"Ctrl+Z"}},
     {Command, kCmdRedo, "Red&o\tCTRL+Y", {"Ctrl+Y", "Ctrl+Shift+Z"}},
     {Command, kCmdRestartPuzzle, "Res&tart puzzle\tCTRL+R", {"Ctrl+R"}},
+    {Separator},
+    {Command, kCmdFullScreen, "&Full screen\tF11", {"F11"}, true},
     {EndMenu},
 
     {Menu, 0, "&Puzzle"},

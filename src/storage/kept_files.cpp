@@ -9,6 +9,7 @@
 #include "storage/settings_file.h"
 #include "storage/solved_record_file.h"
 #include "storage/text_file.h"
+#include "storage/window_place_file.h"
 
 namespace kelvane {
 
@@ -24,6 +25,9 @@ std::vector<KeptFileText> KeptFileTexts(const Game& game, Platform& platform) {
   }
   if (!game.bests.byFigure.empty()) {
     files.push_back({std::string(kBestsFileName), FormatBests(game.bests)});
+  }
+  if (game.windowPlace) {
+    files.push_back({std::string(kWindowPlaceFileName), FormatWindowPlaceText(game.windowPlace)});
   }
   return files;
 }

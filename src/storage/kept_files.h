@@ -16,7 +16,8 @@ struct KeptFileText {
 };
 
 // The settings, the extra options, the game in progress and, after a first win, the solved
-// record and the bests, each with the text its save writes for the game as it is now.
+// record and the bests, and the window's place once it has one, each with the text its save
+// writes for the game as it is now.
 std::vector<KeptFileText> KeptFileTexts(const Game& game, Platform& platform);
 
 // Writes every kept file; a failure is not reported, as the game is ending.

@@ -77,6 +77,17 @@ TEST(Layout, WindowsAddTheFrameAndAreFittedToContentAndScreen) {
   game->createMode = 0;
   EXPECT_EQ(RequiredWindowRect(*game, frame), (Rect{-4, -50, 796, 450}));
   EXPECT_EQ(FittedWindowRect(*game, frame, false, {}), (Rect{0, 0, 800, 500}));
+  // Kept on a 1366 × 740 area below a 28-pixel panel: moved up and left only as far as needed.
+  const Rect area{0, 28, 1366, 768};
+  const std::pair<Rect, Rect> kept[] = {
+      {{100, 100, 600, 400}, {100, 100, 600, 400}},
+      {{1000, 600, 1500, 900}, {866, 468, 1366, 768}},
+      {{-50, 0, 450, 300}, {0, 28, 500, 328}},
+      {{200, 100, 1700, 1000}, {0, 28, 1500, 928}},
+  };
+  for (const auto& [window, placed] : kept) {
+    EXPECT_EQ(KeptOnScreen(window, area), placed);
+  }
 }
 
 }  // namespace

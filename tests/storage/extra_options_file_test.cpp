@@ -6,6 +6,7 @@
 
 #include "model/game.h"
 #include "scoped_temp_dir.h"
+#include "storage/window_place_file.h"
 
 namespace kelvane {
 namespace {
@@ -36,6 +37,17 @@ TEST_F(ExtraOptionsFile, SavedOptionsAreLoadedAtTheNextStart) {
   Game next;
   LoadExtraOptions(next);
   EXPECT_EQ(next.extras, saved.extras);
+}
+
+// The window's place reads back as written, negative corners included; a text missing either
+// key, or none at all, holds no place.
+TEST(WindowPlaceFile, KeepsBothCornersOrNone) {
+  const WindowPlace place{-20, 300};
+  EXPECT_EQ(ParseWindowPlaceText(FormatWindowPlaceText(place)), place);
+  EXPECT_EQ(FormatWindowPlaceText(std::nullopt), "");
+  for (const char* text : {"", "[Window]\r\nLEFT = 5\r\n", "[Other]\r\nLEFT = 1\r\nTOP = 2\r\n"}) {
+    EXPECT_EQ(ParseWindowPlaceText(text), std::nullopt) << text;
+  }
 }
 
 }  // namespace
