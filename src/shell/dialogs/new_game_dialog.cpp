@@ -56,14 +56,15 @@ NewGameDialog::NewGameDialog(Game& game, Platform& platform, QWidget* owner)
   summary->setAlignment(Qt::AlignRight | Qt::AlignBottom);
   layout.Place(summary, {288, 101, 50, 24});
   auto* orderLabel = new QLabel("Order:");
-  layout.PlaceText(orderLabel, {288, 48, 50, 9});
+  // Beside the tier line, where "by difficulty" has room.
+  layout.PlaceText(orderLabel, {206, 140, 30, 10});
   order_ = new QComboBox;
   order_->addItems({"by name", "by difficulty"});
   order_->setCurrentIndex(game_.extras.libraryByDifficulty ? 1 : 0);
-  layout.Place(order_, {288, 58, 50, 14});
+  layout.Place(order_, {240, 137, 98, 14});
   tierLine_ = new QLabel;
   tierLine_->setObjectName("tierLine");
-  layout.Place(tierLine_, {7, 140, 331, 10});
+  layout.Place(tierLine_, {7, 140, 195, 10});
   grading_ = new LibraryGrading(this);
   preview_ = new PreviewArea([this](Surface& target) { return ComposePreview(target); },
                              game_.graphics.pixelRatio);
