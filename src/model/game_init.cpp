@@ -23,12 +23,15 @@ void LayDefaultFigure(Game& game) {
   game.figure.at(1, 3, 1) = kPlainCube;
   game.shownLayers = 3;
   game.winAnnouncement = 1;
+  // The library ships this figure as Well.kvp, so the first start already plays a named puzzle.
+  game.play.puzzleName = "Well";
 }
 
 std::unique_ptr<Game> GameOn(const CellGrid& figure) {
   auto game = std::make_unique<Game>();
   InitialiseGame(*game);
   game->figure = figure;
+  game->play.puzzleName.clear();
   game->field.Clear();
   return game;
 }

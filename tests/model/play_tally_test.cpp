@@ -91,12 +91,11 @@ TEST_F(TallyTest, MovesAndHintsAreCountedApartAndRestartZeroesTheClockAndMoves) 
     step.act();
     EXPECT_EQ(game->play.moves, step.moves) << step.what;
   }
-  EXPECT_EQ(Status(), "Default figure · Medium · 1 of 7 pieces laid · 0:09 · 6 moves · 1 hint");
+  EXPECT_EQ(Status(), "Well · Medium · 1 of 7 pieces laid · 0:09 · 6 moves · 1 hint");
   RestartPuzzle(*game, platform);
-  EXPECT_EQ(Status({true, {}}),
-            "Default figure · … · 0 of 7 pieces laid · 0:00 · 0 moves · 1 hint");
+  EXPECT_EQ(Status({true, {}}), "Well · … · 0 of 7 pieces laid · 0:00 · 0 moves · 1 hint");
   game->extras.clockAndMoves = false;
-  EXPECT_EQ(Status({false, {}}), "Default figure · 0 of 7 pieces laid");
+  EXPECT_EQ(Status({false, {}}), "Well · 0 of 7 pieces laid");
   game->play.puzzleName = "caf\xE9";  // a Latin-1 file name shows its letters
   EXPECT_EQ(Status({false, {}}), "café · 0 of 7 pieces laid");
   game->play.puzzleName = "café";

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Draws the solver's answers as PNG pictures for the manual: the counts in New game, the
-// solution browser, the live count while building by cubes and both states of the mark.
+// Draws the window as PNG pictures for the manual: as it looks at a first start, then the solver's
+// answers: the counts in New game, the solution browser, the live count while building by cubes
+// and both states of the mark.
 #include <QApplication>
 #include <QTemporaryDir>
 
@@ -40,7 +41,7 @@ int main(int argc, char* argv[]) {
   static Game game;
   MainWindow window(game);
   Platform& platform = window.GamePlatform();
-  bool saved = true;
+  bool saved = SaveShot(window, folders, "main-window.png");
 
   SetBufferText(game.settings.PUZZLE, "Coffee Table.kvp");
   NewGameDialog newGame(game, platform, nullptr);
