@@ -31,12 +31,14 @@ void AddFilesWrittenAtExit(std::map<std::string, std::string>& content, const st
   content["Kelvane.ini"] = FormatSettingsText(settings);
   content["Extras.ini"] = FormatExtraOptionsText({});
   KeptGame kept;
-  kept.figure = NewWindowModel()->figure;
+  const auto firstStart = NewWindowModel();
+  kept.figure = firstStart->figure;
+  kept.puzzleName = firstStart->play.puzzleName;
   if (!figure.empty()) {
     ParsePuzzleText(figure, kept.figure);
+    kept.puzzleName = name;
   }
   kept.shownLayers = GridExtents(kept.figure).z;
-  kept.puzzleName = name;
   content["KeptGame.ini"] = FormatKeptGame(kept);
 }
 
