@@ -6,13 +6,17 @@
 
 namespace kelvane {
 
-std::optional<bool> CanStillComplete(const Game& game, const CountLimits& limits) {
+std::optional<bool> CanStillComplete(const CellGrid& figure, const CellGrid& field,
+                                     const CountLimits& limits) {
   SearchControl control(limits);
-  const auto table = BuildCoverTable<CellSet>(game.figure, game.field);
-  const bool any = table
-                       ? AnyCover(*table, control)
-                       : AnyCover(*BuildCoverTable<WideCellSet>(game.figure, game.field), control);
+  const auto table = BuildCoverTable<CellSet>(figure, field);
+  const bool any = table ? AnyCover(*table, control)
+                         : AnyCover(*BuildCoverTable<WideCellSet>(figure, field), control);
   return control.Finished() ? std::optional(any) : std::nullopt;
+}
+
+std::optional<bool> CanStillComplete(const Game& game, const CountLimits& limits) {
+  return CanStillComplete(game.figure, game.field, limits);
 }
 
 }  // namespace kelvane

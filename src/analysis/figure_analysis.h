@@ -62,6 +62,9 @@ std::optional<CompletionCounts> CountCompletions(const CellGrid& figure);
 // game.figure around the laid ones (true when all seven lie there). Within a millisecond on
 // library figures, so it can run after every move. Nothing when `limits` stopped it first.
 std::optional<bool> CanStillComplete(const Game& game, const CountLimits& limits = {});
+// The same for the position of `figure` with the pieces on `field`.
+std::optional<bool> CanStillComplete(const CellGrid& figure, const CellGrid& field,
+                                     const CountLimits& limits);
 
 // One completion of a position: the grid indices (CellGrid::Index) of the cubes of each piece
 // index 0 … 6, the laid pieces included where they lie; piece 7 has 3 cubes, its 4th index is -1.

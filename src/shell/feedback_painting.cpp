@@ -18,6 +18,9 @@ constexpr int kPadding = 6;
 constexpr int kMarkTextSize = 15;
 constexpr int kCaptionSize = 20;
 constexpr int kCaptionNoteSize = 14;
+constexpr const char* kCompletable = "can still be completed";
+constexpr const char* kNotCompletable = "no completion from here";
+constexpr const char* kChecking = "checking…";
 
 QColor ColourOf(Colour colour) {
   return QColor::fromRgb(PixelFromColour(colour));
@@ -38,11 +41,11 @@ QFont SizedPanelFont(int pixels) {
 
 }  // namespace
 
-void DrawCompletionMark(QPainter& painter, const QRect& area, bool completable,
+void DrawCompletionMark(QPainter& painter, const QRect& area, std::optional<bool> completable,
                         const FeedbackColours& colours) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
-  const QString word = completable ? "can still be completed" : "no completion from here";
+  const QString word = !completable ? kChecking : *completable ? kCompletable : kNotCompletable;
   painter.setFont(SizedPanelFont(kMarkTextSize));
   const QFontMetrics metrics(painter.font());
   const int icon = metrics.height();
@@ -52,16 +55,25 @@ void DrawCompletionMark(QPainter& painter, const QRect& area, bool completable,
                      height);
   DrawPlate(painter, plate, colours);
 
-  // A green disc with a tick, or a red one with a cross: the shapes differ as well as the hues.
+  // A green disc with a tick, or a red one with a cross: the shapes differ as well as the hues;
+  // a grey one with three dots while the answer is still being found.
   const QRectF disc(plate.left() + kPadding, plate.top() + kPadding, icon, icon);
   painter.setPen(Qt::NoPen);
-  painter.setBrush(completable ? QColor(46, 125, 50) : QColor(183, 28, 28));
+  painter.setBrush(!completable   ? QColor(120, 120, 120)
+                   : *completable ? QColor(46, 125, 50)
+                                  : QColor(183, 28, 28));
   painter.drawEllipse(disc);
   painter.setPen(QPen(Qt::white, icon / 7.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   const auto at = [&disc](double x, double y) {
     return QPointF(disc.left() + x * disc.width(), disc.top() + y * disc.height());
   };
-  if (completable) {
+  if (!completable) {
+    painter.setBrush(Qt::white);
+    painter.setPen(Qt::NoPen);
+    for (const double x : {0.28, 0.5, 0.72}) {
+      painter.drawEllipse(at(x, 0.5), icon / 14.0, icon / 14.0);
+    }
+  } else if (*completable) {
     QPainterPath tick(at(0.27, 0.52));
     tick.lineTo(at(0.44, 0.69));
     tick.lineTo(at(0.74, 0.33));

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QRect>
 #include <QStringList>
+#include <optional>
 
 #include "model/settings.h"
 
@@ -16,8 +17,9 @@ struct FeedbackColours {
 };
 
 // "can still be completed" with a tick, or "no completion from here" with a cross, on a small
-// plate in the bottom-left corner of `area`: a word and a shape, not colour alone.
-void DrawCompletionMark(QPainter& painter, const QRect& area, bool completable,
+// plate in the bottom-left corner of `area`: a word and a shape, not colour alone; "checking…"
+// with three dots for nothing, while the answer is being found.
+void DrawCompletionMark(QPainter& painter, const QRect& area, std::optional<bool> completable,
                         const FeedbackColours& colours);
 
 // The lines on a plate in the top-left corner of `area`, the first one larger.

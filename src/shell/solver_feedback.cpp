@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QTimer>
 
-#include "analysis/figure_analysis.h"
+#include "analysis/player_count.h"
 #include "model/command_ids.h"
 #include "model/create_mode.h"
 #include "model/game.h"
@@ -21,24 +21,42 @@ constexpr int kCreatedFigureCubes = 27;
 // Also what a figure too large for the enumerator gets.
 constexpr std::string_view kNoSolutionToBrowse = "No solution to show for this figure.";
 
-QString DesignCountText(const Game& game) {
-  if (CountCells(game.field) != kCreatedFigureCubes) {
-    return {};
+constexpr const char* kDesignCount = "Solutions: %1";
+constexpr const char* kDesignCounting = "Solutions: …";
+constexpr const char* kNoDesignCompletion = "no completion";
+// An answer that takes longer than this shows that it is being found.
+constexpr int kSlowAnswerMs = 300;
+
+QString DesignCountText(const PlayerCount& count) {
+  if (count.tooMany) {
+    return QString::fromUtf8(kTooManyToCount);
   }
-  CellGrid figure = game.field;
-  NormaliseGrid(figure);
-  const std::optional<CompletionCounts> counts = CountCompletions(figure);
-  if (!counts || counts->completions == 0) {
-    return "no completion";
+  if (count.counts.completions == 0) {
+    return kNoDesignCompletion;
   }
-  return QString("Solutions: %1").arg(counts->completions);
+  return QString(kDesignCount).arg(count.counts.completions);
 }
 
 }  // namespace
 
 SolverFeedback::SolverFeedback(Game& game, Platform& platform, std::function<void()> repaint,
                                QObject* parent)
-    : QObject(parent), game_(game), platform_(platform), repaint_(std::move(repaint)) {}
+    : QObject(parent),
+      game_(game),
+      platform_(platform),
+      repaint_(std::move(repaint)),
+      job_(this),
+      slow_(this) {
+  slow_.setSingleShot(true);
+  slow_.setInterval(kSlowAnswerMs);
+  connect(&slow_, &QTimer::timeout, this, [this] {
+    completable_.reset();
+    if (!designCount_.isEmpty()) {
+      designCount_ = kDesignCounting;
+    }
+    repaint_();
+  });
+}
 
 SolverFeedback::Position SolverFeedback::Current() const {
   return {game_.figure, game_.field, game_.createMode, game_.creationKind,
@@ -54,26 +72,59 @@ bool SolverFeedback::Same(const Position& a, const Position& b) {
 void SolverFeedback::Answer() {
   pending_ = false;
   answered_ = Current();
-  completable_.reset();
-  designCount_.clear();
+  job_.Stop();
+  slow_.stop();
   if (game_.createMode == 0 && game_.extras.canStillBeDone) {
-    completable_ = CanStillComplete(game_);
-  } else if (InCreateByCubesMode(game_)) {
-    designCount_ = DesignCountText(game_);
+    designCount_.clear();
+    // The last answer stays up until the new one is ready, a moment later: no flicker.
+    markShown_ = true;
+    slow_.start();
+    job_.Start(
+        [figure = game_.figure, field = game_.field](const std::atomic<bool>& stop) {
+          return CompletableForPlayer(figure, field, stop);
+        },
+        [this](std::optional<bool> completable) {
+          slow_.stop();
+          // A figure too large to answer in time gets no mark.
+          markShown_ = completable.has_value();
+          completable_ = completable;
+          repaint_();
+        });
+    return;
+  }
+  markShown_ = false;
+  completable_.reset();
+  if (InCreateByCubesMode(game_) && CountCells(game_.field) == kCreatedFigureCubes) {
+    CellGrid figure = game_.field;
+    NormaliseGrid(figure);
+    if (designCount_.isEmpty()) {
+      designCount_ = kDesignCounting;
+    }
+    slow_.start();
+    job_.Start(
+        [figure](const std::atomic<bool>& stop) {
+          return CountForPlayer(figure, CellGrid{}, stop);
+        },
+        [this](const std::optional<PlayerCount>& count) {
+          slow_.stop();
+          designCount_ = count ? DesignCountText(*count) : QString();
+          repaint_();
+        });
+  } else {
+    designCount_.clear();
   }
   repaint_();
 }
 
 void SolverFeedback::PaintOverField(QPainter& painter, const QRect& view, int panelRight) {
   if (!pending_ && !Same(Current(), answered_)) {
-    // The last answer stays up until the new one is ready, a moment later: no flicker.
     pending_ = true;
     QTimer::singleShot(0, this, &SolverFeedback::Answer);
   }
   const FeedbackColours colours{game_.settings.COLOR_BACK, game_.settings.COLOR_INK};
   const QRect free(panelRight, view.top(), view.right() - panelRight, view.height());
-  if (completable_ && game_.createMode == 0) {
-    DrawCompletionMark(painter, free, *completable_, colours);
+  if (markShown_ && game_.createMode == 0) {
+    DrawCompletionMark(painter, free, completable_, colours);
   }
   if (Browsing()) {
     QStringList lines{QString::fromStdString(SolutionCaption(browser_))};

@@ -6,11 +6,13 @@
 #include <QObject>
 #include <QRect>
 #include <QString>
+#include <QTimer>
 #include <functional>
 #include <optional>
 
 #include "analysis/solution_browser.h"
 #include "model/cell_grid.h"
+#include "shell/background_job.h"
 
 class QPainter;
 
@@ -38,7 +40,8 @@ class SolverFeedback : public QObject {
   void RunBrowserCommand(int commandId);
   bool Browsing() const;
 
-  // What is shown now: the mark (nothing when none), the panel's count text (empty when none).
+  // What is shown now: the mark (nothing when none or while it is being found), the panel's
+  // count text (empty when none). Both are found in a worker on copies of the grids.
   std::optional<bool> Completable() const { return completable_; }
   QString DesignCount() const { return designCount_; }
 
@@ -59,6 +62,11 @@ class SolverFeedback : public QObject {
   std::function<void()> repaint_;
   Position answered_;
   bool pending_ = false;
+  // Counts the mark's answer or the panel's count, whichever the position wants.
+  BackgroundJob job_;
+  // Shows that the answer is being found, once it takes longer than a moment.
+  QTimer slow_;
+  bool markShown_ = false;
   std::optional<bool> completable_;
   QString designCount_;
   SolutionBrowser browser_;

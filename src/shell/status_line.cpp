@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QStatusBar>
 
+#include "analysis/player_count.h"
 #include "model/game.h"
 #include "model/platform.h"
 #include "model/play_tally.h"
@@ -19,13 +20,16 @@ namespace kelvane {
 namespace {
 
 constexpr int kTickMs = 250;
-// A figure that takes longer than this (a large one drawn by the player) shows no tier.
-constexpr std::chrono::seconds kCountTimeLimit{20};
 
 }  // namespace
 
 StatusLine::StatusLine(Game& game, Platform& platform, LibraryGrading& grading, QStatusBar& bar)
-    : QObject(&bar), game_(game), platform_(platform), grading_(grading), label_(new QLabel) {
+    : QObject(&bar),
+      game_(game),
+      platform_(platform),
+      grading_(grading),
+      label_(new QLabel),
+      count_(this) {
   bar.setSizeGripEnabled(false);
   // The line starts where the piece panel's frame does, not at the window's edge.
   label_->setContentsMargins(12, 0, 12, 0);
@@ -34,19 +38,12 @@ StatusLine::StatusLine(Game& game, Platform& platform, LibraryGrading& grading, 
   connect(&tick_, &QTimer::timeout, this, &StatusLine::Refresh);
 }
 
-StatusLine::~StatusLine() {
-  cancel_ = true;
-  if (worker_.joinable()) {
-    worker_.join();
-  }
-}
-
 void StatusLine::Refresh() {
   SettleClock(game_, platform_);
   if (!GridEquals(game_.figure, seenFigure_)) {
     seenFigure_ = game_.figure;
     seenKey_ = FigureKey(seenFigure_);
-    cancel_ = counting_;
+    count_.Stop();
   }
   if (game_.play.won != wonSeen_) {
     wonSeen_ = game_.play.won;
@@ -56,7 +53,7 @@ void StatusLine::Refresh() {
     }
   }
   const bool known = seenKey_ == answeredKey_;
-  if (!known && !counting_ && game_.createMode == 0) {
+  if (!known && !count_.Running() && game_.createMode == 0) {
     CountTier();
   }
   const FigureTier tier{!known, known && tier_ ? TierName(*tier_) : std::string_view{}};
@@ -85,32 +82,18 @@ void StatusLine::FindNextPuzzle() {
 }
 
 void StatusLine::CountTier() {
-  if (worker_.joinable()) {
-    worker_.join();
-  }
-  counting_ = true;
-  cancel_ = false;
-  worker_ = std::thread([this, figure = seenFigure_, key = seenKey_] {
-    CountLimits limits;
-    limits.cancel = &cancel_;
-    limits.timeLimit = kCountTimeLimit;
-    const CountOutcome outcome = CountCompletions(figure, CellGrid{}, limits);
-    const bool left = cancel_;
-    const std::optional<Tier> tier =
-        outcome.finished ? std::optional(TierOf(outcome.counts.distinct)) : std::nullopt;
-    // Taken on the window's thread; the figure now in play, if another, is counted next.
-    QMetaObject::invokeMethod(
-        this,
-        [this, key, tier, left] {
-          counting_ = false;
-          if (!left) {
-            answeredKey_ = key;
-            tier_ = tier;
-          }
-          Refresh();
-        },
-        Qt::QueuedConnection);
-  });
+  count_.Start(
+      [figure = seenFigure_](const std::atomic<bool>& stop) {
+        const std::optional<PlayerCount> count = CountForPlayer(figure, CellGrid{}, stop);
+        // A figure too large to count in time (a large one drawn by the player) shows no tier.
+        return count && !count->tooMany ? std::optional(TierOf(count->counts.distinct))
+                                        : std::nullopt;
+      },
+      [this, key = seenKey_](std::optional<Tier> tier) {
+        answeredKey_ = key;
+        tier_ = tier;
+        Refresh();
+      });
 }
 
 }  // namespace kelvane

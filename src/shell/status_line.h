@@ -5,14 +5,13 @@
 
 #include <QObject>
 #include <QTimer>
-#include <atomic>
 #include <optional>
 #include <string>
-#include <thread>
 
 #include "analysis/figure_analysis.h"
 #include "model/cell_grid.h"
 #include "model/status_line.h"
+#include "shell/background_job.h"
 
 class QLabel;
 class QStatusBar;
@@ -29,8 +28,6 @@ class StatusLine : public QObject {
  public:
   // After a win the line names the next puzzle, once `grading` has graded what it needs.
   StatusLine(Game& game, Platform& platform, LibraryGrading& grading, QStatusBar& bar);
-  // Stops a count still running and waits for it to end.
-  ~StatusLine() override;
 
   // Brings the clock and the line up to date with the Game; cheap enough for every repaint.
   void Refresh();
@@ -54,10 +51,8 @@ class StatusLine : public QObject {
   // The key of the figure whose tier is known; its tier, nothing when it cannot be counted.
   std::string answeredKey_;
   std::optional<Tier> tier_;
-  bool counting_ = false;
-  // Set when the figure being counted is no longer the one in play, or the window closes.
-  std::atomic<bool> cancel_ = false;
-  std::thread worker_;
+  // Stopped when the figure being counted is no longer the one in play, or the window closes.
+  BackgroundJob count_;
 };
 
 }  // namespace kelvane

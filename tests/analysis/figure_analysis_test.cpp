@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "analysis/figure_symmetry.h"
+#include "analysis/player_count.h"
 #include "figures.h"
 
 namespace kelvane::testing {
@@ -104,6 +105,23 @@ TEST(FigureAnalysis, CountsAnyFigureAndStopsWhenAsked) {
     EXPECT_EQ(outcome.counts.completions, k.finished ? 11520u : 0u);
   }
   EXPECT_EQ(CanStillComplete(*GameOn(Block(3, 3, 3)), cancelled), std::nullopt);
+}
+
+// A player's count is dropped when stopped and called too many once its time is out, so a large
+// drawn figure neither blocks nor runs on unseen.
+TEST(FigureAnalysis, PlayerCountsStopOrGiveUpInTime) {
+  const std::atomic<bool> stop = true;
+  const std::atomic<bool> go = false;
+  auto now = std::chrono::steady_clock::time_point{};
+  const CountClock hours = [&now] { return now += std::chrono::hours(1); };
+  EXPECT_EQ(CountForPlayer(Block(3, 3, 3), {}, stop), std::nullopt);
+  EXPECT_EQ(CompletableForPlayer(Block(3, 3, 3), {}, stop), std::nullopt);
+  const std::optional<PlayerCount> slow = CountForPlayer(Block(5, 5, 5), {}, go, hours);
+  ASSERT_TRUE(slow);
+  EXPECT_TRUE(slow->tooMany);
+  const std::optional<PlayerCount> cube = CountForPlayer(Block(3, 3, 3), {}, go);
+  ASSERT_TRUE(cube && !cube->tooMany);
+  EXPECT_EQ(cube->counts, (CompletionCounts{11520, 240}));
 }
 
 // Mirror images have the same counts, and the distinct completions lie between the full count

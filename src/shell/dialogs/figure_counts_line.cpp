@@ -1,38 +1,69 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Counting a previewed figure once and wording the result.
+// Counting a previewed figure once, in the background, and wording the result.
 #include "shell/dialogs/figure_counts_line.h"
 
+#include <QLabel>
 #include <QLocale>
 #include <map>
 #include <string>
 
-#include "analysis/figure_analysis.h"
-
 namespace kelvane {
 
-QString FigureCountsLine(const CellGrid& figure) {
+namespace {
+
+constexpr const char* kCounting = "counting…";
+constexpr const char* kOneCompletion = "%1 completion · %2 distinct · %3";
+constexpr const char* kCompletions = "%1 completions · %2 distinct · %3";
+
+// Counted once per run: the same figure under another file name is not counted again.
+std::map<std::string, QString>& Counted() {
   static std::map<std::string, QString> counted;
-  std::string key(reinterpret_cast<const char*>(figure.cells.data()), figure.cells.size());
-  const auto found = counted.find(key);
-  if (found != counted.end()) {
-    return found->second;
-  }
-  return counted[std::move(key)] = CountsWording(CountCompletions(figure));
+  return counted;
 }
 
-QString CountsWording(const std::optional<CompletionCounts>& counts) {
-  if (!counts) {
-    return {};
+std::string KeyOf(const CellGrid& figure) {
+  return {reinterpret_cast<const char*>(figure.cells.data()), figure.cells.size()};
+}
+
+}  // namespace
+
+FigureCountsLine::FigureCountsLine(QLabel& label, QObject* parent)
+    : QObject(parent), label_(label), job_(this) {}
+
+void FigureCountsLine::Show(const CellGrid& figure, const QString& suffix) {
+  job_.Stop();
+  std::string key = KeyOf(figure);
+  if (const auto found = Counted().find(key); found != Counted().end()) {
+    label_.setText(found->second + suffix);
+    return;
   }
-  const Tier tier = TierOf(counts->distinct);
+  label_.setText(QString::fromUtf8(kCounting));
+  job_.Start(
+      [figure](const std::atomic<bool>& stop) { return CountForPlayer(figure, CellGrid{}, stop); },
+      [this, key = std::move(key), suffix](const std::optional<PlayerCount>& count) {
+        if (count) {
+          label_.setText((Counted()[key] = CountsWording(*count)) + suffix);
+        }
+      });
+}
+
+void FigureCountsLine::Clear() {
+  job_.Stop();
+  label_.clear();
+}
+
+QString CountsWording(const PlayerCount& count) {
+  if (count.tooMany) {
+    return QString::fromUtf8(kTooManyToCount);
+  }
+  const Tier tier = TierOf(count.counts.distinct);
   if (tier == Tier::None) {
     return QString::fromUtf8(TierName(tier));
   }
   const QLocale numbers(QLocale::English);
-  return QString(counts->completions == 1 ? "%1 completion · %2 distinct · %3"
-                                          : "%1 completions · %2 distinct · %3")
-      .arg(numbers.toString(static_cast<qulonglong>(counts->completions)),
-           numbers.toString(static_cast<qulonglong>(counts->distinct)),
+  return QString(count.counts.completions == 1 ? kOneCompletion : kCompletions)
+      .arg(numbers.toString(static_cast<qulonglong>(count.counts.completions)),
+           numbers.toString(static_cast<qulonglong>(count.counts.distinct)),
            QString::fromUtf8(TierName(tier)));
 }
 

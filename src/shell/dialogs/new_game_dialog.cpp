@@ -71,6 +71,7 @@ NewGameDialog::NewGameDialog(Game& game, Platform& platform, QWidget* owner)
   layout.Place(preview_, {145, 7, 128, 118});
   counts_ = new QLabel;
   layout.Place(counts_, {145, 128, 193, 10});
+  countsLine_ = new FigureCountsLine(*counts_, this);
   // Counting waits until the selection rests for an event-loop turn, so the list never lags.
   countTimer_ = new QTimer(this);
   countTimer_->setSingleShot(true);
@@ -122,18 +123,21 @@ void NewGameDialog::SelectionChanged() {
   const QList<QListWidgetItem*> selected = fileList_->selectedItems();
   list_.selection = selected.isEmpty() ? -1 : fileList_->row(selected.front());
   preview_->update();
-  counts_->clear();
+  countsLine_->Clear();
   countTimer_->start(0);
 }
 
 void NewGameDialog::ShowCounts() {
   CellGrid figure;
-  const bool readable = PreviewSelection(list_, figure) == NewGamePreview::Figure;
-  QString line = readable ? FigureCountsLine(figure) : QString();
-  if (const std::optional<PuzzleBest> best = BestOf(game_.bests, figure); readable && best) {
-    line += QString(" · ") + QString::fromStdString(BestText(*best));
+  if (PreviewSelection(list_, figure) != NewGamePreview::Figure) {
+    countsLine_->Clear();
+    return;
   }
-  counts_->setText(line);
+  QString best;
+  if (const std::optional<PuzzleBest> found = BestOf(game_.bests, figure)) {
+    best = QString(" · ") + QString::fromStdString(BestText(*found));
+  }
+  countsLine_->Show(figure, best);
 }
 
 void NewGameDialog::Confirm() {

@@ -21,6 +21,8 @@ class QTimer;
 
 namespace kelvane {
 
+class FigureCountsLine;
+
 class NewGameDialog : public QDialog {
   Q_OBJECT
 
@@ -35,7 +37,7 @@ class NewGameDialog : public QDialog {
   QListWidget& FileList() { return *fileList_; }
   PreviewArea& Preview() { return *preview_; }
   QPushButton& OkButton() { return *okButton_; }
-  // The selected figure's completions, distinct completions and tier, once counted.
+  // The selected figure's completions, distinct completions and tier, once counted in a worker.
   QLabel& Counts() { return *counts_; }
   // "by name" or "by difficulty".
   QComboBox& Order() { return *order_; }
@@ -65,6 +67,7 @@ class NewGameDialog : public QDialog {
   PreviewArea* preview_ = nullptr;
   QPushButton* okButton_ = nullptr;
   QLabel* counts_ = nullptr;
+  FigureCountsLine* countsLine_ = nullptr;
   QTimer* countTimer_ = nullptr;
   QComboBox* order_ = nullptr;
   QLabel* tierLine_ = nullptr;

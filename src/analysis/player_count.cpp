@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Bounding the player's counts in time and telling a stop from a figure too large.
+#include "analysis/player_count.h"
+
+namespace kelvane {
+
+namespace {
+
+CountLimits Bounded(const std::atomic<bool>& stop, CountClock clock) {
+  CountLimits limits;
+  limits.cancel = &stop;
+  limits.timeLimit = kPlayerCountTime;
+  limits.clock = std::move(clock);
+  return limits;
+}
+
+}  // namespace
+
+std::optional<PlayerCount> CountForPlayer(const CellGrid& figure, const CellGrid& field,
+                                          const std::atomic<bool>& stop, CountClock clock) {
+  const CountOutcome outcome = CountCompletions(figure, field, Bounded(stop, std::move(clock)));
+  if (stop) {
+    return std::nullopt;
+  }
+  return PlayerCount{.counts = outcome.counts, .tooMany = !outcome.finished};
+}
+
+std::optional<bool> CompletableForPlayer(const CellGrid& figure, const CellGrid& field,
+                                         const std::atomic<bool>& stop) {
+  return CanStillComplete(figure, field, Bounded(stop, {}));
+}
+
+}  // namespace kelvane

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Counts that a player waits for while playing: run in a worker, stopped when no longer wanted,
+// and given up as "too many to count" after a bounded time.
+#pragma once
+
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <optional>
+#include <string_view>
+
+#include "analysis/count_limits.h"
+#include "analysis/figure_analysis.h"
+#include "model/cell_grid.h"
+
+namespace kelvane {
+
+// How long a count may run in the background before the figure is called too large; every
+// library figure counts within milliseconds, large drawn ones may not.
+inline constexpr std::chrono::seconds kPlayerCountTime{10};
+
+inline constexpr std::string_view kTooManyToCount = "too many to count";
+
+struct PlayerCount {
+  CompletionCounts counts;
+  // Out of time, or more completions than 64 bits hold: counts are then 0.
+  bool tooMany = false;
+};
+
+using CountClock = std::function<std::chrono::steady_clock::time_point()>;
+
+// The counts of the position, within kPlayerCountTime of `clock` (steady_clock when empty).
+// Nothing when `stop` was raised first: the answer is no longer wanted.
+std::optional<PlayerCount> CountForPlayer(const CellGrid& figure, const CellGrid& field,
+                                          const std::atomic<bool>& stop, CountClock clock = {});
+
+// The "can it still be done?" answer within the same time; nothing when stopped or out of time.
+std::optional<bool> CompletableForPlayer(const CellGrid& figure, const CellGrid& field,
+                                         const std::atomic<bool>& stop);
+
+}  // namespace kelvane
