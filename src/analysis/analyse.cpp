@@ -4,6 +4,7 @@
 
 #include <string_view>
 
+#include "analysis/figure_analysis.h"
 #include "analysis/solver.h"
 #include "model/game.h"
 #include "model/game_messages.h"
@@ -20,6 +21,9 @@ constexpr std::string_view kNotPassed = "Test is not passed.";
 constexpr std::string_view kPassed = "Test is passed successfully";
 constexpr std::string_view kConfirmShowAll = "Are you shure?";
 constexpr int kHintDraws = 1000;
+// The counter proves "none" at once on the figures where the search would take long to find out
+// (a flat slab: three pieces need depth); where it takes longer than this, the search answers.
+constexpr std::chrono::milliseconds kProofTime{500};
 
 // WorkGrid holds only piece k's cells: they become the piece grid, shifted to the origin.
 void TakeOrientationFromWorkGrid(Game& game, int k) {
@@ -70,13 +74,43 @@ void RevealCompletion(Game& game, const CellGrid& completed) {
 }
 
 void AnalysePuzzle(Game& game, Platform& platform, AnalyseMode mode) {
-  if (mode == AnalyseMode::ShowAll &&
-      ShowGameMessage(game, platform, kConfirmShowAll, MessageStyle::Question) ==
-          MessageAnswer::No) {
-    return;
+  if (ConfirmAnalysis(game, platform, mode)) {
+    ReportAnalysis(game, platform, mode, *SearchCompletion(game));
   }
+}
+
+bool ConfirmAnalysis(Game& game, Platform& platform, AnalyseMode mode) {
+  return mode != AnalyseMode::ShowAll ||
+         ShowGameMessage(game, platform, kConfirmShowAll, MessageStyle::Question) !=
+             MessageAnswer::No;
+}
+
+std::optional<bool> SearchCompletion(Game& game, const std::atomic<bool>* stop) {
   game.WorkGrid = game.field;
-  if (!SolveFrom(game, 0, GridExtents(game.figure))) {
+  CountLimits proof;
+  proof.cancel = stop;
+  proof.timeLimit = kProofTime;
+  if (CanStillComplete(game, proof) == false) {
+    return false;
+  }
+  const bool found = SolveFrom(game, 0, GridExtents(game.figure), stop);
+  if (stop != nullptr && *stop) {
+    return std::nullopt;
+  }
+  return found;
+}
+
+std::shared_ptr<Game> SearchCopy(const Game& game) {
+  auto copy = std::make_shared<Game>();
+  copy->figure = game.figure;
+  copy->field = game.field;
+  copy->orientationTables = game.orientationTables;
+  copy->orientationCounts = game.orientationCounts;
+  return copy;
+}
+
+void ReportAnalysis(Game& game, Platform& platform, AnalyseMode mode, bool found) {
+  if (!found) {
     ShowGameMessage(game, platform, kNotPassed, MessageStyle::Information);
     return;
   }

@@ -2,6 +2,10 @@
 // The three Analyse commands: Test puzzle, Hint by show one piece and Show all pieces.
 #pragma once
 
+#include <atomic>
+#include <memory>
+#include <optional>
+
 #include "model/cell_grid.h"
 
 namespace kelvane {
@@ -21,6 +25,19 @@ enum class AnalyseMode { Test, Hint, ShowAll };
 // Hint and ShowAll clear the win-announcement flag. All three then invalidate the window and say
 // "Test is passed successfully". The caller refreshes the command states.
 void AnalysePuzzle(Game& game, Platform& platform, AnalyseMode mode);
+
+// AnalysePuzzle in its three steps, so that the search may run in a worker on a SearchCopy:
+// ShowAll's question (false at No, true in the other modes);
+bool ConfirmAnalysis(Game& game, Platform& platform, AnalyseMode mode);
+// the search from the Field into WorkGrid, as SolveFrom finds it: true found, false none, nothing
+// when `stop` was raised first. Where the counter proves within a moment that no completion
+// exists, the answer comes without the search, which on a large figure could run for hours;
+std::optional<bool> SearchCompletion(Game& game, const std::atomic<bool>* stop = nullptr);
+// and the mode's own work with WorkGrid (a completion when `found`) and the closing message.
+void ReportAnalysis(Game& game, Platform& platform, AnalyseMode mode, bool found);
+
+// A Game with what the search reads of `game`: the Figure, the Field and the orientation tables.
+std::shared_ptr<Game> SearchCopy(const Game& game);
 
 // Lays `completed` (the Field with every piece laid) as Show all pieces does: clears the
 // win-announcement flag, shows every piece and turns every piece grid to its orientation there.

@@ -276,12 +276,23 @@ std::uint64_t CountDisjoint(const std::vector<std::vector<Set>>& units, std::siz
   return total;
 }
 
+// A piece that fits nowhere leaves nothing to count; checked first because the search would
+// find it out only after trying to leave each of many surplus cells empty (a flat slab).
+template <typename Set>
+bool SomeEntryFitsNowhere(const BasicCoverTable<Set>& table) {
+  return std::any_of(table.placements.begin(), table.placements.begin() + table.entryCount,
+                     [](const std::vector<Set>& placements) { return placements.empty(); });
+}
+
 }  // namespace
 
 template <typename Set>
 std::uint64_t CountCovers(const BasicCoverTable<Set>& table,
                           const std::vector<BasicTableSymmetry<Set>>& symmetries,
                           SearchControl& control) {
+  if (SomeEntryFitsNowhere(table)) {
+    return 0;
+  }
   Counter<Set, false> counter(table, control);
   const unsigned all = table.AllEntries();
   const int first = FoldingEntry(table, symmetries);
@@ -318,6 +329,9 @@ std::uint64_t CountCovers(const BasicCoverTable<Set>& table,
 
 template <typename Set>
 bool AnyCover(const BasicCoverTable<Set>& table, SearchControl& control) {
+  if (SomeEntryFitsNowhere(table)) {
+    return false;
+  }
   Counter<Set, true> counter(table, control);
   return counter.Count(table.freeCells, table.AllEntries(), table.cellCount) != 0;
 }

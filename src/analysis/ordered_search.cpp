@@ -23,6 +23,7 @@ struct Search {
   std::vector<std::uint64_t> hits;
   std::vector<std::uint64_t> rows;
   std::array<CellSet, kPieceCount>& chosen;
+  const std::atomic<bool>* stop;
 
   std::uint64_t* Row(int r) { return rows.data() + static_cast<std::ptrdiff_t>(r) * rowWords; }
   const std::uint64_t* Hits(int cell) const {
@@ -92,6 +93,9 @@ bool Descend(Search& search, int level, const CellSet& free, int freeCount) {
     return true;
   }
   const std::vector<CellSet>& placements = search.table.placements[level];
+  if (search.stop != nullptr && search.stop->load(std::memory_order_relaxed)) {
+    return false;
+  }
   return AnyBitWhere(search.Row(level + 1), search.firstWord[level], search.firstWord[level + 1],
                      [&](int i) {
                        const CellSet& placement = placements[i];
@@ -108,14 +112,16 @@ bool Descend(Search& search, int level, const CellSet& free, int freeCount) {
 
 }  // namespace
 
-bool FindFirstCompletion(const PlacementTable& table, std::array<CellSet, kPieceCount>& chosen) {
+bool FindFirstCompletion(const PlacementTable& table, std::array<CellSet, kPieceCount>& chosen,
+                         const std::atomic<bool>* stop) {
   Search search{.table = table,
                 .firstWord = {},
                 .rowWords = 0,
                 .cubesFrom = {},
                 .hits = {},
                 .rows = {},
-                .chosen = chosen};
+                .chosen = chosen,
+                .stop = stop};
   const int count = table.pieces.count;
   for (int e = 0; e < count; ++e) {
     const int placementCount = static_cast<int>(table.placements[e].size());

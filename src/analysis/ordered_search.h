@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 
 #include "analysis/cell_set.h"
 #include "analysis/placements.h"
@@ -12,7 +13,8 @@ namespace kelvane {
 // Lays the table's pieces in list order, each trying its placements in table order, and stops
 // at the first completion: the same one that trying every orientation and anchor in turn would
 // find, because only subtrees without a completion are cut. On success chosen[e] holds the cells
-// of entry e of the table's piece list.
-bool FindFirstCompletion(const PlacementTable& table, std::array<CellSet, kPieceCount>& chosen);
+// of entry e of the table's piece list. False too once `stop` (when given) is raised.
+bool FindFirstCompletion(const PlacementTable& table, std::array<CellSet, kPieceCount>& chosen,
+                         const std::atomic<bool>* stop = nullptr);
 
 }  // namespace kelvane

@@ -53,9 +53,13 @@ bool LayTrial(Game& game, const CellGrid& orientation, Extents box, int x, int y
 
 }  // namespace
 
-bool PlainSearch(Game& game, const PieceList& pieces, int first, Extents box) {
+bool PlainSearch(Game& game, const PieceList& pieces, int first, Extents box,
+                 const std::atomic<bool>* stop) {
   if (first == pieces.count) {
     return true;
+  }
+  if (stop != nullptr && stop->load(std::memory_order_relaxed)) {
+    return false;
   }
   const int k = pieces.index[first];
   const std::int8_t value = PieceCellValue(k);
@@ -66,10 +70,13 @@ bool PlainSearch(Game& game, const PieceList& pieces, int first, Extents box) {
       for (int y = 0; y < box.y; ++y) {
         for (int x = 0; x < box.x; ++x) {
           if (LayTrial(game, orientation, box, x, y, z, value) &&
-              PlainSearch(game, pieces, first + 1, box)) {
+              PlainSearch(game, pieces, first + 1, box, stop)) {
             return true;
           }
           EraseTrial(game.WorkGrid, box, x, y, z, value);
+          if (stop != nullptr && stop->load(std::memory_order_relaxed)) {
+            return false;
+          }
         }
       }
     }

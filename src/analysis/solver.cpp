@@ -9,17 +9,17 @@
 
 namespace kelvane {
 
-bool SolveFrom(Game& game, int pieceIndex, Extents box) {
+bool SolveFrom(Game& game, int pieceIndex, Extents box, const std::atomic<bool>* stop) {
   const PieceList pieces = PiecesToLay(game, pieceIndex);
   if (pieces.count == 0) {
     return true;
   }
   const std::optional<PlacementTable> table = BuildPlacementTable(game, game.WorkGrid, box, pieces);
   if (!table) {
-    return PlainSearch(game, pieces, 0, box);
+    return PlainSearch(game, pieces, 0, box, stop);
   }
   std::array<CellSet, kPieceCount> chosen;
-  if (!FindFirstCompletion(*table, chosen)) {
+  if (!FindFirstCompletion(*table, chosen, stop)) {
     return false;
   }
   for (int e = 0; e < pieces.count; ++e) {

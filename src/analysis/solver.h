@@ -2,6 +2,8 @@
 // The solver: can the pieces not yet on the Field complete the Figure around the player's pieces?
 #pragma once
 
+#include <atomic>
+
 #include "model/cell_grid.h"
 
 namespace kelvane {
@@ -13,7 +15,8 @@ struct Game;
 // Finds the same completion as trying the pieces in order, each in its orientation slots in
 // order and at the anchors of the box with z outermost, then y, then x, and stops at the first.
 // True when the pieces are all on the Field or laid; the laid cells carry their piece's value.
-// On false WorkGrid is unchanged.
-bool SolveFrom(Game& game, int pieceIndex, Extents box);
+// On false WorkGrid is unchanged. Also false once `stop` (when given) is raised: the search looks
+// at it at every trial.
+bool SolveFrom(Game& game, int pieceIndex, Extents box, const std::atomic<bool>* stop = nullptr);
 
 }  // namespace kelvane

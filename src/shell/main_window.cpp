@@ -15,7 +15,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "analysis/analyse.h"
 #include "creation/create_puzzle.h"
 #include "model/command_ids.h"
 #include "model/command_states.h"
@@ -31,6 +30,7 @@
 #include "render/graphics_setup.h"
 #include "render/hit_test.h"
 #include "render/layout.h"
+#include "shell/analyse_commands.h"
 #include "shell/frame_painting.h"
 #include "shell/library_grading.h"
 #include "shell/menu_bar.h"
@@ -219,13 +219,13 @@ void MainWindow::RunCommand(int commandId) {
         isFullScreen() ? showNormal() : showFullScreen();
         break;
       case kCmdTestPuzzle:
-        AnalysePuzzle(game_, *platform_, AnalyseMode::Test);
+        RunDialog([this] { RunAnalyseCommand(game_, *platform_, this, AnalyseMode::Test); });
         break;
       case kCmdHintOnePiece:
-        AnalysePuzzle(game_, *platform_, AnalyseMode::Hint);
+        RunDialog([this] { RunAnalyseCommand(game_, *platform_, this, AnalyseMode::Hint); });
         break;
       case kCmdShowAllPieces:
-        AnalysePuzzle(game_, *platform_, AnalyseMode::ShowAll);
+        RunDialog([this] { RunAnalyseCommand(game_, *platform_, this, AnalyseMode::ShowAll); });
         break;
       case kCmdNextSolution:
       case kCmdPreviousSolution:

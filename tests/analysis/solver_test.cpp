@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "analysis/analyse.h"
 #include "figures.h"
 
 namespace kelvane::testing {
@@ -75,6 +76,21 @@ TEST(SolveFrom, FailsForAPieceWithoutOrientations) {
   EXPECT_FALSE(SolveField(*game));
   game->orientationCounts[3] = -5;
   EXPECT_FALSE(SolveField(*game));
+}
+
+// A raised stop ends either search with WorkGrid as it was, and the Analyse commands' search says
+// it was stopped; a flat slab, which the plain order takes hours to give up on, is answered at
+// once.
+TEST(SolveFrom, StopsWhenAskedAndGivesUpOnASlabAtOnce) {
+  const std::atomic<bool> stop = true;
+  for (const CellGrid& figure : {Block(3, 3, 3), Block(6, 6, 6)}) {
+    auto game = GameOn(figure);
+    game->WorkGrid = game->field;
+    EXPECT_FALSE(SolveFrom(*game, 0, GridExtents(figure), &stop));
+    EXPECT_TRUE(GridEquals(game->WorkGrid, game->field));
+    EXPECT_EQ(SearchCompletion(*game, &stop), std::nullopt);
+  }
+  EXPECT_EQ(SearchCompletion(*GameOn(Block(12, 12, 1))), false);
 }
 
 }  // namespace
