@@ -365,36 +365,6 @@ std::uint64_t CountFixedCovers(const BasicCoverTable<Set>& table,
   return CountDisjoint(units, 0, Set{}, control);
 }
 
-void ForEachCover(const CoverTable& table, const std::function<void(const Cover&)>& visit) {
-  Cover chosen;
-  const std::function<void(const CellSet&, unsigned, int)> search =
-      [&](const CellSet& free, unsigned entries, int have) {
-        if (entries == 0) {
-          visit(chosen);
-          return;
-        }
-        const int need = table.cubesOf[entries];
-        if (have < need) {
-          return;
-        }
-        int fits = 0;
-        const int cell = HemmedInCell(table, free, entries, fits);
-        for (unsigned rest = entries; rest != 0; rest &= rest - 1) {
-          const int e = std::countr_zero(rest);
-          for (const CellSet& placement : Covers(table, cell, e)) {
-            if (placement.Within(free)) {
-              chosen[e] = placement;
-              search(free.Without(placement), entries & ~(1u << e), have - table.cubes[e]);
-            }
-          }
-        }
-        if (have > need) {
-          search(free.Without(CellSet::Single(cell)), entries, have - 1);
-        }
-      };
-  search(table.freeCells, table.AllEntries(), table.cellCount);
-}
-
 template std::uint64_t CountCovers(const CoverTable&, const std::vector<TableSymmetry>&,
                                    SearchControl&);
 template std::uint64_t CountCovers(const BasicCoverTable<WideCellSet>&,

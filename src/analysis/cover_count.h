@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Exact-cover searches over a cover table: counting, a yes-or-no check and enumeration.
+// Exact-cover searches over a cover table: counting and a yes-or-no check.
 #pragma once
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <vector>
 
 #include "analysis/cover_table.h"
@@ -32,8 +31,5 @@ bool AnyCover(const BasicCoverTable<Set>& table, SearchControl& control);
 template <typename Set>
 std::uint64_t CountFixedCovers(const BasicCoverTable<Set>& table,
                                const BasicTableSymmetry<Set>& symmetry, SearchControl& control);
-
-// Calls visit for every cover, in an order of the search's own.
-void ForEachCover(const CoverTable& table, const std::function<void(const Cover&)>& visit);
 
 }  // namespace kelvane

@@ -18,6 +18,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -76,9 +77,26 @@ struct Completion {
 // One completion of each distinct completion of the position of game.figure and game.field,
 // each including the laid pieces where they lie. Always the same list for the same position, in
 // a fixed order; empty when the position has no completion. Its size is
-// CountCompletions(...).distinct. Takes milliseconds to tens of milliseconds: run it on request.
-// Nothing for positions of more than 128 free cells.
+// CountCompletions(...).distinct. Nothing for positions of more than 128 free cells. The whole
+// list can take longer than anyone waits on a figure with surplus cells; a program that shows
+// them walks FindDistinctCompletions instead.
 std::optional<std::vector<Completion>> DistinctCompletions(const Game& game);
+
+// A few of those, found lazily.
+struct CompletionRun {
+  // In the list's order, or in reverse order when walking backward.
+  std::vector<Completion> completions;
+  // No more in that direction.
+  bool reachedEnd = false;
+};
+// Up to `count` of DistinctCompletions' list for the position of `figure` and `field`: those
+// after `after` (from the first when nothing), or, `backward`, those before it nearest first
+// (from the last when nothing). Memory stays bounded by the table, not by the list. Nothing for
+// more than 128 free cells or once `stop` (when given) is raised.
+std::optional<CompletionRun> FindDistinctCompletions(const CellGrid& figure, const CellGrid& field,
+                                                     const std::optional<Completion>& after,
+                                                     int count, bool backward,
+                                                     const std::atomic<bool>* stop);
 
 // Writes every piece of `completion` into `grid` with its cell value (2 … 8), as Show all pieces
 // writes WorkGrid into the Field; other cells are left as they are.

@@ -22,7 +22,11 @@ struct Search {
   // Row c: the placements of every entry that cover cell c.
   std::vector<std::uint64_t> hits;
   std::vector<std::uint64_t> rows;
-  std::array<CellSet, kPieceCount>& chosen;
+  // The placement index of each entry laid so far.
+  std::array<int, kPieceCount> chosen{};
+  const CompletionVisit& visit;
+  // Where the walk starts: below these indices, along the path of equal ones, nothing is tried.
+  const std::optional<std::array<int, kPieceCount>>& from;
   const std::atomic<bool>* stop;
 
   std::uint64_t* Row(int r) { return rows.data() + static_cast<std::ptrdiff_t>(r) * rowWords; }
@@ -88,39 +92,43 @@ bool Narrow(Search& search, int level, const CellSet& free, int freeCount, const
   });
 }
 
-bool Descend(Search& search, int level, const CellSet& free, int freeCount) {
+// `onFrom`: the entries laid so far lie on the placements of `from`.
+bool Descend(Search& search, int level, const CellSet& free, int freeCount, bool onFrom) {
   if (level == search.table.pieces.count) {
-    return true;
+    return search.visit(search.chosen);
   }
-  const std::vector<CellSet>& placements = search.table.placements[level];
   if (search.stop != nullptr && search.stop->load(std::memory_order_relaxed)) {
     return false;
   }
+  const std::vector<CellSet>& placements = search.table.placements[level];
   return AnyBitWhere(search.Row(level + 1), search.firstWord[level], search.firstWord[level + 1],
                      [&](int i) {
+                       const int start = onFrom ? (*search.from)[level] : 0;
+                       if (i < start) {
+                         return false;
+                       }
                        const CellSet& placement = placements[i];
                        const CellSet rest = free.Without(placement);
                        const int restCount = freeCount - placement.Count();
-                       if (Narrow(search, level + 1, rest, restCount, placement) &&
-                           Descend(search, level + 1, rest, restCount)) {
-                         search.chosen[level] = placement;
-                         return true;
-                       }
-                       return false;
+                       search.chosen[level] = i;
+                       return Narrow(search, level + 1, rest, restCount, placement) &&
+                              Descend(search, level + 1, rest, restCount, onFrom && i == start);
                      });
 }
 
 }  // namespace
 
-bool FindFirstCompletion(const PlacementTable& table, std::array<CellSet, kPieceCount>& chosen,
-                         const std::atomic<bool>* stop) {
+bool VisitCompletionsInOrder(const PlacementTable& table,
+                             const std::optional<std::array<int, kPieceCount>>& from,
+                             const CompletionVisit& visit, const std::atomic<bool>* stop) {
   Search search{.table = table,
                 .firstWord = {},
                 .rowWords = 0,
                 .cubesFrom = {},
                 .hits = {},
                 .rows = {},
-                .chosen = chosen,
+                .visit = visit,
+                .from = from,
                 .stop = stop};
   const int count = table.pieces.count;
   for (int e = 0; e < count; ++e) {
@@ -145,7 +153,20 @@ bool FindFirstCompletion(const PlacementTable& table, std::array<CellSet, kPiece
     }
   }
   return Narrow(search, 0, table.freeCells, table.cellCount, CellSet{}) &&
-         Descend(search, 0, table.freeCells, table.cellCount);
+         Descend(search, 0, table.freeCells, table.cellCount, from.has_value());
+}
+
+bool FindFirstCompletion(const PlacementTable& table, std::array<CellSet, kPieceCount>& chosen,
+                         const std::atomic<bool>* stop) {
+  return VisitCompletionsInOrder(
+      table, std::nullopt,
+      [&](const std::array<int, kPieceCount>& index) {
+        for (int e = 0; e < table.pieces.count; ++e) {
+          chosen[e] = table.placements[e][index[e]];
+        }
+        return true;
+      },
+      stop);
 }
 
 }  // namespace kelvane

@@ -4,6 +4,8 @@
 
 #include <array>
 #include <atomic>
+#include <functional>
+#include <optional>
 
 #include "analysis/cell_set.h"
 #include "analysis/placements.h"
@@ -14,6 +16,16 @@ namespace kelvane {
 // at the first completion: the same one that trying every orientation and anchor in turn would
 // find, because only subtrees without a completion are cut. On success chosen[e] holds the cells
 // of entry e of the table's piece list. False too once `stop` (when given) is raised.
+// Called with the placement index of each entry of a completion; true stops the walk.
+using CompletionVisit = std::function<bool(const std::array<int, kPieceCount>&)>;
+
+// Calls visit for each completion in the order the search above tries them, from the first
+// whose indices are not below `from` in that order (every one when nothing), until visit returns
+// true (true then). False too once `stop` (when given) is raised.
+bool VisitCompletionsInOrder(const PlacementTable& table,
+                             const std::optional<std::array<int, kPieceCount>>& from,
+                             const CompletionVisit& visit, const std::atomic<bool>* stop);
+
 bool FindFirstCompletion(const PlacementTable& table, std::array<CellSet, kPieceCount>& chosen,
                          const std::atomic<bool>* stop = nullptr);
 

@@ -230,7 +230,7 @@ void MainWindow::RunCommand(int commandId) {
       case kCmdNextSolution:
       case kCmdPreviousSolution:
       case kCmdLeaveSolutions:
-        feedback_->RunBrowserCommand(commandId);
+        feedback_->RunBrowserCommand(commandId, this);
         break;
       case kCmdUserManual:
       case kCmdTutorial:

@@ -12,6 +12,7 @@
 #include "model/game_messages.h"
 #include "model/platform.h"
 #include "shell/feedback_painting.h"
+#include "shell/progress_wait.h"
 
 namespace kelvane {
 
@@ -20,6 +21,7 @@ namespace {
 constexpr int kCreatedFigureCubes = 27;
 // Also what a figure too large for the enumerator gets.
 constexpr std::string_view kNoSolutionToBrowse = "No solution to show for this figure.";
+constexpr const char* kFindingSolutions = "Finding solutions…";
 
 constexpr const char* kDesignCount = "Solutions: %1";
 constexpr const char* kDesignCounting = "Solutions: …";
@@ -145,10 +147,27 @@ void SolverFeedback::PaintOverPanelItem(QPainter& painter, const QRect& area, in
   }
 }
 
-void SolverFeedback::RunBrowserCommand(int commandId) {
+void SolverFeedback::RunBrowserCommand(int commandId, QWidget* owner) {
   if (commandId == kCmdLeaveSolutions) {
     LeaveSolutions(game_, browser_);
-  } else if (!StepSolutions(game_, browser_, commandId == kCmdNextSolution ? 1 : -1)) {
+    platform_.Invalidate(false);
+    return;
+  }
+  const int step = commandId == kCmdNextSolution ? 1 : -1;
+  const std::optional<SolutionSearch> search = SearchForStep(game_, browser_, step);
+  std::optional<SolutionsFound> found;
+  if (search) {
+    std::optional<std::optional<SolutionsFound>> result = RunWithProgress(
+        owner, kFindingSolutions, [search = *search](const std::atomic<bool>& stop) {
+          return RunSolutionSearch(search, &stop);
+        });
+    if (!result || !*result) {
+      return;  // cancelled: the game stays as it was
+    }
+    found = std::move(*result);
+  }
+  if (!TakeSolutionStep(game_, browser_, step, search ? &*search : nullptr,
+                        found ? &*found : nullptr)) {
     ShowGameMessage(game_, platform_, kNoSolutionToBrowse, MessageStyle::Information);
     return;
   }

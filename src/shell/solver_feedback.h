@@ -15,6 +15,7 @@
 #include "shell/background_job.h"
 
 class QPainter;
+class QWidget;
 
 namespace kelvane {
 
@@ -36,8 +37,9 @@ class SolverFeedback : public QObject {
   // While building by cubes with 27 cubes, item 1 of the panel carries the figure's count.
   void PaintOverPanelItem(QPainter& painter, const QRect& area, int item, bool selected);
 
-  // Next solution, Previous solution and Back to my pieces.
-  void RunBrowserCommand(int commandId);
+  // Next solution, Previous solution and Back to my pieces. Solutions not yet found are searched
+  // in a worker, with the progress window over `owner` when that takes longer than a moment.
+  void RunBrowserCommand(int commandId, QWidget* owner);
   bool Browsing() const;
 
   // What is shown now: the mark (nothing when none or while it is being found), the panel's
