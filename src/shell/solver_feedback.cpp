@@ -48,7 +48,8 @@ SolverFeedback::SolverFeedback(Game& game, Platform& platform, std::function<voi
       platform_(platform),
       repaint_(std::move(repaint)),
       job_(this),
-      slow_(this) {
+      slow_(this),
+      totalCount_(this) {
   slow_.setSingleShot(true);
   slow_.setInterval(kSlowAnswerMs);
   connect(&slow_, &QTimer::timeout, this, [this] {
@@ -171,7 +172,27 @@ void SolverFeedback::RunBrowserCommand(int commandId, QWidget* owner) {
     ShowGameMessage(game_, platform_, kNoSolutionToBrowse, MessageStyle::Information);
     return;
   }
+  if (!browser_.total && !totalCount_.Running()) {
+    CountBrowsedSolutions();
+  }
   platform_.Invalidate(false);
+}
+
+void SolverFeedback::CountBrowsedSolutions() {
+  const CellGrid figure = game_.figure;
+  const CellGrid field = browser_.keptField;
+  totalCount_.Start(
+      [figure, field](const std::atomic<bool>& stop) {
+        return CountForPlayer(figure, field, stop);
+      },
+      [this, figure, field](const std::optional<PlayerCount>& count) {
+        // Still the same solutions on the field: the caption can give their number.
+        if (count && !count->tooMany && Browsing() && !browser_.total &&
+            GridEquals(browser_.figure, figure) && GridEquals(browser_.keptField, field)) {
+          browser_.total = count->counts.distinct;
+          repaint_();
+        }
+      });
 }
 
 bool SolverFeedback::Browsing() const {

@@ -58,6 +58,9 @@ class SolverFeedback : public QObject {
   Position Current() const;
   static bool Same(const Position& a, const Position& b);
   void Answer();
+  // Counts the solutions being browsed, so that the caption gives their number before the
+  // browser has come to the last.
+  void CountBrowsedSolutions();
 
   Game& game_;
   Platform& platform_;
@@ -72,6 +75,7 @@ class SolverFeedback : public QObject {
   std::optional<bool> completable_;
   QString designCount_;
   SolutionBrowser browser_;
+  BackgroundJob totalCount_;
 };
 
 }  // namespace kelvane
