@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The solver's answers in the window: the mark after each change, the browser's commands and
 // the live count while building by cubes.
+#include <QApplication>
+#include <QDialog>
 #include <QTest>
+#include <QTimer>
+#include <thread>
 
 #include "model/command_ids.h"
 #include "model/pieces.h"
+#include "shell/progress_wait.h"
 #include "shell/solver_feedback.h"
 #include "test_registry.h"
 #include "window_fixture.h"
@@ -74,6 +79,31 @@ class SolverFeedbackTest : public QObject {
     window.Action(kCmdNextSolution)->trigger();
     window.Action(kCmdUndo)->trigger();
     QVERIFY(GridEquals(game.field, players));
+  }
+
+  // Cancel in the progress window stops the work and drops its result, so the command changes
+  // nothing; work that ends at once gives its result with no window.
+  void ProgressWindowCancelStopsTheWork() {
+    QTimer cancel;
+    connect(&cancel, &QTimer::timeout, [] {
+      if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+        dialog->reject();
+      }
+    });
+    cancel.start(10);
+    bool stopped = false;
+    const auto result =
+        RunWithProgress(nullptr, "working", [&stopped](const std::atomic<bool>& stop) {
+          while (!stop) {
+            std::this_thread::yield();
+          }
+          stopped = true;
+          return 1;
+        });
+    QVERIFY(!result);
+    QVERIFY(stopped);
+    QCOMPARE(RunWithProgress(nullptr, "working", [](const std::atomic<bool>&) { return 7; }),
+             std::optional(7));
   }
 
   void CreatePanelCountsTheFigureAtTwentySevenCubes() {
