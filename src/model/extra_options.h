@@ -13,6 +13,8 @@ struct ExtraOptions {
   bool clockAndMoves = true;
   // New game lists the library from Easy to Expert instead of by name.
   bool libraryByDifficulty = false;
+  // Turns, lays, pick-ups and the win move for a moment instead of jumping.
+  bool animation = true;
   friend bool operator==(const ExtraOptions&, const ExtraOptions&) = default;
 };
 

@@ -10,6 +10,7 @@
 #include "model/extra_options.h"
 #include "model/field_cursor.h"
 #include "model/graphics.h"
+#include "model/motion.h"
 #include "model/move_history.h"
 #include "model/pieces.h"
 #include "model/play_tally.h"
@@ -75,6 +76,7 @@ struct Game {
   KeptWindowPlace windowPlace;
   PuzzleBests bests;
   FieldCursor fieldCursor;
+  Motion motion;
 };
 
 }  // namespace kelvane

@@ -44,7 +44,7 @@ void SetClockPause(Game& game, Platform& platform, ClockPause reason, bool pause
 
 // The seventh piece is laid: the clock stops at once, before the congratulation.
 void StopClockAtWin(Game& game, Platform& platform);
-// After the congratulation: the win counts and the puzzle's bests take it in.
+// At the win, before its congratulation: the win counts and the puzzle's bests take it in.
 void RecordWin(Game& game);
 
 // Another puzzle or a create mode: nothing spent on it yet; the shell's pauses stay.

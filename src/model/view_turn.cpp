@@ -6,6 +6,7 @@
 #include <array>
 
 #include "model/game.h"
+#include "model/motion.h"
 #include "model/move_history.h"
 #include "model/orientation.h"
 
@@ -68,6 +69,7 @@ void RotateView(Game& game, Platform& platform, int direction) {
   }
   NoteViewTurn(game, turns);
   TakePlacedPieceShapes(game);
+  StartTurnMotion(game, platform, turns);
   platform.Invalidate(false);
 }
 

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "model/game.h"
+#include "model/motion.h"
 #include "model/placement.h"
 #include "model/play_tally.h"
 #include "model/solved_puzzles.h"
@@ -19,11 +20,15 @@ void RunWinCheck(Game& game, Platform& platform) {
   StopClockAtWin(game, platform);
   game.hideFlags.fill(0);
   platform.Invalidate(false);
-  platform.ShowMessage(kWinMessage, game.ProductName.data(), MessageStyle::Information);
-  platform.PlaySoundAsync(kVictorySound);
   game.winAnnouncement = 0;
   MarkSolved(game);
   RecordWin(game);
+  StartWinMotion(game, platform);
+}
+
+void AnnounceWin(Game& game, Platform& platform) {
+  platform.ShowMessage(kWinMessage, game.ProductName.data(), MessageStyle::Information);
+  platform.PlaySoundAsync(kVictorySound);
 }
 
 }  // namespace kelvane

@@ -14,6 +14,10 @@ inline constexpr const char* kVictorySound = "victory.wav";
 // Run after every successful placement. In play, with all seven pieces on the Field and the
 // win-announcement flag set: clears the hide flags, repaints, shows the congratulation, then
 // starts the victory sound and clears the flag, so each puzzle is congratulated at most once.
+// With the Animation option the congratulation and the sound wait for the figure to light up.
 void RunWinCheck(Game& game, Platform& platform);
+
+// The congratulation, then the victory sound.
+void AnnounceWin(Game& game, Platform& platform);
 
 }  // namespace kelvane

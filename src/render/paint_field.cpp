@@ -2,6 +2,8 @@
 // PaintField: the field view cut open at the current layer, its helpers and the target preview.
 #include "render/paint_field.h"
 
+#include <utility>
+
 #include "model/create_mode.h"
 #include "model/placement.h"
 #include "render/cube_geometry.h"
@@ -11,6 +13,7 @@
 #include "render/helper_shapes.h"
 #include "render/hit_test.h"
 #include "render/layout.h"
+#include "render/moving_cubes.h"
 
 namespace kelvane {
 
@@ -46,42 +49,81 @@ CellGrid Scene(const Game& game, Platform& platform) {
   return scene;
 }
 
-void DrawHelpers(Game& game, CubeGeometry g, Point helperOrigin, Extents e, int level) {
+// The floor plate turns with the figure; the layer columns slide to the corners of the turned
+// footprint.
+void DrawHelpers(Game& game, CubeGeometry g, Point helperOrigin, Extents e, int level,
+                 const MotionFrame& frame) {
   if (game.settings.SHOW_HELPERS == 0) {
     return;
   }
   Surface& target = game.graphics.backBuffer;
-  DrawCubeGrid(game, target, helperOrigin, FloorPlate(e), nullptr, Checkers::AsSet, g);
-  DrawCubeGrid(game, target, helperOrigin, LayerColumns(e, level), nullptr, Checkers::Off, g);
+  DrawMovingCubeGrid(game, target, helperOrigin, FloorPlate(e), nullptr, Checkers::AsSet, g, false,
+                     CubeMotion::Turning(frame, e, 1));
+  CubeMotion columns = CubeMotion::Turning(frame, e);
+  columns.sliding = true;
+  DrawMovingCubeGrid(game, target, helperOrigin, LayerColumns(e, level), nullptr, Checkers::Off, g,
+                     false, columns);
 }
 
 // One logical pixel wide: as many device-pixel lines, one under the other.
-void DrawLayerGrid(Game& game, CubeGeometry g, Point origin, Extents e) {
-  const int layer = game.currentLayer;
+void DrawLayerGrid(Game& game, CubeGeometry g, Point origin, Extents e, int layer,
+                   const CubeMotion& motion) {
   const Pixel ink = PixelFromColour(game.settings.COLOR_INK);
+  // Drawn downwards, as the still grid's lines run: a turn brings the other family's lines
+  // round the other way, and a line's pixels depend on its direction.
   const auto line = [&](Point from, Point to) {
+    if (to.y < from.y) {
+      std::swap(from, to);
+    }
     for (int dy = 0; dy < game.graphics.pixelRatio; ++dy) {
       DrawLine(game.graphics.backBuffer, from.x, from.y + dy, to.x, to.y + dy, ink);
     }
   };
+  const auto lattice = [&](int a, int b) {
+    return ProjectMovingLattice(g, origin, a, b, layer, motion);
+  };
   for (int i = 0; i <= e.x; ++i) {
-    line(ProjectLattice(g, origin, i, 0, layer), ProjectLattice(g, origin, i, e.y, layer));
+    line(lattice(i, 0), lattice(i, e.y));
   }
   for (int j = 0; j <= e.y; ++j) {
-    line(ProjectLattice(g, origin, 0, j, layer), ProjectLattice(g, origin, e.x, j, layer));
+    line(lattice(0, j), lattice(e.x, j));
   }
 }
 
-void DrawTargetPreview(Game& game, CubeGeometry g, const ClientLayout& layout) {
+void DrawTargetPreview(Game& game, CubeGeometry g, const ClientLayout& layout,
+                       const MotionFrame& frame) {
   const Extents e = layout.figure;
   const Point helperOrigin = layout.previewOrigin;
-  DrawHelpers(game, g, helperOrigin, e, game.shownLayers);
+  DrawHelpers(game, g, helperOrigin, e, game.shownLayers, frame);
   CellGrid shown = game.figure;
   if (game.shownLayers < e.z) {
     ClearLayers(shown, e, game.shownLayers, e.z);
   }
-  DrawCubeGrid(game, game.graphics.backBuffer, FigureOrigin(g, helperOrigin), shown, nullptr,
-               Checkers::AsSet, g);
+  DrawMovingCubeGrid(game, game.graphics.backBuffer, FigureOrigin(g, helperOrigin), shown, nullptr,
+                     Checkers::AsSet, g, false, CubeMotion::Turning(frame, e));
+}
+
+// Tints the layer's diamonds where a turn has them now: each its own shape, as the turned
+// diamonds are no longer copies of one another.
+void DrawTurningTint(Game& game, CubeGeometry g, const ClientLayout& layout, int layer,
+                     const CubeMotion& motion) {
+  const Extents e = layout.figure;
+  for (int y = 0; y < e.y; ++y) {
+    for (int x = 0; x < e.x; ++x) {
+      const bool onFigure = game.createMode != 0 || game.figure.at(x, y, layer) != kEmptyCell;
+      const Polygon diamond = MovingFloorDiamond(g, layout.figureOrigin, x, y, layer, motion);
+      const Rect box = Bounds(diamond);
+      BlendThrough(game.graphics.backBuffer, box.left, box.top, game.graphics.inkSurface,
+                   {0, 0, box.Width(), box.Height()},
+                   MakeRegion(Translated(diamond, {-box.left, -box.top})),
+                   onFigure ? kTintOnFigure : kTintOffFigure);
+    }
+  }
+}
+
+// A won game shows its figure whole: drawn as from the lowest layer, whatever layer is current.
+int CutLayer(const Game& game) {
+  return game.createMode == 0 && AllPiecesOnField(game) ? 0 : game.currentLayer;
 }
 
 }  // namespace
@@ -91,7 +133,7 @@ void DrawLayerTint(Game& game, const ClientLayout& logicalLayout) {
   const ClientLayout layout = ScaledLayout(logicalLayout, ratio);
   const Extents e = layout.figure;
   const CubeGeometry g = ScaledGeometry(game.fieldGeometry, ratio);
-  const int layer = game.currentLayer;
+  const int layer = CutLayer(game);
   // Every diamond is the first one moved by whole pixels, and so is its coverage.
   const Polygon first = FloorDiamond(g, layout.figureOrigin, 0, 0, layer);
   const Rect firstBox = Bounds(first);
@@ -126,34 +168,43 @@ void PaintField(Game& game, Platform& platform, const CopyToScreen& copy) {
   const ClientLayout layout = ScaledLayout(logicalLayout, ratio);
   const CubeGeometry g = ScaledGeometry(game.fieldGeometry, ratio);
   const Extents e = layout.figure;
-  const int layer = game.currentLayer;
+  const int layer = CutLayer(game);
   const Point figureOrigin = layout.figureOrigin;
-  DrawHelpers(game, g, layout.helperOrigin, e, layer);
+  const MotionFrame frame = MotionFrameAt(game.motion, platform.Milliseconds());
+  CubeMotion motion = CubeMotion::Turning(frame, e);
+  motion.glow = frame.glow;
+  DrawHelpers(game, g, layout.helperOrigin, e, layer, frame);
 
   const CellGrid scene = Scene(game, platform);
-  CellGrid pass = scene;
-  if (layer < e.z) {
-    ClearLayers(pass, e, layer, e.z);
-  }
-  DrawCubeGrid(game, target, figureOrigin, pass, nullptr, Checkers::AsSet, g,
-               game.extras.pieceNumbers);
+  const bool lifting = !frame.still && game.motion.lifted.cells != CellGrid{}.cells;
+  // Both passes split the scene and the pieces being lifted out of it at the current layer.
+  const auto drawLayers = [&](int from, int to) {
+    CellGrid pass = scene;
+    CellGrid lifted = game.motion.lifted;
+    for (CellGrid* grid : {&pass, &lifted}) {
+      ClearLayers(*grid, e, 0, from);
+      ClearLayers(*grid, e, to, e.z);
+    }
+    DrawMovingCubeGrid(game, target, figureOrigin, pass, lifting ? &lifted : nullptr,
+                       Checkers::AsSet, g, game.extras.pieceNumbers, motion);
+  };
+  drawLayers(0, layer);
 
-  DrawLayerGrid(game, g, figureOrigin, e);
-  DrawLayerTint(game, logicalLayout);
+  DrawLayerGrid(game, g, figureOrigin, e, layer, motion);
+  if (motion.Still()) {
+    DrawLayerTint(game, logicalLayout);
+  } else {
+    DrawTurningTint(game, g, layout, layer, motion);
+  }
 
-  pass = scene;
-  if (layer > 0) {
-    ClearLayers(pass, e, 0, layer);
+  // Building by cubes shows the current layer alone.
+  drawLayers(layer, InCreateByCubesMode(game) ? layer + 1 : e.z);
+  if (frame.still) {
+    DrawFieldCursor(game, logicalLayout);
   }
-  if (InCreateByCubesMode(game)) {
-    ClearLayers(pass, e, layer + 1, e.z);  // building by cubes shows the current layer alone
-  }
-  DrawCubeGrid(game, target, figureOrigin, pass, nullptr, Checkers::AsSet, g,
-               game.extras.pieceNumbers);
-  DrawFieldCursor(game, logicalLayout);
 
   if (game.createMode == 0) {
-    DrawTargetPreview(game, g, layout);
+    DrawTargetPreview(game, g, layout, frame);
   }
   std::array<Rect, 4> areas = FrameCopyRects(game);
   for (Rect& area : areas) {

@@ -34,6 +34,7 @@
 #include "shell/frame_painting.h"
 #include "shell/library_grading.h"
 #include "shell/menu_bar.h"
+#include "shell/motion_ticker.h"
 #include "shell/qt_platform.h"
 #include "shell/solver_feedback.h"
 #include "shell/status_line.h"
@@ -88,6 +89,7 @@ MainWindow::MainWindow(Game& game, MessageBoxRunner messageBox)
       this);
   setCentralWidget(field_);
   grading_ = new LibraryGrading(this);
+  motion_ = new MotionTicker(game_, *platform_, this);
   status_ = new StatusLine(game_, *platform_, *grading_, *statusBar());
   panel_ = new PiecePanel(
       [this](QPainter& painter, const QRect& area, int item, bool selected) {

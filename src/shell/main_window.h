@@ -22,6 +22,7 @@ class LibraryGrading;
 class QtPlatform;
 class SolverFeedback;
 class StatusLine;
+class MotionTicker;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -39,6 +40,7 @@ class MainWindow : public QMainWindow {
   StatusLine& Status() { return *status_; }
   QAction* Action(int commandId) const;
   DialogHooks& Dialogs() { return dialogs_; }
+  MotionTicker& Ticker() { return *motion_; }
 
   // A menu command, accelerator or orientation choice by id; the menu states follow.
   void RunCommand(int commandId);
@@ -81,6 +83,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<QtPlatform> platform_;
   SolverFeedback* feedback_ = nullptr;
   StatusLine* status_ = nullptr;
+  MotionTicker* motion_ = nullptr;
   int openDialogs_ = 0;
   LibraryGrading* grading_ = nullptr;
   bool shownOnce_ = false;

@@ -8,6 +8,7 @@
 
 #include "model/game.h"
 #include "shell/main_window.h"
+#include "shell/motion_ticker.h"
 
 namespace kelvane {
 
@@ -47,6 +48,7 @@ void QtPlatform::Invalidate(bool) {
   // show what lies on the Field and what is hidden, so they follow every change of the picture.
   window_.Field().update();
   window_.Panel().viewport()->update();
+  window_.Ticker().Follow();
 }
 
 void QtPlatform::ApplyCommandStates(const CommandStates& states) {

@@ -19,11 +19,12 @@ struct ExtraSwitch {
   bool ExtraOptions::*member;
 };
 
-constexpr std::array<ExtraSwitch, 4> kSwitches{{
+constexpr std::array<ExtraSwitch, 5> kSwitches{{
     {"CAN_STILL_BE_DONE", &ExtraOptions::canStillBeDone},
     {"PIECE_NUMBERS", &ExtraOptions::pieceNumbers},
     {"CLOCK_AND_MOVES", &ExtraOptions::clockAndMoves},
     {"LIBRARY_BY_DIFFICULTY", &ExtraOptions::libraryByDifficulty},
+    {"ANIMATION", &ExtraOptions::animation},
 }};
 
 }  // namespace

@@ -14,14 +14,15 @@ namespace {
 TEST(ExtraOptionsText, EachSwitchIsWrittenAndReadBackAndOnlyANonZeroNumberTurnsItOn) {
   EXPECT_EQ(FormatExtraOptionsText({}),
             "[Options]\r\nCAN_STILL_BE_DONE = 0\r\nPIECE_NUMBERS = 0\r\nCLOCK_AND_MOVES = 1\r\n"
-            "LIBRARY_BY_DIFFICULTY = 0\r\n");
-  for (const ExtraOptions options :
-       {ExtraOptions{true, false, true, false}, ExtraOptions{false, true, false, true}}) {
+            "LIBRARY_BY_DIFFICULTY = 0\r\nANIMATION = 1\r\n");
+  for (const ExtraOptions options : {ExtraOptions{true, false, true, false, false},
+                                     ExtraOptions{false, true, false, true, true}}) {
     EXPECT_EQ(ParseExtraOptionsText(FormatExtraOptionsText(options)), options);
   }
   EXPECT_TRUE(ParseExtraOptionsText("[options]\npiece_numbers=2\n").pieceNumbers);
   EXPECT_TRUE(ParseExtraOptionsText("[Options]\nPIECE_NUMBERS = 1\n").clockAndMoves)
       << "an older file keeps the clock on";
+  EXPECT_TRUE(ParseExtraOptionsText("[Options]\nPIECE_NUMBERS = 1\n").animation);
   for (const std::string_view text :
        {"", "garbage \xff", "[Options]\nPIECE_NUMBERS = yes\n", "[Other]\nPIECE_NUMBERS=1\n"}) {
     EXPECT_FALSE(ParseExtraOptionsText(text).pieceNumbers) << text;

@@ -7,7 +7,10 @@
 namespace kelvane::testing {
 
 std::unique_ptr<Game> NewBlankGame() {
-  return std::make_unique<Game>();
+  auto game = std::make_unique<Game>();
+  // Motions wait for a clock the tests move by hand; the motion tests turn them on.
+  game->extras.animation = false;
+  return game;
 }
 
 std::unique_ptr<Game> NewInitialisedGame() {

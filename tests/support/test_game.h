@@ -8,7 +8,7 @@
 
 namespace kelvane::testing {
 
-// An all-zero Game, as at process start.
+// An all-zero Game, as at process start, but with the Animation option off.
 std::unique_ptr<Game> NewBlankGame();
 
 // A Game after window creation: default figure, pieces, orientation tables, in play.

@@ -46,13 +46,13 @@ OptionsDialog::OptionsDialog(Game& game, Platform& platform, QWidget* owner,
       chooseColour_(std::move(chooseColour)),
       openUrl_(std::move(openUrl)) {
   // The template's 167 units, and a row below the skin group for the options beyond it.
-  const DialogLayout layout(*this, "Options", 374, 195);
+  const DialogLayout layout(*this, "Options", 374, 207);
   // Group boxes first, so that the controls inside them lie on top.
   layout.Place(new QGroupBox("Colors"), {7, 3, 94, 50});
   layout.Place(new QGroupBox("Show"), {108, 3, 94, 50});
   layout.Place(new QGroupBox("Scale"), {209, 3, 94, 50});
   layout.Place(new QGroupBox("Skin"), {7, 59, 296, 101});
-  layout.Place(new QGroupBox("Assists"), {7, 163, 296, 26});
+  layout.Place(new QGroupBox("Assists"), {7, 163, 296, 38});
 
   layout.PlaceText(new QLabel("Background:"), {16, 16, 40, 11});
   backgroundButton_ = new ColourButton;
@@ -81,6 +81,8 @@ OptionsDialog::OptionsDialog(Game& game, Platform& platform, QWidget* owner,
   layout.PlaceText(pieceNumbersBox_, {118, 174, 72, 9});
   clockAndMovesBox_ = new QCheckBox("Clock and moves");
   layout.PlaceText(clockAndMovesBox_, {200, 174, 96, 9});
+  animationBox_ = new QCheckBox("Animation");
+  layout.PlaceText(animationBox_, {16, 186, 96, 9});
   preview_ = new PreviewArea([this](Surface& target) { return ComposePreview(target); },
                              game_.graphics.pixelRatio);
   layout.Place(preview_, {122, 73, 171, 79});
@@ -164,6 +166,7 @@ void OptionsDialog::PutExtrasToDialog(const ExtraOptions& extras) {
   canStillBeDoneBox_->setChecked(extras.canStillBeDone);
   pieceNumbersBox_->setChecked(extras.pieceNumbers);
   clockAndMovesBox_->setChecked(extras.clockAndMoves);
+  animationBox_->setChecked(extras.animation);
 }
 
 ExtraOptions OptionsDialog::ExtrasFromDialog() const {
@@ -172,6 +175,7 @@ ExtraOptions OptionsDialog::ExtrasFromDialog() const {
   extras.canStillBeDone = canStillBeDoneBox_->isChecked();
   extras.pieceNumbers = pieceNumbersBox_->isChecked();
   extras.clockAndMoves = clockAndMovesBox_->isChecked();
+  extras.animation = animationBox_->isChecked();
   return extras;
 }
 

@@ -51,6 +51,7 @@ class OptionsDialog : public QDialog {
   QCheckBox& CanStillBeDoneBox() { return *canStillBeDoneBox_; }
   QCheckBox& PieceNumbersBox() { return *pieceNumbersBox_; }
   QCheckBox& ClockAndMovesBox() { return *clockAndMovesBox_; }
+  QCheckBox& AnimationBox() { return *animationBox_; }
   QComboBox& ScaleBox() { return *scaleBox_; }
   PreviewArea& Preview() { return *preview_; }
   QPushButton& Button(OptionsButton which) { return *buttons_[static_cast<int>(which)]; }
@@ -77,6 +78,7 @@ class OptionsDialog : public QDialog {
   QCheckBox* canStillBeDoneBox_ = nullptr;
   QCheckBox* pieceNumbersBox_ = nullptr;
   QCheckBox* clockAndMovesBox_ = nullptr;
+  QCheckBox* animationBox_ = nullptr;
   QComboBox* scaleBox_ = nullptr;
   PreviewArea* preview_ = nullptr;
   std::array<QPushButton*, 5> buttons_{};

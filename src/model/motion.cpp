@@ -1,0 +1,145 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The motions' timeline: what moves how far at each moment, and when the motion ends.
+#include "model/motion.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "model/game.h"
+#include "model/platform.h"
+#include "model/win_check.h"
+
+namespace kelvane {
+namespace {
+
+// Slow at both ends, as a hand turns a thing.
+double EaseInOut(double f) {
+  return f * f * (3 - 2 * f);
+}
+
+int PiecesEndMs(const Motion& motion) {
+  int end = motion.quarterTurns != 0 ? kTurnMotionMs : 0;
+  if (motion.lifted.cells != CellGrid{}.cells) {
+    end = std::max(end, kPieceMotionMs);
+  }
+  for (const std::int16_t delay : motion.dropDelayMs) {
+    if (delay >= 0) {
+      end = std::max(end, delay + kPieceMotionMs);
+    }
+  }
+  return end;
+}
+
+int TotalMs(const Motion& motion) {
+  return PiecesEndMs(motion) + (motion.winGlow ? kWinGlowMs : 0);
+}
+
+// A fresh motion from now on, keeping a win announcement that is still to come.
+Motion& Restart(Game& game, Platform& platform) {
+  FinishMotion(game, platform);
+  const bool due = game.motion.winAnnouncementDue;
+  game.motion = Motion{};
+  game.motion.running = true;
+  game.motion.startMs = platform.Milliseconds();
+  game.motion.winAnnouncementDue = due;
+  return game.motion;
+}
+
+}  // namespace
+
+void StartTurnMotion(Game& game, Platform& platform, int quarterTurns) {
+  if (game.extras.animation) {
+    Restart(game, platform).quarterTurns = static_cast<std::int8_t>(quarterTurns);
+  }
+}
+
+void StartDropMotion(Game& game, Platform& platform, int piece, int order) {
+  if (!game.extras.animation) {
+    return;
+  }
+  Motion& motion = order == 0 || !game.motion.running ? Restart(game, platform) : game.motion;
+  motion.dropDelayMs[piece] = static_cast<std::int16_t>(order * kArrivalGapMs);
+}
+
+void StartLiftMotion(Game& game, Platform& platform, const CellGrid& stood, int piece) {
+  if (!game.extras.animation) {
+    return;
+  }
+  Motion& motion = Restart(game, platform);
+  for (int i = 0; i < kGridCells; ++i) {
+    if (stood.cells[i] == PieceCellValue(piece)) {
+      motion.lifted.cells[i] = stood.cells[i];
+    }
+  }
+}
+
+void StartWinMotion(Game& game, Platform& platform) {
+  game.motion.winAnnouncementDue = true;
+  if (!game.extras.animation) {
+    AdvanceMotion(game, platform);
+    return;
+  }
+  if (!game.motion.running) {
+    Restart(game, platform);
+  }
+  game.motion.winGlow = true;
+}
+
+MotionFrame MotionFrameAt(const Motion& motion, std::int64_t nowMs) {
+  MotionFrame frame;
+  const std::int64_t elapsed = nowMs - motion.startMs;
+  if (!motion.running || elapsed >= TotalMs(motion)) {
+    return frame;
+  }
+  frame.still = false;
+  const auto progress = [elapsed](int from, int length) {
+    return std::clamp(static_cast<double>(elapsed - from) / length, 0.0, 1.0);
+  };
+  if (motion.quarterTurns != 0) {
+    frame.quarterTurns = motion.quarterTurns;
+    frame.turn = EaseInOut(progress(0, kTurnMotionMs));
+  }
+  for (int k = 0; k < kPieceCount; ++k) {
+    if (motion.dropDelayMs[k] >= 0) {
+      const double f = progress(motion.dropDelayMs[k], kPieceMotionMs);
+      // Falling faster and faster, seen from its first moment on.
+      frame.drops[k] = {kDropLayers * (1 - f * f),
+                        static_cast<int>(std::lround(255 * std::min(1.0, 3 * f)))};
+    }
+  }
+  const double lift = progress(0, kPieceMotionMs);
+  frame.lift = {kDropLayers * (1 - (1 - lift) * (1 - lift)),
+                static_cast<int>(std::lround(255 * (1 - lift)))};
+  if (motion.winGlow) {
+    const double glow = progress(PiecesEndMs(motion), kWinGlowMs);
+    frame.glow = static_cast<int>(std::lround(150 * std::sin(3.14159265358979 * glow)));
+  }
+  return frame;
+}
+
+void FinishMotion(Game& game, Platform& platform) {
+  if (game.motion.running) {
+    game.motion.running = false;
+    platform.Invalidate(false);
+  }
+}
+
+bool MotionPending(const Motion& motion) {
+  return motion.running || motion.winAnnouncementDue;
+}
+
+bool AdvanceMotion(Game& game, Platform& platform) {
+  Motion& motion = game.motion;
+  if (motion.running) {
+    // The last frame of a motion is the still one.
+    motion.running = !MotionFrameAt(motion, platform.Milliseconds()).still;
+    platform.Invalidate(false);
+  }
+  if (motion.winAnnouncementDue && !(motion.running && motion.winGlow)) {
+    motion.winAnnouncementDue = false;
+    AnnounceWin(game, platform);
+  }
+  return MotionPending(motion);
+}
+
+}  // namespace kelvane
