@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Timings of a whole PaintField at several scales and of the per-move pointer hit test.
+// Timings of a whole PaintField at several scales, still and in motion, and of the per-move
+// pointer hit test.
 #include <benchmark/benchmark.h>
 
 #include <memory>
 
+#include "analysis/analyse.h"
 #include "model/game_init.h"
 #include "model/headless_platform.h"
+#include "model/motion_timeline.h"
+#include "model/view_turn.h"
 #include "render/cube_geometry.h"
 #include "render/graphics_setup.h"
 #include "render/hit_test.h"
@@ -78,6 +82,44 @@ BENCHMARK(BM_PaintField)
     ->Args({4, 0})
     ->Args({8, 0})
     ->Args({4, 1})
+    ->Unit(benchmark::kMicrosecond);
+
+// A clock that stands still, so that every frame of a run is the same moment of a motion.
+class StoppedClock : public HeadlessPlatform {
+ public:
+  std::int64_t Milliseconds() override { return nowMs; }
+  std::int64_t nowMs = 1000;
+};
+
+// The default figure completed, then drawn still (0), half-way through a view turn (1) or with
+// piece 7 half-way down (2).
+void BM_MotionFrame(benchmark::State& state) {
+  auto game = DrawingGame(static_cast<int>(state.range(0)));
+  PlaceContent(*game, RequiredClientSize(*game));
+  StoppedClock platform;
+  platform.questionAnswer = MessageAnswer::Yes;
+  game->extras.animation = true;
+  AnalysePuzzle(*game, platform, AnalyseMode::ShowAll);
+  FinishMotion(*game, platform);
+  if (state.range(1) == 1) {
+    RotateView(*game, platform, +1);
+    platform.nowMs += kTurnMotionMs / 2;
+  } else if (state.range(1) == 2) {
+    StartDropMotion(*game, platform, kPieceCount - 1);
+    platform.nowMs += kPieceMotionMs / 2;
+  }
+  const CopyToScreen copy = [](const Surface& s, std::span<const Rect>) {
+    benchmark::DoNotOptimize(s.pixels.data());
+  };
+  for (auto _ : state) {
+    PaintField(*game, platform, copy);
+    benchmark::ClobberMemory();
+  }
+}
+// Arguments: scale, and the motion: 0 none, 1 a turn, 2 a drop.
+BENCHMARK(BM_MotionFrame)
+    ->ArgNames({"scale", "motion"})
+    ->ArgsProduct({{4, 8}, {0, 1, 2}})
     ->Unit(benchmark::kMicrosecond);
 
 void BM_HitTestFloorCell(benchmark::State& state) {

@@ -8,6 +8,7 @@
 #include "analysis/solver.h"
 #include "model/game.h"
 #include "model/game_messages.h"
+#include "model/motion_timeline.h"
 #include "model/move_history.h"
 #include "model/placement.h"
 #include "model/platform.h"
@@ -114,6 +115,7 @@ void ReportAnalysis(Game& game, Platform& platform, AnalyseMode mode, bool found
     ShowGameMessage(game, platform, kNotPassed, MessageStyle::Information);
     return;
   }
+  const CellGrid before = game.field;
   if (mode == AnalyseMode::Hint) {
     game.winAnnouncement = 0;
     RevealOnePiece(game);
@@ -122,8 +124,10 @@ void ReportAnalysis(Game& game, Platform& platform, AnalyseMode mode, bool found
     RecordMove(game);
     RevealCompletion(game, game.WorkGrid);
   }
+  StartArrivals(game, platform, before);
   platform.Invalidate(false);
   ShowGameMessage(game, platform, kPassed, MessageStyle::Information);
+  ReleaseArrivals(game, platform);
 }
 
 }  // namespace kelvane

@@ -4,6 +4,7 @@
 
 #include "model/command_states.h"
 #include "model/game.h"
+#include "model/motion_timeline.h"
 #include "model/move_history.h"
 #include "model/play_tally.h"
 #include "model/win_check.h"
@@ -123,6 +124,7 @@ void PlaceSelectedPiece(Game& game, Platform& platform, std::optional<FloorCell>
   }
   RecordMove(game);
   game.field = placed;
+  StartDropMotion(game, platform, SelectedPanelItem(platform) - 1);
   CountMove(game, platform);
   UpdateCommandStates(game, platform);
   platform.Invalidate(false);
@@ -132,6 +134,7 @@ void PlaceSelectedPiece(Game& game, Platform& platform, std::optional<FloorCell>
 void PickUpPiece(Game& game, Platform& platform, std::int8_t value) {
   platform.SetPanelSelection(value - 1);
   RecordMove(game);
+  StartLiftMotion(game, platform, game.field, value - PieceCellValue(0));
   ClearCellValue(game.field, value);
   CountMove(game, platform);
   UpdateCommandStates(game, platform);
@@ -146,6 +149,7 @@ void RemoveSelectedPiece(Game& game, Platform& platform) {
   const bool onField = PieceOnField(game, PieceCellValue(s - 1));
   if (onField) {
     RecordMove(game);
+    StartLiftMotion(game, platform, game.field, s - 1);
   }
   ClearCellValue(game.field, PieceCellValue(s - 1));
   if (onField) {

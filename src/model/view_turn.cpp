@@ -6,7 +6,7 @@
 #include <array>
 
 #include "model/game.h"
-#include "model/motion.h"
+#include "model/motion_timeline.h"
 #include "model/move_history.h"
 #include "model/orientation.h"
 

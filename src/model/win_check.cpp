@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "model/game.h"
-#include "model/motion.h"
+#include "model/motion_timeline.h"
 #include "model/placement.h"
 #include "model/play_tally.h"
 #include "model/solved_puzzles.h"

@@ -6,7 +6,7 @@
 
 #include "model/cell_grid.h"
 #include "model/game.h"
-#include "model/motion.h"
+#include "model/motion_timeline.h"
 #include "render/draw_cube_grid.h"
 #include "render/region.h"
 

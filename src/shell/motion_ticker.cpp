@@ -6,7 +6,7 @@
 #include <QEvent>
 
 #include "model/game.h"
-#include "model/motion.h"
+#include "model/motion_timeline.h"
 
 namespace kelvane {
 namespace {
@@ -35,17 +35,23 @@ void MotionTicker::Follow() {
 
 bool MotionTicker::eventFilter(QObject*, QEvent* event) {
   switch (event->type()) {
-    // A shortcut is offered before its key press, and may take the key.
+    // A shortcut is offered before its key press: while the congratulation is due, neither
+    // reaches the game, as neither would past the congratulation's box.
     case QEvent::ShortcutOverride:
+      if (game_.motion.winAnnouncementDue) {
+        event->accept();
+        return true;
+      }
+      FinishMotion(game_, platform_);
+      return false;
     case QEvent::KeyPress:
     case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
     case QEvent::Wheel:
-      FinishMotion(game_, platform_);
-      break;
+      return FinishMotion(game_, platform_);
     default:
-      break;
+      return false;
   }
-  return false;
 }
 
 }  // namespace kelvane

@@ -30,11 +30,15 @@ std::optional<QStringList> StartShotSession(int argc, char* argv[], QTemporaryDi
   return folders;
 }
 
-bool SaveShot(QWidget& widget, const QStringList& folders, const QString& name) {
+bool SaveShot(QWidget& widget, const QStringList& folders, const QString& name,
+              const std::function<void()>& justBefore) {
   widget.show();
   QApplication::processEvents();
   widget.grab();
   QApplication::processEvents();
+  if (justBefore) {
+    justBefore();
+  }
   const QPixmap picture = widget.grab();
   bool saved = true;
   for (const QString& folder : folders) {

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 namespace kelvane {
@@ -15,8 +16,9 @@ namespace kelvane {
 // printing the usage, when the command line is short.
 std::optional<QStringList> StartShotSession(int argc, char* argv[], QTemporaryDir& workingFolder);
 
-// Shows `widget`, lets the answers that follow a frame arrive, and saves its picture as `name` in
-// each folder.
-bool SaveShot(QWidget& widget, const QStringList& folders, const QString& name);
+// Shows `widget`, lets the answers that follow a frame arrive, runs `justBefore` and saves its
+// picture as `name` in each folder.
+bool SaveShot(QWidget& widget, const QStringList& folders, const QString& name,
+              const std::function<void()>& justBefore = {});
 
 }  // namespace kelvane

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The motions' timeline: what moves how far at each moment, and when the motion ends.
-#include "model/motion.h"
+#include "model/motion_timeline.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,7 +19,7 @@ double EaseInOut(double f) {
 
 int PiecesEndMs(const Motion& motion) {
   int end = motion.quarterTurns != 0 ? kTurnMotionMs : 0;
-  if (motion.lifted.cells != CellGrid{}.cells) {
+  if (GridHasCells(motion.lifted)) {
     end = std::max(end, kPieceMotionMs);
   }
   for (const std::int16_t delay : motion.dropDelayMs) {
@@ -34,9 +34,21 @@ int TotalMs(const Motion& motion) {
   return PiecesEndMs(motion) + (motion.winGlow ? kWinGlowMs : 0);
 }
 
+bool AnnounceDueWin(Game& game, Platform& platform) {
+  if (!game.motion.winAnnouncementDue) {
+    return false;
+  }
+  game.motion.winAnnouncementDue = false;
+  AnnounceWin(game, platform);
+  return true;
+}
+
+bool GridHolds(const CellGrid& grid, std::int8_t value) {
+  return std::ranges::find(grid.cells, value) != grid.cells.end();
+}
+
 // A fresh motion from now on, keeping a win announcement that is still to come.
 Motion& Restart(Game& game, Platform& platform) {
-  FinishMotion(game, platform);
   const bool due = game.motion.winAnnouncementDue;
   game.motion = Motion{};
   game.motion.running = true;
@@ -53,12 +65,10 @@ void StartTurnMotion(Game& game, Platform& platform, int quarterTurns) {
   }
 }
 
-void StartDropMotion(Game& game, Platform& platform, int piece, int order) {
-  if (!game.extras.animation) {
-    return;
+void StartDropMotion(Game& game, Platform& platform, int piece) {
+  if (game.extras.animation) {
+    Restart(game, platform).dropDelayMs[piece] = 0;
   }
-  Motion& motion = order == 0 || !game.motion.running ? Restart(game, platform) : game.motion;
-  motion.dropDelayMs[piece] = static_cast<std::int16_t>(order * kArrivalGapMs);
 }
 
 void StartLiftMotion(Game& game, Platform& platform, const CellGrid& stood, int piece) {
@@ -70,6 +80,34 @@ void StartLiftMotion(Game& game, Platform& platform, const CellGrid& stood, int 
     if (stood.cells[i] == PieceCellValue(piece)) {
       motion.lifted.cells[i] = stood.cells[i];
     }
+  }
+}
+
+void StartArrivals(Game& game, Platform& platform, const CellGrid& before) {
+  if (!game.extras.animation) {
+    return;
+  }
+  std::array<std::int16_t, kPieceCount> delays = Motion{}.dropDelayMs;
+  int order = 0;
+  for (int k = 0; k < kPieceCount; ++k) {
+    const std::int8_t value = PieceCellValue(k);
+    if (GridHolds(game.field, value) && !GridHolds(before, value)) {
+      delays[k] = static_cast<std::int16_t>(order++ * kArrivalGapMs);
+    }
+  }
+  if (order > 0) {
+    Motion& motion = Restart(game, platform);
+    motion.dropDelayMs = delays;
+    motion.held = true;
+    motion.arriving = true;
+  }
+}
+
+void ReleaseArrivals(Game& game, Platform& platform) {
+  if (game.motion.held) {
+    game.motion.held = false;
+    game.motion.startMs = platform.Milliseconds();
+    platform.Invalidate(false);
   }
 }
 
@@ -87,7 +125,7 @@ void StartWinMotion(Game& game, Platform& platform) {
 
 MotionFrame MotionFrameAt(const Motion& motion, std::int64_t nowMs) {
   MotionFrame frame;
-  const std::int64_t elapsed = nowMs - motion.startMs;
+  const std::int64_t elapsed = motion.held ? 0 : nowMs - motion.startMs;
   if (!motion.running || elapsed >= TotalMs(motion)) {
     return frame;
   }
@@ -102,9 +140,11 @@ MotionFrame MotionFrameAt(const Motion& motion, std::int64_t nowMs) {
   for (int k = 0; k < kPieceCount; ++k) {
     if (motion.dropDelayMs[k] >= 0) {
       const double f = progress(motion.dropDelayMs[k], kPieceMotionMs);
-      // Falling faster and faster, seen from its first moment on.
-      frame.drops[k] = {kDropLayers * (1 - f * f),
-                        static_cast<int>(std::lround(255 * std::min(1.0, 3 * f)))};
+      // Falling faster and faster; an arriving piece shows from its first moment on.
+      frame.drops[k] = motion.arriving
+                           ? Flight{kDropLayers * (1 - f * f),
+                                    static_cast<int>(std::lround(255 * std::min(1.0, 3 * f)))}
+                           : Flight{kSettleLayers * (1 - f * f), 255};
     }
   }
   const double lift = progress(0, kPieceMotionMs);
@@ -117,11 +157,16 @@ MotionFrame MotionFrameAt(const Motion& motion, std::int64_t nowMs) {
   return frame;
 }
 
-void FinishMotion(Game& game, Platform& platform) {
-  if (game.motion.running) {
-    game.motion.running = false;
+bool FinishMotion(Game& game, Platform& platform) {
+  Motion& motion = game.motion;
+  if (motion.held) {
+    return false;
+  }
+  if (motion.running) {
+    motion.running = false;
     platform.Invalidate(false);
   }
+  return AnnounceDueWin(game, platform);
 }
 
 bool MotionPending(const Motion& motion) {
@@ -130,14 +175,13 @@ bool MotionPending(const Motion& motion) {
 
 bool AdvanceMotion(Game& game, Platform& platform) {
   Motion& motion = game.motion;
-  if (motion.running) {
+  if (motion.running && !motion.held) {
     // The last frame of a motion is the still one.
     motion.running = !MotionFrameAt(motion, platform.Milliseconds()).still;
     platform.Invalidate(false);
   }
-  if (motion.winAnnouncementDue && !(motion.running && motion.winGlow)) {
-    motion.winAnnouncementDue = false;
-    AnnounceWin(game, platform);
+  if (!(motion.running && motion.winGlow)) {
+    AnnounceDueWin(game, platform);
   }
   return MotionPending(motion);
 }
