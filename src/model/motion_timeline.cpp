@@ -12,6 +12,9 @@
 namespace kelvane {
 namespace {
 
+// A brightening, not a white-out: the pieces keep their colours at the height of the light.
+constexpr double kWinGlowPeak = 70;
+
 // Slow at both ends, as a hand turns a thing.
 double EaseInOut(double f) {
   return f * f * (3 - 2 * f);
@@ -152,7 +155,7 @@ MotionFrame MotionFrameAt(const Motion& motion, std::int64_t nowMs) {
                 static_cast<int>(std::lround(255 * (1 - lift)))};
   if (motion.winGlow) {
     const double glow = progress(PiecesEndMs(motion), kWinGlowMs);
-    frame.glow = static_cast<int>(std::lround(150 * std::sin(3.14159265358979 * glow)));
+    frame.glow = static_cast<int>(std::lround(kWinGlowPeak * std::sin(3.14159265358979 * glow)));
   }
   return frame;
 }

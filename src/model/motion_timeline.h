@@ -21,7 +21,7 @@ inline constexpr int kWinGlowMs = 500;
 // How far above its cells an arriving piece starts its drop, and a picked-up one ends its lift,
 // in layers; a laid piece settles from a little above.
 inline constexpr double kDropLayers = 1.5;
-inline constexpr double kSettleLayers = 0.6;
+inline constexpr double kSettleLayers = 1.0;
 
 // One piece in flight: how far above its cells it is drawn, in layers, and how opaque (0 … 255).
 struct Flight {

@@ -72,10 +72,12 @@ int main(int argc, char* argv[]) {
 
   // Each motion starts just before its picture, so that the window's own tick never ends it;
   // what a tick would still do afterwards is dropped.
-  LayCompletionUpTo(game, completed, 4);
+  // Piece 3 stands at the front, where its drop shows best.
+  LayCompletionUpTo(game, completed, 5);
+  ClearCellValue(game.field, PieceCellValue(2));
   saved = SaveShot(window, folders, "motion-lay-halfway.png",
                    [&] {
-                     LayAsCompleted(game, platform, completed, 4);
+                     LayAsCompleted(game, platform, completed, 2);
                      // Half its height: the drop falls faster and faster.
                      AtMoment(game, platform, static_cast<int>(kPieceMotionMs * 0.71));
                    }) &&
