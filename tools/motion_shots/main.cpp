@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the window at chosen moments of its motions: a view turn half-way, a laid piece half-way
 // down and the finished figure lit up after the win.
-#include <QApplication>
-#include <QTemporaryDir>
 #include <algorithm>
 
 #include "analysis/analyse.h"
@@ -48,21 +46,7 @@ void AtMoment(Game& game, Platform& platform, int ms) {
   game.motion.startMs = platform.Milliseconds() - ms;
 }
 
-}  // namespace
-}  // namespace kelvane
-
-int main(int argc, char* argv[]) {
-  using namespace kelvane;
-  QApplication application(argc, argv);
-  QTemporaryDir workingFolder;
-  const std::optional<QStringList> started = StartShotSession(argc, argv, workingFolder);
-  if (!started) {
-    return 2;
-  }
-  const QStringList& folders = *started;
-
-  static Game game;
-  MainWindow window(game);
+bool DrawMotions(Game& game, MainWindow& window, const QStringList& folders) {
   Platform& platform = window.GamePlatform();
   game.extras.animation = true;
   game.WorkGrid = game.field;
@@ -104,5 +88,12 @@ int main(int argc, char* argv[]) {
                    }) &&
           saved;
   game.motion = Motion{};
-  return saved ? 0 : 1;
+  return saved;
+}
+
+}  // namespace
+}  // namespace kelvane
+
+int main(int argc, char* argv[]) {
+  return kelvane::RunWindowShots(argc, argv, kelvane::DrawMotions);
 }

@@ -7,6 +7,8 @@
 #include <QPixmap>
 #include <cstdio>
 
+#include "model/game.h"
+#include "shell/main_window.h"
 #include "storage/puzzle_file.h"
 
 namespace kelvane {
@@ -28,6 +30,20 @@ std::optional<QStringList> StartShotSession(int argc, char* argv[], QTemporaryDi
     QFile::copy(library + "/" + name, puzzles + "/" + name);
   }
   return folders;
+}
+
+int RunWindowShots(
+    int argc, char* argv[],
+    const std::function<bool(Game&, MainWindow&, const QStringList& folders)>& draw) {
+  QApplication application(argc, argv);
+  QTemporaryDir workingFolder;
+  const std::optional<QStringList> started = StartShotSession(argc, argv, workingFolder);
+  if (!started) {
+    return 2;
+  }
+  static Game game;
+  MainWindow window(game);
+  return draw(game, window, *started) ? 0 : 1;
 }
 
 bool SaveShot(QWidget& widget, const QStringList& folders, const QString& name,

@@ -16,6 +16,14 @@ namespace kelvane {
 // printing the usage, when the command line is short.
 std::optional<QStringList> StartShotSession(int argc, char* argv[], QTemporaryDir& workingFolder);
 
+struct Game;
+class MainWindow;
+
+// The exit code of a picture maker: `draw` runs on a main window over a Game of its own, in the
+// session's working folder, and says whether every picture was saved into `folders`.
+int RunWindowShots(int argc, char* argv[],
+                   const std::function<bool(Game&, MainWindow&, const QStringList& folders)>& draw);
+
 // Shows `widget`, lets the answers that follow a frame arrive, runs `justBefore` and saves its
 // picture as `name` in each folder.
 bool SaveShot(QWidget& widget, const QStringList& folders, const QString& name,
