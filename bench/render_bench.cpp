@@ -92,7 +92,7 @@ class StoppedClock : public HeadlessPlatform {
 };
 
 // The default figure completed, then drawn still (0), half-way through a view turn (1) or with
-// piece 7 half-way down (2).
+// piece 7 half-way down (2), or lit up at the height of the win's light (3).
 void BM_MotionFrame(benchmark::State& state) {
   auto game = DrawingGame(static_cast<int>(state.range(0)));
   PlaceContent(*game, RequiredClientSize(*game));
@@ -104,9 +104,10 @@ void BM_MotionFrame(benchmark::State& state) {
   if (state.range(1) == 1) {
     RotateView(*game, platform, +1);
     platform.nowMs += kTurnMotionMs / 2;
-  } else if (state.range(1) == 2) {
+  } else if (state.range(1) >= 2) {
     StartDropMotion(*game, platform, kPieceCount - 1);
-    platform.nowMs += kPieceMotionMs / 2;
+    game->motion.winGlow = state.range(1) == 3;
+    platform.nowMs += state.range(1) == 3 ? kPieceMotionMs + kWinGlowMs / 2 : kPieceMotionMs / 2;
   }
   const CopyToScreen copy = [](const Surface& s, std::span<const Rect>) {
     benchmark::DoNotOptimize(s.pixels.data());
@@ -116,10 +117,10 @@ void BM_MotionFrame(benchmark::State& state) {
     benchmark::ClobberMemory();
   }
 }
-// Arguments: scale, and the motion: 0 none, 1 a turn, 2 a drop.
+// Arguments: scale, and the motion: 0 none, 1 a turn, 2 a drop, 3 the win's light.
 BENCHMARK(BM_MotionFrame)
     ->ArgNames({"scale", "motion"})
-    ->ArgsProduct({{4, 8}, {0, 1, 2}})
+    ->ArgsProduct({{4, 8}, {0, 1, 2, 3}})
     ->Unit(benchmark::kMicrosecond);
 
 void BM_HitTestFloorCell(benchmark::State& state) {

@@ -3,6 +3,7 @@
 #include "render/moving_cubes.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 #include <tuple>
@@ -191,16 +192,32 @@ void DrawMovingCubeGrid(const Game& game, Surface& target, Point origin, const C
       checkers == Checkers::On || (checkers == Checkers::AsSet && game.settings.SHOW_CHECKERS != 0);
   const Region outline = MakeRegion(CubeOutline(g));
   const Rect sprite{0, 0, 2 * g.W, g.H};
-  const Surface light = motion.glow > 0 ? MakeSurface(sprite.right, g.H, kWhitePixel) : Surface{};
-  for (const MovingCube& cube : MovingCubes(grid, lifted, g, origin, motion)) {
-    const Rect from = SourceRect(cube.value, checkersOn, cube.odd, g);
-    if (cube.alpha >= 255) {
-      CopyThrough(target, cube.at.x, cube.at.y, sheet, from, outline);
-    } else {
-      BlendThrough(target, cube.at.x, cube.at.y, sheet, from, outline, cube.alpha);
+  // Each sprite lit once per frame, then copied like the sheet's own: lighting every cube as it
+  // is drawn would cost as much again as the frame.
+  std::array<Surface, 2 * (kMarkedCell + 1)> lit;
+  const auto source = [&](const MovingCube& cube, Rect& from) -> const Surface& {
+    from = SourceRect(cube.value, checkersOn, cube.odd, g);
+    if (motion.glow <= 0) {
+      return sheet;
     }
-    if (motion.glow > 0) {
-      BlendThrough(target, cube.at.x, cube.at.y, light, sprite, outline, motion.glow);
+    Surface& picture = lit[2 * cube.value + (cube.odd ? 1 : 0)];
+    if (picture.pixels.empty()) {
+      picture = MakeSurface(sprite.right, g.H, kWhitePixel);
+      CopyRect(picture, 0, 0, sheet, from);
+      for (Pixel& pixel : picture.pixels) {
+        pixel = BlendPixel(kWhitePixel, pixel, motion.glow);
+      }
+    }
+    from = sprite;
+    return picture;
+  };
+  for (const MovingCube& cube : MovingCubes(grid, lifted, g, origin, motion)) {
+    Rect from;
+    const Surface& picture = source(cube, from);
+    if (cube.alpha >= 255) {
+      CopyThrough(target, cube.at.x, cube.at.y, picture, from, outline);
+    } else {
+      BlendThrough(target, cube.at.x, cube.at.y, picture, from, outline, cube.alpha);
     }
     if (pieceNumbers && cube.numbered) {
       DrawPieceNumber(target, {cube.at.x + g.W, cube.at.y + g.R}, cube.value - 1, g);
