@@ -84,13 +84,24 @@ std::vector<std::string> PlayParts(const Game& game, FigureTier tier, std::int64
   return parts;
 }
 
+// Said while the window would not fit the screen at SCALE and the field is drawn smaller.
+void AddScalePart(const Game& game, std::vector<std::string>& parts) {
+  // The field cube is 9·s pixels wide at scale s.
+  const int drawn = game.fieldGeometry.W / 9;
+  if (drawn > 0 && drawn < game.settings.SCALE) {
+    parts.push_back("Drawn at scale " + std::to_string(drawn) + " to fit the screen");
+  }
+}
+
 }  // namespace
 
 std::string StatusLineText(const Game& game, FigureTier tier, std::int64_t nowMs,
                            const NextPuzzleNote& next) {
+  std::vector<std::string> parts =
+      game.createMode != 0 ? CreationParts(game) : PlayParts(game, tier, nowMs, next);
+  AddScalePart(game, parts);
   std::string text;
-  for (const std::string& part :
-       game.createMode != 0 ? CreationParts(game) : PlayParts(game, tier, nowMs, next)) {
+  for (const std::string& part : parts) {
     text += (text.empty() ? "" : std::string(kSeparator)) + part;
   }
   return text;

@@ -21,15 +21,19 @@ void CreateGraphics(Game& game, int screenWidth, int screenHeight, int pixelRati
                                     screenHeight * graphics.pixelRatio, kBlackPixel);
 }
 
-void ApplyScaleAndSkin(Game& game, Platform& platform) {
+void DrawFieldAtScale(Game& game, int scale) {
   Graphics& graphics = game.graphics;
-  const int scale = DrawnScale(game.settings.SCALE);
   game.fieldGeometry = FieldGeometry(scale);
   const Surface stored = LoadSkinBitmap(game.settings.SKIN_INDEX);
   graphics.fieldSheet =
       graphics.pixelRatio == 1
           ? FieldSheetOf(stored, scale)
           : SpriteSheetFor(stored, ScaledGeometry(game.fieldGeometry, graphics.pixelRatio));
+}
+
+void ApplyScaleAndSkin(Game& game, Platform& platform) {
+  Graphics& graphics = game.graphics;
+  DrawFieldAtScale(game, DrawnScale(game.settings.SCALE));
   graphics.thumbnailSheet = LoadThumbnailSheetFor(game, game.settings.SKIN_INDEX);
   FillRect(graphics.inkSurface, {0, 0, kInkSurfaceWidth, kInkSurfaceHeight},
            PixelFromColour(game.settings.COLOR_INK));

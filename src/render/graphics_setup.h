@@ -18,6 +18,10 @@ void CreateGraphics(Game& game, int screenWidth, int screenHeight, int pixelRati
 // the platform to fit the window, whose size depends on the geometry.
 void ApplyScaleAndSkin(Game& game, Platform& platform);
 
+// Sets the field cube geometry and the FieldSheet for `scale` without fitting the window: SCALE's,
+// or a smaller one while SCALE's window does not fit the screen.
+void DrawFieldAtScale(Game& game, int scale);
+
 // The ThumbnailSheet of a skin for this Game's screen: shrunk into its corner, or re-laid for the
 // device-pixel thumbnail geometry on a high-density screen.
 Surface LoadThumbnailSheetFor(const Game& game, int skinIndex);

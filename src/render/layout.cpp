@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "render/cube_geometry.h"
+
 namespace kelvane {
 
 namespace {
@@ -18,6 +20,16 @@ int SceneDrop(int sceneHeight) {
   return sceneHeight < kPanelHeight ? (kPanelHeight - sceneHeight) / 2 : 0;
 }
 
+Size SceneSizeOf(Extents e, CubeGeometry g) {
+  return {(e.x + e.y + 4) * g.W, (e.x + e.y + 4) * g.R + (e.z + 1) * g.E};
+}
+
+Size ClientSizeAt(const Game& game, CubeGeometry g) {
+  const Size scene = SceneSizeOf(GridExtents(game.figure), g);
+  const int width = game.createMode != 0 ? scene.width + 144 : 2 * scene.width + 160;
+  return {width, std::max(scene.height, kPanelHeight) + 2 * kMargin};
+}
+
 }  // namespace
 
 ClientLayout LayOutClient(const Game& game) {
@@ -25,7 +37,7 @@ ClientLayout LayOutClient(const Game& game) {
   const CubeGeometry g = game.fieldGeometry;
   const Extents e = GridExtents(game.figure);
   l.figure = e;
-  l.scene = {(e.x + e.y + 4) * g.W, (e.x + e.y + 4) * g.R + (e.z + 1) * g.E};
+  l.scene = SceneSizeOf(e, g);
   const Point o = game.layoutOrigin;
   const int panelTop = o.y + kMargin + PanelDrop(l.scene.height);
   l.panel = {o.x + kMargin, panelTop, o.x + kMargin + kPanelWidth, panelTop + kPanelHeight};
@@ -43,9 +55,18 @@ Size SceneSize(const Game& game) {
 }
 
 Size RequiredClientSize(const Game& game) {
-  const Size scene = SceneSize(game);
-  const int width = game.createMode != 0 ? scene.width + 144 : 2 * scene.width + 160;
-  return {width, std::max(scene.height, kPanelHeight) + 2 * kMargin};
+  return ClientSizeAt(game, game.fieldGeometry);
+}
+
+int ScaleThatFits(const Game& game, FrameMargins margins, Size available) {
+  for (int scale = DrawnScale(game.settings.SCALE); scale > kSmallestScale; --scale) {
+    const Size client = ClientSizeAt(game, FieldGeometry(scale));
+    if (client.width + margins.left + margins.right <= available.width &&
+        client.height + margins.top + margins.bottom <= available.height) {
+      return scale;
+    }
+  }
+  return kSmallestScale;
 }
 
 Rect RequiredWindowRect(const Game& game, FrameMargins margins) {
@@ -91,10 +112,11 @@ Rect FittedWindowRect(const Game& game, FrameMargins margins, bool visible, Rect
 }
 
 Rect KeptOnScreen(Rect window, Rect available) {
-  const int left =
-      std::max(std::min(window.left, available.right - window.Width()), available.left);
-  const int top = std::max(std::min(window.top, available.bottom - window.Height()), available.top);
-  return {left, top, left + window.Width(), top + window.Height()};
+  const int width = std::min(window.Width(), available.Width());
+  const int height = std::min(window.Height(), available.Height());
+  const int left = std::max(std::min(window.left, available.right - width), available.left);
+  const int top = std::max(std::min(window.top, available.bottom - height), available.top);
+  return {left, top, left + width, top + height};
 }
 
 Rect PlaceContent(Game& game, Size client) {

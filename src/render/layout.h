@@ -59,6 +59,10 @@ Size SceneSize(const Game& game);
 // 2·w0 + 160 (w0 + 144 in create mode) by max(h0, 512) + 32.
 Size RequiredClientSize(const Game& game);
 
+// The largest whole scale from 2 up to SCALE whose window, with `margins`, fits within `available`;
+// 2 where none does, and the field then scrolls.
+int ScaleThatFits(const Game& game, FrameMargins margins, Size available);
+
 // The window rectangle around the required client area, (0, 0) being the client's corner; cut
 // to the screen's width and height when larger.
 Rect RequiredWindowRect(const Game& game, FrameMargins margins);
@@ -74,7 +78,7 @@ Point FigureOrigin(CubeGeometry g, Point helperOrigin);
 Rect FittedWindowRect(const Game& game, FrameMargins margins, bool visible, Rect normal);
 
 // `window` moved up and left as far as needed to lie within `available` (the screen without its
-// panels), its top-left corner kept where it can; one larger than the area starts at its corner.
+// panels), its top-left corner kept where it can; one larger than the area is cut to it.
 Rect KeptOnScreen(Rect window, Rect available);
 // Centres the required client size in `client` (origin 0 on an axis where it does not fit) and
 // remembers `client` as the part of the BackBuffer that frames show.

@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTimer>
 #include <algorithm>
@@ -27,6 +28,7 @@
 #include "model/placement.h"
 #include "model/play_tally.h"
 #include "model/view_turn.h"
+#include "render/cube_geometry.h"
 #include "render/graphics_setup.h"
 #include "render/hit_test.h"
 #include "render/layout.h"
@@ -87,7 +89,13 @@ MainWindow::MainWindow(Game& game, MessageBoxRunner messageBox)
         status_->Refresh();
       },
       this);
-  setCentralWidget(field_);
+  // Where even the smallest scale does not fit the screen, the field scrolls.
+  auto* scroller = new QScrollArea(this);
+  scroller->setFrameShape(QFrame::NoFrame);
+  scroller->setFocusPolicy(Qt::NoFocus);
+  scroller->setWidgetResizable(true);
+  scroller->setWidget(field_);
+  setCentralWidget(scroller);
   grading_ = new LibraryGrading(this);
   motion_ = new MotionTicker(game_, *platform_, this);
   status_ = new StatusLine(game_, *platform_, *grading_, *statusBar());
@@ -300,9 +308,16 @@ FrameMargins MainWindow::Margins() const {
 
 void MainWindow::FitToFigure() {
   const FrameMargins margins = Margins();
-  const Rect minimum = RequiredWindowRect(game_, margins);
-  field_->setMinimumSize(minimum.Width() - margins.left - margins.right,
-                         minimum.Height() - margins.top - margins.bottom);
+  // SCALE's window may not fit this screen; a smaller whole scale does, while it is needed.
+  const Rect area = AvailableArea(frameGeometry().topLeft());
+  const int scale = ScaleThatFits(game_, margins, {area.Width(), area.Height()});
+  if (game_.fieldGeometry != FieldGeometry(scale)) {
+    DrawFieldAtScale(game_, scale);
+    status_->Refresh();
+  }
+  // The whole content, also where the window is cut to the screen: the field then scrolls.
+  const Size content = RequiredClientSize(game_);
+  field_->setMinimumSize(content.width, content.height);
   if (!isMaximized() && !isFullScreen()) {
     const QRect outer = frameGeometry();
     Rect fitted =
@@ -333,18 +348,6 @@ Rect MainWindow::AvailableArea(QPoint topLeft) const {
   const QScreen* shown = QGuiApplication::screenAt(topLeft);
   const QRect area = (shown != nullptr ? shown : screen())->availableGeometry();
   return {area.left(), area.top(), area.right() + 1, area.bottom() + 1};
-}
-
-void MainWindow::KeepFrameOnScreen() {
-  if (isMaximized() || isFullScreen()) {
-    return;
-  }
-  const QRect outer = frameGeometry();
-  const Rect kept = KeptOnScreen({outer.left(), outer.top(), outer.right() + 1, outer.bottom() + 1},
-                                 AvailableArea(outer.topLeft()));
-  if (kept.left != outer.left() || kept.top != outer.top()) {
-    move(kept.left, kept.top);
-  }
 }
 
 void MainWindow::LayOutContent() {
@@ -451,7 +454,7 @@ void MainWindow::showEvent(QShowEvent* event) {
   if (!shownOnce_) {
     shownOnce_ = true;
     // The first fitting had no frame to count; the window manager has added it by now.
-    QTimer::singleShot(0, this, &MainWindow::KeepFrameOnScreen);
+    QTimer::singleShot(0, this, &MainWindow::FitToFigure);
   }
 }
 

@@ -45,7 +45,8 @@ class MainWindow : public QMainWindow {
   // A menu command, accelerator or orientation choice by id; the menu states follow.
   void RunCommand(int commandId);
   void ApplyCommandStates(const CommandStates& states);
-  // Sizes the window to the Figure and scale (growing only, once shown) and lays out its content.
+  // Sizes the window to the Figure and scale (growing only, once shown), within the screen and at
+  // a smaller scale where SCALE's does not fit it, and lays out its content.
   void FitToFigure();
   // The orientation popup of the selected piece at `globalPosition`, or none when the piece
   // cannot be turned now.
@@ -69,8 +70,6 @@ class MainWindow : public QMainWindow {
   void LayOutContent();
   // The screen area without its panels, of the screen that shows `topLeft` (else the window's).
   Rect AvailableArea(QPoint topLeft) const;
-  // Moves the whole window with its frame onto the screen, as little as needed.
-  void KeepFrameOnScreen();
   void PlaceContentIn(QSize client);
   void PressKey(const QKeyEvent* event);
   void PressFieldKey(QKeyEvent* event);

@@ -100,6 +100,9 @@ TEST_F(TallyTest, MovesAndHintsAreCountedApartAndRestartZeroesTheClockAndMoves) 
   EXPECT_EQ(Status({false, {}}), "café · 0 of 7 pieces laid");
   game->play.puzzleName = "café";
   EXPECT_EQ(Status({false, {}}), "café · 0 of 7 pieces laid");
+  game->settings.SCALE = 4;
+  game->fieldGeometry.W = 3 * 9;  // drawn at scale 3 while SCALE's window does not fit the screen
+  EXPECT_EQ(Status({false, {}}), "café · 0 of 7 pieces laid · Drawn at scale 3 to fit the screen");
 }
 
 TEST_F(TallyTest, BestsAreSetOnlyByAWinNeverGetWorseAndOutliveTheProgram) {

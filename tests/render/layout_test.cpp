@@ -83,10 +83,20 @@ TEST(Layout, WindowsAddTheFrameAndAreFittedToContentAndScreen) {
       {{100, 100, 600, 400}, {100, 100, 600, 400}},
       {{1000, 600, 1500, 900}, {866, 468, 1366, 768}},
       {{-50, 0, 450, 300}, {0, 28, 500, 328}},
-      {{200, 100, 1700, 1000}, {0, 28, 1500, 928}},
+      {{200, 100, 1700, 1000}, {0, 28, 1366, 768}},
   };
   for (const auto& [window, placed] : kept) {
     EXPECT_EQ(KeptOnScreen(window, area), placed);
+  }
+  // Drawn at the largest whole scale up to SCALE whose window fits, 2 where none does.
+  const struct {
+    int chosen;
+    Size available;
+    int drawn;
+  } scales[] = {{8, {1920, 1080}, 8}, {8, {1366, 768}, 5}, {3, {1366, 768}, 3}, {8, {600, 400}, 2}};
+  for (const auto& [chosen, available, drawn] : scales) {
+    game->settings.SCALE = chosen;
+    EXPECT_EQ(ScaleThatFits(*game, frame, available), drawn) << chosen << " " << available.width;
   }
 }
 
