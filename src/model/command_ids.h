@@ -61,6 +61,8 @@ inline constexpr int kCmdUserManual = 32877;
 inline constexpr int kCmdTutorial = 32878;
 inline constexpr int kCmdAbout = 104;
 inline constexpr int kCmdHomePage = 32879;
+// The guide over a first puzzle, beside the manual's items.
+inline constexpr int kCmdGuidedFirstPuzzle = 32941;
 
 // The piece panel's control id; its notifications arrive as this command.
 inline constexpr int kPiecePanelId = 32771;

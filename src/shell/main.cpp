@@ -10,6 +10,7 @@
 #include "shell/main_window.h"
 #include "shell/single_instance.h"
 #include "shell/stop_signals.h"
+#include "storage/guide_mark_file.h"
 #include "storage/text_file.h"
 
 namespace {
@@ -31,6 +32,9 @@ int main(int argc, char* argv[]) {
   // Only now is this the one copy on the folder: what a crashed run left half-written can go.
   kelvane::RemoveStaleTemporaries(".");
   kelvane::RemoveStaleTemporaries("Puzzles");
+  // Looked at before the window reads its files; tests and picture tools opt out.
+  const bool firstStart =
+      !qEnvironmentVariableIsSet("KELVANE_NO_GUIDE") && kelvane::IsFirstStart(game);
   kelvane::MainWindow window(game);
   kelvane::GameKeeper keeper(game, window.GamePlatform());
   window.Field().installEventFilter(&keeper);
@@ -45,5 +49,8 @@ int main(int argc, char* argv[]) {
   QObject::connect(&instance, &kelvane::SingleInstance::ActivationRequested, &window,
                    &kelvane::MainWindow::BringToFront);
   window.show();
+  if (firstStart) {
+    window.ShowGuide();
+  }
   return QApplication::exec();
 }

@@ -9,6 +9,8 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
@@ -34,6 +36,7 @@
 #include "render/layout.h"
 #include "shell/analyse_commands.h"
 #include "shell/frame_painting.h"
+#include "shell/guide_bubble.h"
 #include "shell/library_grading.h"
 #include "shell/menu_bar.h"
 #include "shell/motion_ticker.h"
@@ -43,6 +46,7 @@
 #include "shell/text_hook.h"
 #include "storage/bests_file.h"
 #include "storage/extra_options_file.h"
+#include "storage/guide_mark_file.h"
 #include "storage/kept_files.h"
 #include "storage/kept_game_file.h"
 #include "storage/next_puzzle.h"
@@ -67,6 +71,18 @@ bool IsOrientationCommand(int commandId) {
 int HiddenPieceOf(int commandId) {
   const auto found = std::ranges::find(kCmdHidePiece, commandId);
   return found == kCmdHidePiece.end() ? 0 : static_cast<int>(found - kCmdHidePiece.begin()) + 1;
+}
+
+// The commands that are one of the guide's steps: turning a piece, the layer and the view.
+bool IsGuideAction(int commandId) {
+  return IsOrientationCommand(commandId) || commandId == kCmdLayerUp ||
+         commandId == kCmdLayerDown || commandId == kCmdRotatePlus90 ||
+         commandId == kCmdRotateMinus90;
+}
+
+bool IsAnalyseCommand(int commandId) {
+  return commandId == kCmdTestPuzzle || commandId == kCmdHintOnePiece ||
+         commandId == kCmdShowAllPieces;
 }
 
 }  // namespace
@@ -107,10 +123,15 @@ MainWindow::MainWindow(Game& game, MessageBoxRunner messageBox)
       field_);
   actions_ = BuildMenuBar(*menuBar(), MainMenuTable(), [this](int id) { RunCommand(id); });
 
-  connect(field_, &FieldView::PrimaryPressed, this,
-          [this] { FieldClick(game_, *platform_, HitTestFloorCell(game_, *platform_)); });
+  connect(field_, &FieldView::PrimaryPressed, this, [this] {
+    FieldClick(game_, *platform_, HitTestFloorCell(game_, *platform_));
+    LookForGuide(true);
+  });
   connect(field_, &FieldView::WheelTurned, this, &MainWindow::TurnWheel);
-  connect(field_, &FieldView::PointerMoved, this, [this] { HideFieldCursor(game_, *platform_); });
+  connect(field_, &FieldView::PointerMoved, this, [this] {
+    HideFieldCursor(game_, *platform_);
+    LookForGuide(true);
+  });
   connect(field_, &FieldView::KeyPressed, this, &MainWindow::PressFieldKey);
   connect(field_, &FieldView::FocusChanged, this, [this](bool hasFocus) {
     hasFocus ? ShowFieldCursor(game_, *platform_) : HideFieldCursor(game_, *platform_);
@@ -118,8 +139,10 @@ MainWindow::MainWindow(Game& game, MessageBoxRunner messageBox)
   connect(field_, &FieldView::Resized, this, &MainWindow::LayOutContent);
   connect(panel_, &PiecePanel::KeyPassedUp, this, [this](QKeyEvent* event) { PressKey(event); });
   connect(panel_, &PiecePanel::WheelPassedUp, this, &MainWindow::TurnWheel);
-  connect(panel_, &QListWidget::itemSelectionChanged, this,
-          [this] { UpdateCommandStates(game_, *platform_); });
+  connect(panel_, &QListWidget::itemSelectionChanged, this, [this] {
+    UpdateCommandStates(game_, *platform_);
+    LookForGuide(true);
+  });
   connect(panel_, &QListWidget::itemDoubleClicked, this, [this] {
     ToggleHideFromPanel(game_, *platform_);
     UpdateCommandStates(game_, *platform_);
@@ -165,6 +188,18 @@ void MainWindow::Initialise() {
 }
 
 void MainWindow::RunCommand(int commandId) {
+  const bool guideAction = IsGuideAction(commandId);
+  {
+    const QScopedValueRollback quiet(guideQuiet_, guideQuiet_ || !guideAction);
+    RunCommandUnguided(commandId);
+  }
+  LookForGuide(guideAction);
+  if (guide_ != nullptr && IsAnalyseCommand(commandId)) {
+    guide_->NoticeAnalyse();
+  }
+}
+
+void MainWindow::RunCommandUnguided(int commandId) {
   if (const int piece = HiddenPieceOf(commandId); piece != 0) {
     HidePiece(game_, *platform_, piece);
   } else if (IsOrientationCommand(commandId)) {
@@ -248,6 +283,13 @@ void MainWindow::RunCommand(int commandId) {
           RunDialog([this, commandId] { dialogs_.showHelp(commandId == kCmdUserManual ? 0 : 2); });
         }
         break;
+      case kCmdGuidedFirstPuzzle:
+        grading_->Complete(OpenNewGameList(game_), [this] {
+          StartFirstPuzzle(game_, *platform_, grading_->Grades());
+          UpdateCommandStates(game_, *platform_);
+          ShowGuide();
+        });
+        break;
       case kCmdAbout:
         RunDialog(dialogs_.about);
         break;
@@ -273,6 +315,54 @@ void MainWindow::RunDialog(const std::function<void()>& hook) {
 void MainWindow::HoldClockForDialog(bool open) {
   openDialogs_ += open ? 1 : -1;
   SetClockPause(game_, *platform_, kPauseDialogOpen, openDialogs_ > 0);
+}
+
+void MainWindow::ShowGuide() {
+  MarkGuideSeen(game_);
+  delete guide_;
+  guide_ = nullptr;
+  const GuideGlance start = TakeGuideGlance(game_, *platform_, std::nullopt);
+  guide_ =
+      new GuideBubble([this](GuideTarget target) { return GuideTargetRect(target); }, start, this);
+  connect(guide_, &GuideBubble::Ended, this, [this] {
+    guide_->deleteLater();
+    guide_ = nullptr;
+  });
+  setTabOrder(field_, &guide_->SkipButton());
+  LookForGuide(false);
+}
+
+void MainWindow::LookForGuide(bool counts) {
+  if (guide_ == nullptr) {
+    return;
+  }
+  // The keyboard's cell while its cursor shows, else the pointer's, as the preview takes it.
+  std::optional<FloorCell> aimed = FieldCursorCell(game_);
+  if (!aimed) {
+    aimed = HitTestFloorCell(game_, *platform_);
+  }
+  guide_->Look(TakeGuideGlance(game_, *platform_, aimed), counts && !guideQuiet_);
+}
+
+QRect MainWindow::GuideTargetRect(GuideTarget target) const {
+  const QPoint field = field_->geometry().topLeft();
+  switch (target) {
+    case GuideTarget::Panel:
+      return panel_->geometry().translated(field);
+    case GuideTarget::Field:
+    case GuideTarget::LayerColumn: {
+      const Rect view = FieldViewRect(game_);
+      return QRect(view.left, view.top, view.Width(), view.Height()).translated(field);
+    }
+    case GuideTarget::MenuBar:
+      for (QAction* menu : menuBar()->actions()) {
+        if (menu->menu() != nullptr && menu->menu()->actions().contains(Action(kCmdTestPuzzle))) {
+          return menuBar()->actionGeometry(menu).translated(menuBar()->geometry().topLeft());
+        }
+      }
+      return menuBar()->geometry();
+  }
+  return {};
 }
 
 void MainWindow::StartNextPuzzleWhenGraded() {
@@ -358,6 +448,9 @@ void MainWindow::PlaceContentIn(QSize client) {
   const Rect panel = PlaceContent(game_, {client.width(), client.height()});
   panel_->setGeometry(panel.left, panel.top, panel.Width(), panel.Height());
   field_->update();
+  if (guide_ != nullptr) {
+    guide_->Place();
+  }
 }
 
 OrientationPopup* MainWindow::OpenOrientationPopup(QPoint globalPosition) {
@@ -393,6 +486,7 @@ void MainWindow::PressKey(const QKeyEvent* event) {
   if (key == Qt::Key_X || key == Qt::Key_Y || key == Qt::Key_Z) {
     // Qt's letter keys carry the same codes as the virtual keys 'X', 'Y' and 'Z'.
     TurnSelectedPiece(game_, *platform_, key);
+    LookForGuide(true);
   }
 }
 
@@ -428,10 +522,12 @@ void MainWindow::PressFieldKey(QKeyEvent* event) {
       return;
   }
   event->accept();
+  LookForGuide(true);
 }
 
 void MainWindow::TurnWheel(int delta) {
   ChangeLayer(game_, *platform_, delta);
+  LookForGuide(true);
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {

@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 
+#include "model/guide_steps.h"
 #include "render/layout.h"
 #include "shell/dialog_hooks.h"
 #include "shell/field_view.h"
@@ -18,6 +19,7 @@ namespace kelvane {
 
 struct Game;
 struct CommandStates;
+class GuideBubble;
 class LibraryGrading;
 class QtPlatform;
 class SolverFeedback;
@@ -55,6 +57,9 @@ class MainWindow : public QMainWindow {
   void BringToFront();
   // Holds the play clock while a dialog or message box is open (they may nest).
   void HoldClockForDialog(bool open);
+  // The guide over the puzzle in play, from its first step; marks it seen.
+  void ShowGuide();
+  GuideBubble* Guide() { return guide_; }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -75,6 +80,10 @@ class MainWindow : public QMainWindow {
   void PressFieldKey(QKeyEvent* event);
   void TurnWheel(int delta);
   void RunDialog(const std::function<void()>& hook);
+  void RunCommandUnguided(int commandId);
+  // Tells a running guide how the game now stands; `counts` when the player's own action made it.
+  void LookForGuide(bool counts);
+  QRect GuideTargetRect(GuideTarget target) const;
   // Next puzzle waits for the figures the grade cache lacks, graded in a worker.
   void StartNextPuzzleWhenGraded();
 
@@ -86,6 +95,10 @@ class MainWindow : public QMainWindow {
   int openDialogs_ = 0;
   LibraryGrading* grading_ = nullptr;
   bool shownOnce_ = false;
+  // Null while no guide runs, so that play without it pays nothing.
+  GuideBubble* guide_ = nullptr;
+  // Set while a command that is not one of the guide's actions runs.
+  bool guideQuiet_ = false;
   FieldView* field_ = nullptr;
   PiecePanel* panel_ = nullptr;
   std::map<int, QAction*> actions_;

@@ -73,6 +73,7 @@ constexpr MenuEntry kMainMenu[] = {
     {Menu, 0, "&Help"},
     {Command, kCmdUserManual, "&User manual\tF1", {"F1"}},
     {Command, kCmdTutorial, "&Tutorial"},
+    {Command, kCmdGuidedFirstPuzzle, "&Guided first puzzle"},
     {Separator},
     {Command, kCmdAbout, "&About ...", {"Alt+/", "Alt+?"}},
     {Command, kCmdHomePage, "&Home page"},

@@ -13,8 +13,10 @@ struct Game;
 
 inline constexpr std::string_view kExtraOptionsFileName = "Extras.ini";
 
-// "[Options]" and one "KEY = 0|1" line per option, every line ended by CR LF.
-std::string FormatExtraOptionsText(const ExtraOptions& options);
+// "[Options]" and one "KEY = 0|1" line per option, every line ended by CR LF; then the lines of
+// `kept`'s [Options] section whose keys this build does not know, so that a mark written by a
+// newer build, or another part of this one, survives the rewrite.
+std::string FormatExtraOptionsText(const ExtraOptions& options, std::string_view kept = {});
 
 // Each option on when its value is a non-zero number; missing or unreadable values keep the
 // default, so a damaged file costs the player nothing but those options.
@@ -24,7 +26,11 @@ ExtraOptions ParseExtraOptionsText(std::string_view text);
 // defaults.
 void LoadExtraOptions(Game& game);
 
-// Rewrites the file from game.extras; a failure is not reported, as for the settings file.
+// The file's next text: game.extras, with the unknown keys of the file as it is now.
+std::string ExtraOptionsFileText(const Game& game);
+
+// Rewrites the file from game.extras, keeping its unknown keys; a failure is not reported, as for
+// the settings file.
 void SaveExtraOptions(const Game& game);
 
 }  // namespace kelvane

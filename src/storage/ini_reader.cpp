@@ -35,8 +35,11 @@ std::optional<std::string_view> SectionName(std::string_view line) {
 
 }  // namespace
 
-std::optional<std::string_view> FindIniValue(std::string_view text, std::string_view section,
-                                             std::string_view key) {
+namespace {
+
+// Calls `visit(key, value)` for each key line of the first `section` until it returns true.
+template <typename Visit>
+void WalkIniSection(std::string_view text, std::string_view section, Visit visit) {
   // Editors on other systems often start a UTF-8 file with a byte-order mark.
   if (text.starts_with("\xEF\xBB\xBF")) {
     text.remove_prefix(3);
@@ -51,21 +54,41 @@ std::optional<std::string_view> FindIniValue(std::string_view text, std::string_
     if (const auto name = SectionName(line)) {
       if (sectionSeen) {
         // Later sections of the same name are ignored, so the search ends here.
-        return std::nullopt;
+        return;
       }
       inSection = EqualsIgnoringCase(*name, section);
       sectionSeen = inSection;
       continue;
     }
-    if (!inSection) {
-      continue;
-    }
     const std::size_t equals = line.find('=');
-    if (equals != std::string_view::npos && EqualsIgnoringCase(Trim(line.substr(0, equals)), key)) {
-      return Trim(line.substr(equals + 1));
+    if (inSection && equals != std::string_view::npos &&
+        visit(Trim(line.substr(0, equals)), Trim(line.substr(equals + 1)))) {
+      return;
     }
   }
-  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string_view> FindIniValue(std::string_view text, std::string_view section,
+                                             std::string_view key) {
+  std::optional<std::string_view> found;
+  WalkIniSection(text, section, [&](std::string_view name, std::string_view value) {
+    if (EqualsIgnoringCase(name, key)) {
+      found = value;
+    }
+    return found.has_value();
+  });
+  return found;
+}
+
+std::vector<std::string_view> IniSectionKeys(std::string_view text, std::string_view section) {
+  std::vector<std::string_view> keys;
+  WalkIniSection(text, section, [&](std::string_view name, std::string_view) {
+    keys.push_back(name);
+    return false;
+  });
+  return keys;
 }
 
 std::int32_t ReadIniInt(std::string_view text, std::string_view section, std::string_view key,

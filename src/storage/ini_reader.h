@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kelvane {
 
@@ -16,6 +17,9 @@ namespace kelvane {
 // section or the key is missing. A UTF-8 byte-order mark at the start is skipped.
 std::optional<std::string_view> FindIniValue(std::string_view text, std::string_view section,
                                              std::string_view key);
+
+// The key names of the lines of `section`, by the same rules, in file order, repeats included.
+std::vector<std::string_view> IniSectionKeys(std::string_view text, std::string_view section);
 
 // The integer at the start of the value: an optional sign and decimal digits, wrapping at 32
 // bits; 0 when a non-empty value does not begin with a number. `fallback` when the key is

@@ -16,7 +16,7 @@ namespace kelvane {
 std::vector<KeptFileText> KeptFileTexts(const Game& game, Platform& platform) {
   std::vector<KeptFileText> files{
       {SettingsFileName(game), FormatSettingsText(game.settings)},
-      {std::string(kExtraOptionsFileName), FormatExtraOptionsText(game.extras)},
+      {std::string(kExtraOptionsFileName), ExtraOptionsFileText(game)},
       {std::string(kKeptGameFileName), FormatKeptGame(KeepGame(game, platform))},
   };
   // Until a first win there is nothing to keep, and no file to add to the player's folder.

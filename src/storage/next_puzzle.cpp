@@ -56,4 +56,17 @@ void StartNextPuzzle(Game& game, Platform& platform, const PuzzleGrades& grades)
   ConfirmNewGame(game, platform, list, figure);
 }
 
+bool StartFirstPuzzle(Game& game, Platform& platform, const PuzzleGrades& grades) {
+  NewGameList list = OpenNewGameList(game);
+  OrderNewGameList(list, LibraryOrder::ByDifficulty, grades);
+  const auto first =
+      std::ranges::find_if(list.keys, [](const std::string& key) { return !key.empty(); });
+  if (first == list.keys.end()) {
+    return false;
+  }
+  list.selection = static_cast<int>(first - list.keys.begin());
+  CellGrid figure;
+  return ConfirmNewGame(game, platform, list, figure);
+}
+
 }  // namespace kelvane

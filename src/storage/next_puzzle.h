@@ -35,4 +35,8 @@ std::string NextPuzzleName(const Game& game, const PuzzleGrades& grades);
 // solved, says so and starts nothing.
 void StartNextPuzzle(Game& game, Platform& platform, const PuzzleGrades& grades);
 
+// The guided first puzzle: the first readable library entry by difficulty, started as New game's
+// OK starts it, solved or not. False, starting nothing, when the library has none.
+bool StartFirstPuzzle(Game& game, Platform& platform, const PuzzleGrades& grades);
+
 }  // namespace kelvane

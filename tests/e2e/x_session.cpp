@@ -76,6 +76,9 @@ QString XSession::Start(const QStringList& command, const fs::path& folder, int 
   environment.insert("TMPDIR", root_.path());
   // Qt and the font libraries keep caches for the process's lifetime.
   environment.insert("ASAN_OPTIONS", "detect_leaks=0");
+  if (!allowGuide_) {
+    environment.insert("KELVANE_NO_GUIDE", "1");
+  }
   game_.setProcessEnvironment(environment);
   game_.setWorkingDirectory(QString::fromStdString((folder.empty() ? Work() : folder).string()));
   game_.setProcessChannelMode(QProcess::MergedChannels);

@@ -42,6 +42,9 @@ class XSession {
   ~XSession();
 
   fs::path Work() const { return Root() / "work"; }
+  // Games of this session may open the guide at a first start; by default they never do, so
+  // that every other test sees the game as before.
+  void AllowGuide() { allowGuide_ = true; }
   fs::path Home() const { return Root() / "home"; }
   // A new empty folder beside the working folder.
   fs::path NewFolder(const std::string& name) const;
@@ -79,6 +82,7 @@ class XSession {
 
   QTemporaryDir root_;
   QProcess game_;
+  bool allowGuide_ = false;
 };
 
 }  // namespace kelvane::e2e

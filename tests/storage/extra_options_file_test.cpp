@@ -6,6 +6,9 @@
 
 #include "model/game.h"
 #include "scoped_temp_dir.h"
+#include "storage/guide_mark_file.h"
+#include "storage/settings_file.h"
+#include "storage/text_file.h"
 #include "storage/window_place_file.h"
 
 namespace kelvane {
@@ -38,6 +41,25 @@ TEST_F(ExtraOptionsFile, SavedOptionsAreLoadedAtTheNextStart) {
   Game next;
   LoadExtraOptions(next);
   EXPECT_EQ(next.extras, saved.extras);
+}
+
+// Keys this build does not know survive every rewrite, once each, with the value a reader sees;
+// the guide's mark is one of them, and only a first start without it opens the guide.
+TEST_F(ExtraOptionsFile, UnknownKeysAndTheGuideMarkSurviveRewrites) {
+  Game game;
+  EXPECT_TRUE(IsFirstStart(game));
+  testing::WriteBytes(kExtraOptionsFileName,
+                      "[options]\nFuture = 7\nfuture=8\nGUIDE_SEEN = 0\n[Other]\nX=1\n");
+  EXPECT_TRUE(IsFirstStart(game));
+  MarkGuideSeen(game);
+  game.extras.pieceNumbers = true;
+  SaveExtraOptions(game);
+  EXPECT_FALSE(IsFirstStart(game));
+  EXPECT_EQ(ReadTextFile(kExtraOptionsFileName),
+            FormatExtraOptionsText(game.extras, {}) + "GUIDE_SEEN = 1\r\nFuture = 7\r\n");
+  std::filesystem::remove(kExtraOptionsFileName);
+  testing::WriteBytes(SettingsFileName(game), "");
+  EXPECT_FALSE(IsFirstStart(game)) << "a settings file means the game ran here before";
 }
 
 // The window's place reads back as written, negative corners included; a text missing either
