@@ -15,7 +15,7 @@ using enum GuideTarget;
 
 constexpr std::array<GuideStep, 8> kSteps{{
     {PieceChosen, Panel, "Choose a piece in the panel: click it, or use the arrow keys."},
-    {PieceTurned, Panel, "Turn it: right-click for its turns, or press X, Y or Z."},
+    {PieceTurned, SelectedPiece, "Turn it: right-click for its turns, or press X, Y or Z."},
     {PreviewShown, Field,
      "Move over the field: the piece shows in colour where it fits, plain grey where not."},
     {PieceLaid, Field, "Click to lay it where it shows in colour."},

@@ -27,7 +27,7 @@ enum class GuideEvent : std::uint8_t {
 };
 
 // What a step speaks of, so the shell can set its words beside it.
-enum class GuideTarget : std::uint8_t { Panel, Field, LayerColumn, MenuBar };
+enum class GuideTarget : std::uint8_t { Panel, SelectedPiece, Field, LayerColumn, MenuBar };
 
 struct GuideStep {
   GuideEvent awaits;

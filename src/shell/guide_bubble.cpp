@@ -57,10 +57,14 @@ GuideBubble::GuideBubble(TargetRect targetRect, const GuideGlance& start, QWidge
 }
 
 void GuideBubble::Look(const GuideGlance& now, bool counts) {
-  if (counts && tour_.Observe(last_, now)) {
-    ShowStep();
-  }
+  const bool moved = counts && tour_.Observe(last_, now);
+  const bool reselected = now.selected != last_.selected;
   last_ = now;
+  if (moved) {
+    ShowStep();
+  } else if (reselected) {
+    Place();  // beside the newly selected piece
+  }
 }
 
 void GuideBubble::NoticeAnalyse() {

@@ -347,6 +347,11 @@ void MainWindow::LookForGuide(bool counts) {
 QRect MainWindow::GuideTargetRect(GuideTarget target) const {
   const QPoint field = field_->geometry().topLeft();
   switch (target) {
+    case GuideTarget::SelectedPiece:
+      if (const QListWidgetItem* item = panel_->currentItem(); item && item->isSelected()) {
+        return panel_->visualItemRect(item).translated(panel_->viewport()->mapTo(this, QPoint()));
+      }
+      [[fallthrough]];
     case GuideTarget::Panel:
       return panel_->geometry().translated(field);
     case GuideTarget::Field:
