@@ -284,11 +284,8 @@ void MainWindow::RunCommandUnguided(int commandId) {
         }
         break;
       case kCmdGuidedFirstPuzzle:
-        grading_->Complete(OpenNewGameList(game_), [this] {
-          StartFirstPuzzle(game_, *platform_, grading_->Grades());
-          UpdateCommandStates(game_, *platform_);
-          ShowGuide();
-        });
+        StartFirstPuzzle(game_, *platform_);
+        ShowGuide();
         break;
       case kCmdAbout:
         RunDialog(dialogs_.about);

@@ -56,15 +56,12 @@ void StartNextPuzzle(Game& game, Platform& platform, const PuzzleGrades& grades)
   ConfirmNewGame(game, platform, list, figure);
 }
 
-bool StartFirstPuzzle(Game& game, Platform& platform, const PuzzleGrades& grades) {
+bool StartFirstPuzzle(Game& game, Platform& platform) {
   NewGameList list = OpenNewGameList(game);
-  OrderNewGameList(list, LibraryOrder::ByDifficulty, grades);
-  const auto first =
-      std::ranges::find_if(list.keys, [](const std::string& key) { return !key.empty(); });
-  if (first == list.keys.end()) {
+  list.selection = FindEntryIgnoringCase(list.entries, kFirstPuzzleFile);
+  if (list.selection < 0 || list.keys[list.selection].empty()) {
     return false;
   }
-  list.selection = static_cast<int>(first - list.keys.begin());
   CellGrid figure;
   return ConfirmNewGame(game, platform, list, figure);
 }

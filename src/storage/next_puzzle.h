@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Next puzzle: the first unsolved library puzzle after the current one, from Easy to Expert.
+// Next puzzle: the first unsolved library puzzle after the current one, from Easy to Expert;
+// and the first puzzle, for the guide.
 #pragma once
 
 #include <string>
@@ -35,8 +36,11 @@ std::string NextPuzzleName(const Game& game, const PuzzleGrades& grades);
 // solved, says so and starts nothing.
 void StartNextPuzzle(Game& game, Platform& platform, const PuzzleGrades& grades);
 
-// The guided first puzzle: the first readable library entry by difficulty, started as New game's
-// OK starts it, solved or not. False, starting nothing, when the library has none.
-bool StartFirstPuzzle(Game& game, Platform& platform, const PuzzleGrades& grades);
+// The guided first puzzle is the first start's figure, kept in the library as this file.
+inline constexpr std::string_view kFirstPuzzleFile = "Well.kvp";
+
+// Starts it as New game's OK starts an entry, solved or not; false, starting nothing, when the
+// player's library no longer holds a readable copy.
+bool StartFirstPuzzle(Game& game, Platform& platform);
 
 }  // namespace kelvane

@@ -9,6 +9,7 @@
 
 #include "model/command_ids.h"
 #include "model/move_history.h"
+#include "shell/guide_bubble.h"
 #include "shell/menu_table.h"
 #include "shell/table_menu.h"
 #include "test_registry.h"
@@ -28,6 +29,21 @@ class MenuTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // The first puzzle comes as one undoable change, with the guide over it until Skip.
+  void GuidedFirstPuzzleStartsTheFirstFigureUndoablyUnderTheGuide() {
+    WindowFixture fixture;
+    WriteTestFile("Puzzles/Well.kvp", CubePuzzleText());
+    MainWindow& window = fixture.window();
+    const CellGrid before = fixture.game().figure;
+    window.RunCommand(kCmdGuidedFirstPuzzle);
+    QVERIFY(!GridEquals(fixture.game().figure, before));
+    QVERIFY(window.Guide() != nullptr);
+    window.RunCommand(kCmdUndo);
+    QVERIFY(GridEquals(fixture.game().figure, before));
+    window.Guide()->SkipButton().click();
+    QVERIFY(window.Guide() == nullptr);
+  }
+
   // Walks the table beside the built bar: each row must be the next item of the menu it is in.
   void TheBarShowsEveryTableRowInOrderWithItsKeys() {
     WindowFixture fixture;
