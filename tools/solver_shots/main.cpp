@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Draws the window as PNG pictures for the manual: as it looks at a first start, then the solver's
-// answers: the counts in New game, the solution browser, the live count while building by cubes
-// and both states of the mark.
+// Draws the window as PNG pictures for the manual: as it looks at a first start, with and without
+// the guide, then the solver's answers: the counts in New game, the solution browser, the live
+// count while building by cubes and both states of the mark.
 #include <QApplication>
 #include <QTemporaryDir>
 
@@ -11,6 +11,7 @@
 #include "model/pieces.h"
 #include "model/puzzle_start.h"
 #include "shell/dialogs/new_game_dialog.h"
+#include "shell/guide_bubble.h"
 #include "shell/main_window.h"
 #include "shot_session.h"
 #include "storage/puzzle_file.h"
@@ -42,6 +43,9 @@ int main(int argc, char* argv[]) {
   MainWindow window(game);
   Platform& platform = window.GamePlatform();
   bool saved = SaveShot(window, folders, "main-window.png");
+  window.ShowGuide();
+  saved = SaveShot(window, folders, "guide-first-start.png") && saved;
+  window.Guide()->SkipButton().click();
 
   SetBufferText(game.settings.PUZZLE, "Coffee Table.kvp");
   NewGameDialog newGame(game, platform, nullptr);
