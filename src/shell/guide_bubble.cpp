@@ -4,6 +4,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMainWindow>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPainterPathStroker>
@@ -20,6 +21,13 @@ namespace {
 constexpr int kPointer = 12;
 constexpr int kRadius = 10;
 constexpr int kTextWidth = 250;
+
+// The client area between the menu bar and the status line, where the bubble may stand.
+QRect Room(const QWidget& window) {
+  const auto* main = qobject_cast<const QMainWindow*>(&window);
+  return main != nullptr && main->centralWidget() != nullptr ? main->centralWidget()->geometry()
+                                                             : window.rect();
+}
 
 }  // namespace
 
@@ -94,7 +102,7 @@ void GuideBubble::Finish() {
 
 QRect GuideBubble::BodyBeside(const QRect& target, Side side) const {
   const QSize body = sizeHint() - QSize(2 * kPointer, 2 * kPointer);
-  const QRect area = parentWidget()->rect().adjusted(4, 4, -4, -4);
+  const QRect area = Room(*parentWidget()).adjusted(4, 4, -4, -4);
   QRect place(QPoint(), body);
   switch (side) {
     case Side::Right:
@@ -124,11 +132,12 @@ void GuideBubble::Place() {
   }
   const GuideTarget target = tour_.Current().target;
   const QRect aim = targetRect_(target);
-  const bool menu = target == GuideTarget::MenuBar;
+  // Under the field and the menu bar, where no piece or target figure is drawn; beside the rest.
+  const bool under = target == GuideTarget::MenuBar || target == GuideTarget::Field;
   const std::array<Side, 4> sides =
-      menu ? std::array{Side::Below, Side::Right, Side::Left, Side::Above}
-           : std::array{Side::Right, Side::Left, Side::Below, Side::Above};
-  const QRect area = parentWidget()->rect();
+      under ? std::array{Side::Below, Side::Right, Side::Left, Side::Above}
+            : std::array{Side::Right, Side::Left, Side::Below, Side::Above};
+  const QRect area = Room(*parentWidget());
   side_ = sides.front();
   QRect body = BodyBeside(aim, side_);
   for (const Side side : sides) {
