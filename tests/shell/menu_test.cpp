@@ -3,6 +3,7 @@
 // command is greyed when is the core's to test; here that the marks reach the menu.
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStyleOptionMenuItem>
 #include <QTest>
 #include <vector>

@@ -3,6 +3,7 @@
 // the guide, then the solver's answers: the counts in New game, the solution browser, the live
 // count while building by cubes and both states of the mark.
 #include <QApplication>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include "model/char_buffer.h"
