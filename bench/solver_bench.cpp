@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Solver speed: Test puzzle on every library figure and on the hardest unsolvable 27-cube figures
 // we found (library figures with a few cubes moved, searched for the longest failing search),
-// counting the completions of every library figure, and "can it still be done?" on them.
+// counting the completions of every library figure and of generated ones, and "can it still be
+// done?" on the library.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -64,18 +65,26 @@ void BM_CountCubeCompletionsAndDistinct(benchmark::State& state) {
 }
 BENCHMARK(BM_CountCubeCompletionsAndDistinct)->Unit(benchmark::kMicrosecond);
 
-std::vector<std::pair<std::string, CellGrid>> LibraryFigures() {
+std::vector<std::pair<std::string, CellGrid>> FiguresIn(const std::filesystem::path& folder) {
   std::vector<std::pair<std::string, CellGrid>> figures;
-  for (const auto& entry :
-       std::filesystem::directory_iterator(KELVANE_SOURCE_DIR "/resources/Puzzles")) {
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
     CellGrid figure;
     const std::optional<std::string> text = ReadTextFile(entry.path());
-    if (text && ParsePuzzleText(*text, figure)) {
+    if (entry.path().extension() == kPuzzleExtension && text && ParsePuzzleText(*text, figure)) {
       figures.emplace_back(entry.path().stem().string(), figure);
     }
   }
   std::ranges::sort(figures, {}, &std::pair<std::string, CellGrid>::first);
   return figures;
+}
+
+std::vector<std::pair<std::string, CellGrid>> LibraryFigures() {
+  return FiguresIn(KELVANE_SOURCE_DIR "/resources/Puzzles");
+}
+
+// Generated figures of 1 to about 3,000 completions, shapes the library does not hold.
+std::vector<std::pair<std::string, CellGrid>> GeneratedFigures() {
+  return FiguresIn(KELVANE_SOURCE_DIR "/bench/data/counts");
 }
 
 void CountFigure(benchmark::State& state, const CellGrid& figure) {
@@ -187,10 +196,14 @@ bool RegisterFolder(const std::string& prefix, const std::filesystem::path& fold
 }
 
 bool RegisterCounts() {
-  for (const auto& [name, figure] : LibraryFigures()) {
-    std::string label = "BM_CountLibrary/" + name;
-    std::ranges::replace(label, ' ', '_');
-    benchmark::RegisterBenchmark(label.c_str(), CountFigure, figure)->Unit(benchmark::kMillisecond);
+  for (const auto& [prefix, figures] : {std::pair{"BM_CountLibrary/", LibraryFigures()},
+                                        std::pair{"BM_CountGenerated/", GeneratedFigures()}}) {
+    for (const auto& [name, figure] : figures) {
+      std::string label = prefix + name;
+      std::ranges::replace(label, ' ', '_');
+      benchmark::RegisterBenchmark(label.c_str(), CountFigure, figure)
+          ->Unit(benchmark::kMillisecond);
+    }
   }
   return true;
 }

@@ -4,7 +4,10 @@
 
 #include <algorithm>
 #include <bit>
+#include <type_traits>
 #include <utility>
+
+#include "analysis/filling_count.h"
 
 namespace kelvane {
 
@@ -284,23 +287,12 @@ bool SomeEntryFitsNowhere(const BasicCoverTable<Set>& table) {
                      [](const std::vector<Set>& placements) { return placements.empty(); });
 }
 
-}  // namespace
-
-template <typename Set>
-std::uint64_t CountCovers(const BasicCoverTable<Set>& table,
-                          const std::vector<BasicTableSymmetry<Set>>& symmetries,
-                          SearchControl& control) {
-  if (SomeEntryFitsNowhere(table)) {
-    return 0;
-  }
-  Counter<Set, false> counter(table, control);
-  const unsigned all = table.AllEntries();
-  const int first = FoldingEntry(table, symmetries);
-  if (first < 0) {
-    return counter.Count(table.freeCells, all, table.cellCount);
-  }
-  // Every cover lays `first` somewhere; placements that a symmetry maps onto each other have
-  // equally many covers, so each class is counted once and weighed by its size.
+// Every cover lays `first` somewhere; placements that a symmetry maps onto each other have
+// equally many covers, so each class is counted once and weighed by its size.
+template <typename Set, typename CountRest>
+std::uint64_t CountByClasses(const BasicCoverTable<Set>& table,
+                             const std::vector<BasicTableSymmetry<Set>>& symmetries, int first,
+                             SearchControl& control, CountRest countRest) {
   const std::vector<Set>& placements = table.placements[first];
   std::vector<Set> sorted = placements;
   std::sort(sorted.begin(), sorted.end());
@@ -318,19 +310,56 @@ std::uint64_t CountCovers(const BasicCoverTable<Set>& table,
         ++classSize;
       }
     }
-    total = control.Add(
-        total,
-        control.Multiply(std::max<std::uint64_t>(classSize, 1),
-                         counter.Count(table.freeCells.Without(sorted[i]), all & ~(1u << first),
-                                       table.cellCount - table.cubes[first])));
+    total = control.Add(total, control.Multiply(std::max<std::uint64_t>(classSize, 1),
+                                                countRest(table.freeCells.Without(sorted[i]),
+                                                          table.AllEntries() & ~(1u << first))));
   }
   return total;
+}
+
+template <typename Set, typename Count>
+std::uint64_t CountWith(const BasicCoverTable<Set>& table,
+                        const std::vector<BasicTableSymmetry<Set>>& symmetries,
+                        SearchControl& control, Count count) {
+  const int first = FoldingEntry(table, symmetries);
+  if (first < 0) {
+    return count(table.freeCells, table.AllEntries());
+  }
+  return CountByClasses(table, symmetries, first, control, count);
+}
+
+}  // namespace
+
+template <typename Set>
+std::uint64_t CountCovers(const BasicCoverTable<Set>& table,
+                          const std::vector<BasicTableSymmetry<Set>>& symmetries,
+                          SearchControl& control) {
+  if (SomeEntryFitsNowhere(table)) {
+    return 0;
+  }
+  if constexpr (std::is_same_v<Set, CellSet>) {
+    if (FillsEveryCell(table)) {
+      FillingCounter<false> counter(table, control);
+      return CountWith(table, symmetries, control, [&](const Set& free, unsigned entries) {
+        return counter.Count(free, entries);
+      });
+    }
+  }
+  Counter<Set, false> counter(table, control);
+  return CountWith(table, symmetries, control, [&](const Set& free, unsigned entries) {
+    return counter.Count(free, entries, free.Count());
+  });
 }
 
 template <typename Set>
 bool AnyCover(const BasicCoverTable<Set>& table, SearchControl& control) {
   if (SomeEntryFitsNowhere(table)) {
     return false;
+  }
+  if constexpr (std::is_same_v<Set, CellSet>) {
+    if (FillsEveryCell(table)) {
+      return FillingCounter<true>(table, control).Count(table.freeCells, table.AllEntries()) != 0;
+    }
   }
   Counter<Set, true> counter(table, control);
   return counter.Count(table.freeCells, table.AllEntries(), table.cellCount) != 0;

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <filesystem>
 #include <string_view>
 #include <vector>
 
@@ -188,6 +189,20 @@ TEST(FigureAnalysis, CountsEachWayToLeaveASurplusCellEmpty) {
     }
   }
   EXPECT_EQ(sum, total) << "each completion leaves exactly one of the 28 cells empty";
+}
+
+// A lone cube far off, which no piece reaches, sends the count down the search that may leave
+// cells empty: it must agree with the one for figures the pieces fill, pruning and all.
+TEST(FigureAnalysis, FilledFiguresCountAsWithALoneSurplusCube) {
+  for (const auto& entry :
+       std::filesystem::directory_iterator(KELVANE_SOURCE_DIR "/bench/data/counts")) {
+    SCOPED_TRACE(entry.path().filename().string());
+    CellGrid figure;
+    ASSERT_TRUE(ParsePuzzleText(ReadTextFile(entry.path()).value(), figure));
+    const std::uint64_t filled = CountCompletions(figure)->completions;
+    figure.at(kGridSize - 1, kGridSize - 1, kGridSize - 1) = kPlainCube;
+    EXPECT_EQ(CountCompletions(figure)->completions, filled);
+  }
 }
 
 // Guards a mirror image that leaves the two screw pieces on each other's shapes.

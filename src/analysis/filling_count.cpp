@@ -1,0 +1,258 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The most hemmed-in free cell first, over one-word cell sets.
+#include "analysis/filling_count.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstdlib>
+#include <numeric>
+
+namespace kelvane {
+
+namespace {
+
+constexpr int kKeyBits = 34;  // 27 cells and 7 entries
+constexpr std::uint64_t kKeyMask = (std::uint64_t{1} << kKeyBits) - 1;
+constexpr std::uint64_t kLargestKept = (std::uint64_t{1} << (64 - kKeyBits)) - 1;
+constexpr std::size_t kMemoSlots = std::size_t{1} << 13;
+
+std::size_t MemoSlots(std::size_t bytes) {
+  return std::clamp<std::size_t>(std::bit_floor(bytes / sizeof(std::uint64_t)), 2, kMemoSlots);
+}
+
+// The cells ordered slice by slice across the longest axis of the free cells, for ties between
+// equally hemmed-in cells.
+std::array<int, 32> BitOrder(const CoverTable& table) {
+  std::array<std::array<int, 3>, 32> at{};
+  std::array<int, 3> low{kGridSize, kGridSize, kGridSize};
+  std::array<int, 3> high{};
+  for (int cell = 0; cell < table.cellCount; ++cell) {
+    const int index = table.gridIndex[cell];
+    at[cell] = {index % kGridSize, index / kGridSize % kGridSize, index / (kGridSize * kGridSize)};
+    for (int axis = 0; axis < 3; ++axis) {
+      low[axis] = std::min(low[axis], at[cell][axis]);
+      high[axis] = std::max(high[axis], at[cell][axis]);
+    }
+  }
+  std::array<int, 3> axes{2, 1, 0};
+  std::ranges::stable_sort(axes, std::greater{}, [&](int a) { return high[a] - low[a]; });
+  std::array<int, 32> order{};
+  std::iota(order.begin(), order.begin() + table.cellCount, 0);
+  std::sort(order.begin(), order.begin() + table.cellCount, [&](int a, int b) {
+    for (int axis : axes) {
+      if (at[a][axis] != at[b][axis]) {
+        return at[a][axis] < at[b][axis];
+      }
+    }
+    return false;
+  });
+  std::array<int, 32> bit{};
+  for (int rank = 0; rank < table.cellCount; ++rank) {
+    bit[order[rank]] = rank;
+  }
+  return bit;
+}
+
+std::size_t HashOf(std::uint64_t key, int shift) {
+  return static_cast<std::size_t>((key * 0x9e3779b97f4a7c15u) >> shift);
+}
+
+}  // namespace
+
+bool FillsEveryCell(const CoverTable& table) {
+  return table.cellCount == table.cubesOf[table.AllEntries()];
+}
+
+template <bool kStopAtFirst>
+FillingCounter<kStopAtFirst>::FillingCounter(const CoverTable& table, SearchControl& control)
+    : control_(control),
+      bit_(BitOrder(table)),
+      memo_(MemoSlots(control.MemoBytes())),
+      memoShift_(64 - std::countr_zero(memo_.size())) {
+  for (int cell = 0; cell < table.cellCount; ++cell) {
+    ForEachCell(table.neighbours[cell],
+                [&](int next) { neighbours_[bit_[cell]] |= Word{1} << bit_[next]; });
+    const int index = table.gridIndex[cell];
+    const int parity =
+        index % kGridSize + index / kGridSize % kGridSize + index / kGridSize / kGridSize;
+    odd_ |= static_cast<Word>(parity & 1) << bit_[cell];
+  }
+  std::array<int, kPieceCount> tilt{};
+  std::vector<Placement> all;
+  for (int e = 0; e < table.entryCount; ++e) {
+    for (const CellSet& placement : table.placements[e]) {
+      Word cells = 0;
+      ForEachCell(placement, [&](int cell) {
+        cells |= Word{1} << bit_[cell];
+        ++coverBegin_[bit_[cell] + 1];
+      });
+      all.push_back(cells | Placement{1} << (32 + e));
+      tilt[e] = std::max(tilt[e], std::abs(2 * BitCount(cells & odd_) - BitCount(cells)));
+    }
+  }
+  std::partial_sum(coverBegin_.begin(), coverBegin_.end(), coverBegin_.begin());
+  covers_.resize(coverBegin_.back());
+  std::array<int, 32> next{};
+  std::copy(coverBegin_.begin(), coverBegin_.end() - 1, next.begin());
+  const int knownBits = std::bit_width(2 * all.size() + 1);
+  known_.resize(std::size_t{1} << knownBits);
+  knownShift_ = 64 - knownBits;
+  for (const Placement placement : all) {
+    for (Word rest = static_cast<Word>(placement); rest != 0; rest &= rest - 1) {
+      covers_[next[std::countr_zero(rest)]++] = placement;
+    }
+    std::size_t slot = HashOf(placement, knownShift_);
+    while (known_[slot] != 0) {
+      slot = (slot + 1) & (known_.size() - 1);
+    }
+    known_[slot] = placement;
+  }
+  for (unsigned mask = 1; mask < tilt_.size(); ++mask) {
+    tilt_[mask] = tilt_[mask & (mask - 1)] + tilt[std::countr_zero(mask)];
+  }
+}
+
+template <bool kStopAtFirst>
+std::uint64_t FillingCounter<kStopAtFirst>::Count(const CellSet& free, unsigned entries) {
+  Word cells = 0;
+  ForEachCell(free, [&](int cell) { cells |= Word{1} << bit_[cell]; });
+  if (entries == 0) {
+    return cells == 0 ? 1 : 0;
+  }
+  NeighbourCounts counts;
+  for (Word rest = cells; rest != 0; rest &= rest - 1) {
+    const Word next = neighbours_[std::countr_zero(rest)] & cells;
+    const int n = BitCount(next);
+    const Word self = rest & (~rest + 1);
+    counts.one |= (n & 1) != 0 ? self : 0;
+    counts.two |= (n & 2) != 0 ? self : 0;
+    counts.four |= (n & 4) != 0 ? self : 0;
+  }
+  return Search(cells, entries, counts);
+}
+
+template <bool kStopAtFirst>
+bool FillingCounter<kStopAtFirst>::IsPlacement(Placement placement) const {
+  for (std::size_t slot = HashOf(placement, knownShift_);;
+       slot = (slot + 1) & (known_.size() - 1)) {
+    if (known_[slot] == placement) {
+      return true;
+    }
+    if (known_[slot] == 0) {
+      return false;
+    }
+  }
+}
+
+// Ways for the two entries to fill `free`: one of them covers its lowest cell.
+template <bool kStopAtFirst>
+std::uint64_t FillingCounter<kStopAtFirst>::CountLastTwo(Word free, unsigned entries) const {
+  const int low = std::countr_zero(free);
+  const Placement entryBits = Placement{entries} << 32;
+  std::uint64_t total = 0;
+  for (int i = coverBegin_[low]; i < coverBegin_[low + 1]; ++i) {
+    const Placement placement = covers_[i];
+    // The other entry's placement is then the rest of the free cells.
+    if ((placement & ~(free | entryBits)) == 0 && IsPlacement((placement ^ entryBits) ^ free)) {
+      if (kStopAtFirst) {
+        return 1;
+      }
+      ++total;
+    }
+  }
+  return total;
+}
+
+// Each free neighbour of the cells taken loses one free neighbour.
+template <bool kStopAtFirst>
+typename FillingCounter<kStopAtFirst>::NeighbourCounts FillingCounter<kStopAtFirst>::Without(
+    NeighbourCounts counts, Word cells) const {
+  for (Word rest = cells; rest != 0; rest &= rest - 1) {
+    Word borrow = neighbours_[std::countr_zero(rest)];
+    counts.one ^= borrow;
+    borrow &= counts.one;
+    counts.two ^= borrow;
+    borrow &= counts.two;
+    counts.four ^= borrow;
+  }
+  return counts;
+}
+
+// A free cell with the fewest free neighbours and, of those, the fewest placements that fit.
+template <bool kStopAtFirst>
+int FillingCounter<kStopAtFirst>::TightestCell(Word free, unsigned entries,
+                                               const NeighbourCounts& counts) const {
+  Word tightest = free;
+  for (const Word level : {counts.four, counts.two, counts.one}) {
+    if ((tightest & ~level) != 0) {
+      tightest &= ~level;
+    }
+  }
+  if ((tightest & (tightest - 1)) == 0) {
+    return std::countr_zero(tightest);
+  }
+  int best = -1;
+  int fewest = 1 << 30;
+  for (Word rest = tightest; rest != 0 && fewest > 2; rest &= rest - 1) {
+    const int b = std::countr_zero(rest);
+    int fits = 0;
+    const Placement allowed = free | Placement{entries} << 32;
+    for (int i = coverBegin_[b]; i < coverBegin_[b + 1] && fits < fewest; ++i) {
+      fits += (covers_[i] & ~allowed) == 0 ? 1 : 0;
+    }
+    if (fits < fewest) {
+      best = b;
+      fewest = fits;
+    }
+  }
+  return best;
+}
+
+template <bool kStopAtFirst>
+std::uint64_t FillingCounter<kStopAtFirst>::Search(Word free, unsigned entries,
+                                                   const NeighbourCounts& counts) {
+  if (control_.Stopped()) {
+    return 0;
+  }
+  const int left = BitCount(entries);
+  if (left == 1) {
+    return IsPlacement(free | Placement{entries} << 32) ? 1 : 0;
+  }
+  if (left == 2) {
+    return CountLastTwo(free, entries);
+  }
+  // A free cell without a free neighbour, or more odd cells than even ones (or the other way
+  // round) than the pieces can make up.
+  if ((free & ~(counts.one | counts.two | counts.four)) != 0 ||
+      std::abs(2 * BitCount(free & odd_) - BitCount(free)) > tilt_[entries]) {
+    return 0;
+  }
+  const std::uint64_t key = free | std::uint64_t{entries} << 27;
+  std::uint64_t& slot = memo_[(key * 0x9e3779b97f4a7c15u) >> memoShift_];
+  if ((slot & kKeyMask) == key) {
+    return slot >> kKeyBits;
+  }
+  const int cell = TightestCell(free, entries, counts);
+  std::uint64_t total = 0;
+  const Placement allowed = free | Placement{entries} << 32;
+  for (int i = coverBegin_[cell]; i < coverBegin_[cell + 1]; ++i) {
+    const Placement placement = covers_[i];
+    if ((placement & ~allowed) == 0) {
+      const Word cells = static_cast<Word>(placement);
+      total += Search(free ^ cells, entries & ~static_cast<unsigned>(placement >> 32),
+                      Without(counts, cells));
+      if (kStopAtFirst && total != 0) {
+        return total;
+      }
+    }
+  }
+  if (total <= kLargestKept && control_.Finished()) {
+    slot = key | total << kKeyBits;
+  }
+  return total;
+}
+
+template class FillingCounter<false>;
+template class FillingCounter<true>;
+
+}  // namespace kelvane
