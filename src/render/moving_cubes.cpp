@@ -180,6 +180,37 @@ std::vector<MovingCube> MovingCubes(const CellGrid& grid, const CellGrid* lifted
   return cubes;
 }
 
+LitSprites::LitSprites(const Surface& sheet, const Region& outline, int glow)
+    : sheet_(sheet), outline_(outline) {
+  for (Pixel v = 0; v < channel_.size(); ++v) {
+    channel_[v] = BlendPixel(kWhitePixel, v, glow) & 0xFFu;
+  }
+}
+
+const Surface& LitSprites::Sprite(int value, bool odd, Rect& from) {
+  Surface& picture = lit_[2 * value + (odd ? 1 : 0)];
+  if (picture.pixels.empty()) {
+    picture = MakeSurface(from.right - from.left, from.bottom - from.top, kWhitePixel);
+    // Only what the cube's outline lets through is ever copied from the picture.
+    const int bottom = std::min(outline_.bounds.bottom, picture.height);
+    for (int row = std::max(outline_.bounds.top, 0); row < bottom; ++row) {
+      const RowSpans& spans = outline_.rows[row - outline_.bounds.top];
+      const Pixel* sheetRow = sheet_.Row(from.top + row) + from.left;
+      Pixel* litRow = picture.Row(row);
+      for (int k = 0; k < spans.count; ++k) {
+        const int end = std::min(spans.spans[k].end, picture.width);
+        for (int column = std::max(spans.spans[k].begin, 0); column < end; ++column) {
+          const Pixel p = sheetRow[column];
+          litRow[column] = 0xFF000000u | channel_[(p >> 16) & 0xFFu] << 16 |
+                           channel_[(p >> 8) & 0xFFu] << 8 | channel_[p & 0xFFu];
+        }
+      }
+    }
+  }
+  from = {0, 0, picture.width, picture.height};
+  return picture;
+}
+
 void DrawMovingCubeGrid(const Game& game, Surface& target, Point origin, const CellGrid& grid,
                         const CellGrid* lifted, Checkers checkers, CubeGeometry g,
                         bool pieceNumbers, const CubeMotion& motion) {
@@ -191,25 +222,11 @@ void DrawMovingCubeGrid(const Game& game, Surface& target, Point origin, const C
   const bool checkersOn =
       checkers == Checkers::On || (checkers == Checkers::AsSet && game.settings.SHOW_CHECKERS != 0);
   const Region outline = MakeRegion(CubeOutline(g));
-  const Rect sprite{0, 0, 2 * g.W, g.H};
-  // Each sprite lit once per frame, then copied like the sheet's own: lighting every cube as it
-  // is drawn would cost as much again as the frame.
-  std::array<Surface, 2 * (kMarkedCell + 1)> lit;
   const auto source = [&](const MovingCube& cube, Rect& from) -> const Surface& {
     from = SourceRect(cube.value, checkersOn, cube.odd, g);
-    if (motion.glow <= 0) {
-      return sheet;
-    }
-    Surface& picture = lit[2 * cube.value + (cube.odd ? 1 : 0)];
-    if (picture.pixels.empty()) {
-      picture = MakeSurface(sprite.right, g.H, kWhitePixel);
-      CopyRect(picture, 0, 0, sheet, from);
-      for (Pixel& pixel : picture.pixels) {
-        pixel = BlendPixel(kWhitePixel, pixel, motion.glow);
-      }
-    }
-    from = sprite;
-    return picture;
+    return motion.glow > 0 && motion.lit != nullptr
+               ? motion.lit->Sprite(cube.value, checkersOn && cube.odd, from)
+               : sheet;
   };
   for (const MovingCube& cube : MovingCubes(grid, lifted, g, origin, motion)) {
     Rect from;

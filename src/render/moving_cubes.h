@@ -2,6 +2,7 @@
 // Cube grids, lattice points and floor diamonds drawn where a motion has them at one moment.
 #pragma once
 
+#include <array>
 #include <vector>
 
 #include "model/cell_grid.h"
@@ -11,6 +12,25 @@
 #include "render/region.h"
 
 namespace kelvane {
+
+// The field's sprites lit by the win's light, each lit the first time a frame draws it and then
+// copied like the sheet's own by every grid of that frame: lighting every cube as it is drawn, or
+// every sprite for each grid, would cost as much again as the frame.
+class LitSprites {
+ public:
+  LitSprites(const Surface& sheet, const Region& outline, int glow);
+  // The lit picture of the sheet's sprite at `from`, which becomes the picture's own rectangle;
+  // `odd` only where the checkers make the odd cells' sprite another.
+  const Surface& Sprite(int value, bool odd, Rect& from);
+
+ private:
+  const Surface& sheet_;
+  const Region& outline_;
+  // The light treats every channel alike: one table of a channel's values lights all three, a
+  // third of the work of blending pixel by pixel.
+  std::array<Pixel, 256> channel_{};
+  std::array<Surface, 2 * (kMarkedCell + 1)> lit_;
+};
 
 // One grid's view of a motion frame: where the turn has its cells, and the pieces in flight.
 struct CubeMotion {
@@ -23,8 +43,9 @@ struct CubeMotion {
   bool sliding = false;
   // The grid holds picked-up pieces, drawn on their way up.
   bool lifting = false;
-  // The cubes light up by this much (0 … 255).
+  // The cubes light up by this much (0 … 255), drawn from `lit` where it is set.
   int glow = 0;
+  LitSprites* lit = nullptr;
 
   static CubeMotion Turning(const MotionFrame& frame, Extents footprint, int shift = 0);
   bool Still() const { return frame == nullptr || frame->still; }

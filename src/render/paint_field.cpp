@@ -173,6 +173,9 @@ void PaintField(Game& game, Platform& platform, const CopyToScreen& copy) {
   const MotionFrame frame = MotionFrameAt(game.motion, platform.Milliseconds());
   CubeMotion motion = CubeMotion::Turning(frame, e);
   motion.glow = frame.glow;
+  const Region outline = MakeRegion(CubeOutline(g));
+  LitSprites lit(game.graphics.fieldSheet, outline, frame.glow);
+  motion.lit = &lit;
   DrawHelpers(game, g, layout.helperOrigin, e, layer, frame);
 
   const CellGrid scene = Scene(game, platform);
