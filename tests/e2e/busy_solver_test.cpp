@@ -54,22 +54,27 @@ class BusySolverTest : public QObject {
       QVERIFY2(x.WaitForWindowCount("New game", 0, kAnswerMs), "New game did not answer");
     };
 
+    // Focused before Escape: the progress window may show before it takes the keyboard.
+    const auto cancelProgress = [&](const char* missing) {
+      const QString progress = x.WaitForOtherWindow("Kelvane", window, kAnswerMs);
+      QVERIFY2(!progress.isEmpty(), missing);
+      x.Focus(progress);
+      x.Keys({"Escape"});
+      QVERIFY2(x.WaitForWindowCount("Kelvane", 1, kAnswerMs), "the progress window stayed");
+    };
+
     // The block's count runs on while the dialog goes.
     newGame(1, "Escape");
 
     newGame(0, "Return");
     x.Focus(window);
     x.Keys({"F3", "shift+F3"});
-    QVERIFY2(x.WaitForWindowCount("Kelvane", 2, kAnswerMs), "no progress window");
-    x.Keys({"Escape"});
-    QVERIFY2(x.WaitForWindowCount("Kelvane", 1, kAnswerMs), "the progress window stayed");
+    cancelProgress("no progress window");
 
     newGame(2, "Return");
     x.Focus(window);
     x.Keys({"ctrl+t"});
-    QVERIFY2(x.WaitForWindowCount("Kelvane", 2, kAnswerMs), "Test did not answer");
-    x.Keys({"Escape"});
-    QVERIFY(x.WaitForWindowCount("Kelvane", 1, kAnswerMs));
+    cancelProgress("Test did not answer");
     QCOMPARE(x.ExitThroughMenu(window).value_or(-1), 0);
   }
 };

@@ -133,6 +133,21 @@ QString XSession::WaitForWindow(const QString& title, int timeoutMs) {
   return ids.isEmpty() ? QString() : QString(ids.front());
 }
 
+QString XSession::WaitForOtherWindow(const QString& title, const QString& besides, int timeoutMs) {
+  QString other;
+  (void)QTest::qWaitFor(
+      [&] {
+        for (const QByteArray& id : VisibleWindows(title)) {
+          if (QString(id) != besides) {
+            other = QString(id);
+          }
+        }
+        return !other.isEmpty();
+      },
+      timeoutMs);
+  return other;
+}
+
 bool XSession::WaitForWindowCount(const QString& title, int count, int timeoutMs) {
   return QTest::qWaitFor([&] { return VisibleWindows(title).size() == count; }, timeoutMs);
 }

@@ -61,6 +61,8 @@ class XSession {
 
   // The id of a visible window titled exactly `title`, once one appears; empty after the timeout.
   QString WaitForWindow(const QString& title, int timeoutMs = 10000);
+  // The id of a visible window titled `title` other than `besides`, once one appears.
+  QString WaitForOtherWindow(const QString& title, const QString& besides, int timeoutMs = 10000);
   // Waits until exactly `count` visible windows are titled `title` (none: it is gone); false
   // after the timeout.
   bool WaitForWindowCount(const QString& title, int count, int timeoutMs = 10000);
