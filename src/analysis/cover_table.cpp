@@ -2,6 +2,7 @@
 // Numbering the free cells and listing every placement of every piece still to lay.
 #include "analysis/cover_table.h"
 
+#include <algorithm>
 #include <bit>
 
 #include "analysis/piece_shapes.h"
@@ -10,27 +11,38 @@ namespace kelvane {
 
 namespace {
 
+// Each orientation laid with its first cube on each free cell in turn: the other cubes are
+// steps of the grid index from it, and the box is checked once for the whole orientation.
 template <typename Set>
 void AddPlacements(BasicCoverTable<Set>& table, int entry, Extents box,
                    const CellNumbers& cellNumber) {
   for (const PieceOrientation& shape : PieceOrientations()[table.piece[entry]]) {
     const Offset& first = shape.cubes[0];
+    std::array<int, 4> step{};
+    Offset low{0, 0, 0};
+    Offset high{0, 0, 0};
+    for (int i = 1; i < shape.cubeCount; ++i) {
+      const Offset d{shape.cubes[i].x - first.x, shape.cubes[i].y - first.y,
+                     shape.cubes[i].z - first.z};
+      step[i] = d.x + kGridSize * (d.y + kGridSize * d.z);
+      low = {std::min(low.x, d.x), std::min(low.y, d.y), std::min(low.z, d.z)};
+      high = {std::max(high.x, d.x), std::max(high.y, d.y), std::max(high.z, d.z)};
+    }
     for (int cell = 0; cell < table.cellCount; ++cell) {
       const int index = table.gridIndex[cell];
-      const int ox = index % kGridSize - first.x;
-      const int oy = index / kGridSize % kGridSize - first.y;
-      const int oz = index / (kGridSize * kGridSize) - first.z;
-      Set placement;
+      const int x = index % kGridSize;
+      const int y = index / kGridSize % kGridSize;
+      const int z = index / (kGridSize * kGridSize);
+      if (x + low.x < 0 || y + low.y < 0 || z + low.z < 0 || x + high.x >= box.x ||
+          y + high.y >= box.y || z + high.z >= box.z) {
+        continue;
+      }
+      Set placement = Set::Single(cell);
       bool fits = true;
-      for (int i = 0; i < shape.cubeCount && fits; ++i) {
-        const int x = ox + shape.cubes[i].x;
-        const int y = oy + shape.cubes[i].y;
-        const int z = oz + shape.cubes[i].z;
-        fits = x >= 0 && y >= 0 && x < box.x && y < box.y && z < box.z &&
-               cellNumber[CellGrid::Index(x, y, z)] != kNoCell;
-        if (fits) {
-          placement |= Set::Single(cellNumber[CellGrid::Index(x, y, z)]);
-        }
+      for (int i = 1; i < shape.cubeCount && fits; ++i) {
+        const int number = cellNumber[index + step[i]];
+        fits = number != kNoCell;
+        placement |= Set::Single(fits ? number : cell);
       }
       if (fits) {
         table.placements[entry].push_back(placement);

@@ -20,8 +20,9 @@ std::size_t MemoSlots(std::size_t bytes) {
   return std::clamp<std::size_t>(std::bit_floor(bytes / sizeof(std::uint64_t)), 2, kMemoSlots);
 }
 
-// The cells ordered slice by slice across the longest axis of the free cells, for ties between
-// equally hemmed-in cells.
+// The cells ordered by how many placements cover them, then slice by slice across the longest
+// axis of the free cells: ties between equally hemmed-in cells go to the least covered, and the
+// last two pieces are matched from the free cell that the fewest placements cover.
 std::array<int, 32> BitOrder(const CoverTable& table) {
   std::array<std::array<int, 3>, 32> at{};
   std::array<int, 3> low{kGridSize, kGridSize, kGridSize};
@@ -38,7 +39,15 @@ std::array<int, 32> BitOrder(const CoverTable& table) {
   std::ranges::stable_sort(axes, std::greater{}, [&](int a) { return high[a] - low[a]; });
   std::array<int, 32> order{};
   std::iota(order.begin(), order.begin() + table.cellCount, 0);
+  std::array<int, 32> covering{};
+  for (int cell = 0; cell < table.cellCount; ++cell) {
+    covering[cell] =
+        table.coverBegin[(cell + 1) * kPieceCount] - table.coverBegin[cell * kPieceCount];
+  }
   std::sort(order.begin(), order.begin() + table.cellCount, [&](int a, int b) {
+    if (covering[a] != covering[b]) {
+      return covering[a] < covering[b];
+    }
     for (int axis : axes) {
       if (at[a][axis] != at[b][axis]) {
         return at[a][axis] < at[b][axis];
@@ -208,6 +217,27 @@ int FillingCounter<kStopAtFirst>::TightestCell(Word free, unsigned entries,
   return best;
 }
 
+// Every way to cover the tightest cell, each searched on.
+template <bool kStopAtFirst>
+std::uint64_t FillingCounter<kStopAtFirst>::Branch(Word free, unsigned entries,
+                                                   const NeighbourCounts& counts) {
+  const int cell = TightestCell(free, entries, counts);
+  std::uint64_t total = 0;
+  const Placement allowed = free | Placement{entries} << 32;
+  for (int i = coverBegin_[cell]; i < coverBegin_[cell + 1]; ++i) {
+    const Placement placement = covers_[i];
+    if ((placement & ~allowed) == 0) {
+      const Word cells = static_cast<Word>(placement);
+      total += Search(free ^ cells, entries & ~static_cast<unsigned>(placement >> 32),
+                      Without(counts, cells));
+      if (kStopAtFirst && total != 0) {
+        break;
+      }
+    }
+  }
+  return total;
+}
+
 template <bool kStopAtFirst>
 std::uint64_t FillingCounter<kStopAtFirst>::Search(Word free, unsigned entries,
                                                    const NeighbourCounts& counts) {
@@ -217,9 +247,6 @@ std::uint64_t FillingCounter<kStopAtFirst>::Search(Word free, unsigned entries,
   const int left = BitCount(entries);
   if (left == 1) {
     return IsPlacement(free | Placement{entries} << 32) ? 1 : 0;
-  }
-  if (left == 2) {
-    return CountLastTwo(free, entries);
   }
   // A free cell without a free neighbour, or more odd cells than even ones (or the other way
   // round) than the pieces can make up.
@@ -232,20 +259,8 @@ std::uint64_t FillingCounter<kStopAtFirst>::Search(Word free, unsigned entries,
   if ((slot & kKeyMask) == key) {
     return slot >> kKeyBits;
   }
-  const int cell = TightestCell(free, entries, counts);
-  std::uint64_t total = 0;
-  const Placement allowed = free | Placement{entries} << 32;
-  for (int i = coverBegin_[cell]; i < coverBegin_[cell + 1]; ++i) {
-    const Placement placement = covers_[i];
-    if ((placement & ~allowed) == 0) {
-      const Word cells = static_cast<Word>(placement);
-      total += Search(free ^ cells, entries & ~static_cast<unsigned>(placement >> 32),
-                      Without(counts, cells));
-      if (kStopAtFirst && total != 0) {
-        return total;
-      }
-    }
-  }
+  const std::uint64_t total =
+      left == 2 ? CountLastTwo(free, entries) : Branch(free, entries, counts);
   if (total <= kLargestKept && control_.Finished()) {
     slot = key | total << kKeyBits;
   }

@@ -16,7 +16,7 @@ namespace kelvane {
 bool FillsEveryCell(const CoverTable& table);
 
 // Branches on the free cell with the fewest free neighbours, with the counts of positions met
-// before kept in a table of fixed size; the last two pieces are matched against their
+// before kept in a table of fixed size; the last two pieces are matched in a hash of
 // placements rather than searched. Either every cover is counted, or the search stops at the
 // first (then the count is 0 or 1). Meaningless once `control` is no longer Finished().
 template <bool kStopAtFirst>
@@ -40,6 +40,7 @@ class FillingCounter {
   };
 
   std::uint64_t Search(Word free, unsigned entries, const NeighbourCounts& counts);
+  std::uint64_t Branch(Word free, unsigned entries, const NeighbourCounts& counts);
   int TightestCell(Word free, unsigned entries, const NeighbourCounts& counts) const;
   NeighbourCounts Without(NeighbourCounts counts, Word cells) const;
   bool IsPlacement(Placement placement) const;
