@@ -16,6 +16,19 @@ constexpr std::uint64_t kKeyMask = (std::uint64_t{1} << kKeyBits) - 1;
 constexpr std::uint64_t kLargestKept = (std::uint64_t{1} << (64 - kKeyBits)) - 1;
 constexpr std::size_t kMemoSlots = std::size_t{1} << 13;
 
+// Odd cells less even ones.
+int TipOf(std::uint32_t cells, std::uint32_t odd) {
+  return 2 * BitCount(cells & odd) - BitCount(cells);
+}
+
+constexpr auto kEntriesIn = [] {
+  std::array<std::int8_t, 1 << kPieceCount> count{};
+  for (std::size_t mask = 1; mask < count.size(); ++mask) {
+    count[mask] = static_cast<std::int8_t>(count[mask & (mask - 1)] + 1);
+  }
+  return count;
+}();
+
 std::size_t MemoSlots(std::size_t bytes) {
   return std::clamp<std::size_t>(std::bit_floor(bytes / sizeof(std::uint64_t)), 2, kMemoSlots);
 }
@@ -96,11 +109,12 @@ FillingCounter<kStopAtFirst>::FillingCounter(const CoverTable& table, SearchCont
         ++coverBegin_[bit_[cell] + 1];
       });
       all.push_back(cells | Placement{1} << (32 + e));
-      tilt[e] = std::max(tilt[e], std::abs(2 * BitCount(cells & odd_) - BitCount(cells)));
+      tilt[e] = std::max(tilt[e], std::abs(TipOf(cells, odd_)));
     }
   }
   std::partial_sum(coverBegin_.begin(), coverBegin_.end(), coverBegin_.begin());
   covers_.resize(coverBegin_.back());
+  coverTips_.resize(coverBegin_.back());
   std::array<int, 32> next{};
   std::copy(coverBegin_.begin(), coverBegin_.end() - 1, next.begin());
   const int knownBits = std::bit_width(2 * all.size() + 1);
@@ -108,7 +122,9 @@ FillingCounter<kStopAtFirst>::FillingCounter(const CoverTable& table, SearchCont
   knownShift_ = 64 - knownBits;
   for (const Placement placement : all) {
     for (Word rest = static_cast<Word>(placement); rest != 0; rest &= rest - 1) {
-      covers_[next[std::countr_zero(rest)]++] = placement;
+      const int at = next[std::countr_zero(rest)]++;
+      covers_[at] = placement;
+      coverTips_[at] = static_cast<std::int8_t>(TipOf(static_cast<Word>(placement), odd_));
     }
     std::size_t slot = HashOf(placement, knownShift_);
     while (known_[slot] != 0) {
@@ -137,7 +153,7 @@ std::uint64_t FillingCounter<kStopAtFirst>::Count(const CellSet& free, unsigned 
     counts.two |= (n & 2) != 0 ? self : 0;
     counts.four |= (n & 4) != 0 ? self : 0;
   }
-  return Search(cells, entries, counts);
+  return Search(cells, entries, TipOf(cells, odd_), counts);
 }
 
 template <bool kStopAtFirst>
@@ -219,7 +235,7 @@ int FillingCounter<kStopAtFirst>::TightestCell(Word free, unsigned entries,
 
 // Every way to cover the tightest cell, each searched on.
 template <bool kStopAtFirst>
-std::uint64_t FillingCounter<kStopAtFirst>::Branch(Word free, unsigned entries,
+std::uint64_t FillingCounter<kStopAtFirst>::Branch(Word free, unsigned entries, int tip,
                                                    const NeighbourCounts& counts) {
   const int cell = TightestCell(free, entries, counts);
   std::uint64_t total = 0;
@@ -229,7 +245,7 @@ std::uint64_t FillingCounter<kStopAtFirst>::Branch(Word free, unsigned entries,
     if ((placement & ~allowed) == 0) {
       const Word cells = static_cast<Word>(placement);
       total += Search(free ^ cells, entries & ~static_cast<unsigned>(placement >> 32),
-                      Without(counts, cells));
+                      tip - coverTips_[i], Without(counts, cells));
       if (kStopAtFirst && total != 0) {
         break;
       }
@@ -239,19 +255,18 @@ std::uint64_t FillingCounter<kStopAtFirst>::Branch(Word free, unsigned entries,
 }
 
 template <bool kStopAtFirst>
-std::uint64_t FillingCounter<kStopAtFirst>::Search(Word free, unsigned entries,
+std::uint64_t FillingCounter<kStopAtFirst>::Search(Word free, unsigned entries, int tip,
                                                    const NeighbourCounts& counts) {
   if (control_.Stopped()) {
     return 0;
   }
-  const int left = BitCount(entries);
+  const int left = kEntriesIn[entries];
   if (left == 1) {
     return IsPlacement(free | Placement{entries} << 32) ? 1 : 0;
   }
   // A free cell without a free neighbour, or more odd cells than even ones (or the other way
   // round) than the pieces can make up.
-  if ((free & ~(counts.one | counts.two | counts.four)) != 0 ||
-      std::abs(2 * BitCount(free & odd_) - BitCount(free)) > tilt_[entries]) {
+  if ((free & ~(counts.one | counts.two | counts.four)) != 0 || std::abs(tip) > tilt_[entries]) {
     return 0;
   }
   const std::uint64_t key = free | std::uint64_t{entries} << 27;
@@ -260,7 +275,7 @@ std::uint64_t FillingCounter<kStopAtFirst>::Search(Word free, unsigned entries,
     return slot >> kKeyBits;
   }
   const std::uint64_t total =
-      left == 2 ? CountLastTwo(free, entries) : Branch(free, entries, counts);
+      left == 2 ? CountLastTwo(free, entries) : Branch(free, entries, tip, counts);
   if (total <= kLargestKept && control_.Finished()) {
     slot = key | total << kKeyBits;
   }

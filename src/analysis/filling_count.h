@@ -39,8 +39,9 @@ class FillingCounter {
     Word four = 0;
   };
 
-  std::uint64_t Search(Word free, unsigned entries, const NeighbourCounts& counts);
-  std::uint64_t Branch(Word free, unsigned entries, const NeighbourCounts& counts);
+  // `tip`: how many more odd cells than even ones `free` holds.
+  std::uint64_t Search(Word free, unsigned entries, int tip, const NeighbourCounts& counts);
+  std::uint64_t Branch(Word free, unsigned entries, int tip, const NeighbourCounts& counts);
   int TightestCell(Word free, unsigned entries, const NeighbourCounts& counts) const;
   NeighbourCounts Without(NeighbourCounts counts, Word cells) const;
   bool IsPlacement(Placement placement) const;
@@ -54,6 +55,8 @@ class FillingCounter {
   // The placements that cover bit b lie in covers_[coverBegin_[b] … coverBegin_[b + 1]).
   std::vector<Placement> covers_;
   std::array<int, 33> coverBegin_{};
+  // How many more odd cells than even ones each of covers_ covers.
+  std::vector<std::int8_t> coverTips_;
   // Every placement, open-addressed by its cells and entry: 0 marks a free slot.
   std::vector<Placement> known_;
   int knownShift_;
