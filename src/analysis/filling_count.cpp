@@ -132,6 +132,15 @@ FillingCounter<kStopAtFirst>::FillingCounter(const CoverTable& table, SearchCont
     }
     known_[slot] = placement;
   }
+  for (int b = 0; b < 32; ++b) {
+    int i = coverBegin_[b];
+    for (int e = 0; e <= kPieceCount; ++e) {
+      while (i < coverBegin_[b + 1] && std::countr_zero(covers_[i] >> 32) < e) {
+        ++i;
+      }
+      entryBegin_[b][e] = i;
+    }
+  }
   for (unsigned mask = 1; mask < tilt_.size(); ++mask) {
     tilt_[mask] = tilt_[mask & (mask - 1)] + tilt[std::countr_zero(mask)];
   }
@@ -169,13 +178,19 @@ bool FillingCounter<kStopAtFirst>::IsPlacement(Placement placement) const {
   }
 }
 
+template <bool kStopAtFirst>
+std::pair<int, int> FillingCounter<kStopAtFirst>::Stretch(int b, unsigned entries) const {
+  return {entryBegin_[b][std::countr_zero(entries)], entryBegin_[b][std::bit_width(entries)]};
+}
+
 // Ways for the two entries to fill `free`: one of them covers its lowest cell.
 template <bool kStopAtFirst>
 std::uint64_t FillingCounter<kStopAtFirst>::CountLastTwo(Word free, unsigned entries) const {
   const int low = std::countr_zero(free);
   const Placement entryBits = Placement{entries} << 32;
   std::uint64_t total = 0;
-  for (int i = coverBegin_[low]; i < coverBegin_[low + 1]; ++i) {
+  const auto [first, last] = Stretch(low, entries);
+  for (int i = first; i < last; ++i) {
     const Placement placement = covers_[i];
     // The other entry's placement is then the rest of the free cells.
     if ((placement & ~(free | entryBits)) == 0 && IsPlacement((placement ^ entryBits) ^ free)) {
@@ -222,7 +237,8 @@ int FillingCounter<kStopAtFirst>::TightestCell(Word free, unsigned entries,
     const int b = std::countr_zero(rest);
     int fits = 0;
     const Placement allowed = free | Placement{entries} << 32;
-    for (int i = coverBegin_[b]; i < coverBegin_[b + 1] && fits < fewest; ++i) {
+    const auto [first, last] = Stretch(b, entries);
+    for (int i = first; i < last && fits < fewest; ++i) {
       fits += (covers_[i] & ~allowed) == 0 ? 1 : 0;
     }
     if (fits < fewest) {
@@ -240,7 +256,8 @@ std::uint64_t FillingCounter<kStopAtFirst>::Branch(Word free, unsigned entries, 
   const int cell = TightestCell(free, entries, counts);
   std::uint64_t total = 0;
   const Placement allowed = free | Placement{entries} << 32;
-  for (int i = coverBegin_[cell]; i < coverBegin_[cell + 1]; ++i) {
+  const auto [first, last] = Stretch(cell, entries);
+  for (int i = first; i < last; ++i) {
     const Placement placement = covers_[i];
     if ((placement & ~allowed) == 0) {
       const Word cells = static_cast<Word>(placement);

@@ -46,6 +46,8 @@ class FillingCounter {
   NeighbourCounts Without(NeighbourCounts counts, Word cells) const;
   bool IsPlacement(Placement placement) const;
   std::uint64_t CountLastTwo(Word free, unsigned entries) const;
+  // The stretch of covers_ over bit b that holds the placements of `entries`, and others.
+  std::pair<int, int> Stretch(int b, unsigned entries) const;
 
   SearchControl& control_;
   // Each table cell's bit in a Word.
@@ -55,6 +57,8 @@ class FillingCounter {
   // The placements that cover bit b lie in covers_[coverBegin_[b] … coverBegin_[b + 1]).
   std::vector<Placement> covers_;
   std::array<int, 33> coverBegin_{};
+  // Those of entries e and above start at entryBegin_[b][e], entry by entry.
+  std::array<std::array<int, kPieceCount + 1>, 32> entryBegin_{};
   // How many more odd cells than even ones each of covers_ covers.
   std::vector<std::int8_t> coverTips_;
   // Every placement, open-addressed by its cells and entry: 0 marks a free slot.
