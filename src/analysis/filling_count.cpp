@@ -218,7 +218,8 @@ typename FillingCounter<kStopAtFirst>::NeighbourCounts FillingCounter<kStopAtFir
   return counts;
 }
 
-// A free cell with the fewest free neighbours and, of those, the fewest placements that fit.
+// A free cell with the fewest free neighbours and, of those, the fewest placements that fit (the
+// least covered with three pieces left).
 template <bool kStopAtFirst>
 int FillingCounter<kStopAtFirst>::TightestCell(Word free, unsigned entries,
                                                const NeighbourCounts& counts) const {
@@ -228,7 +229,8 @@ int FillingCounter<kStopAtFirst>::TightestCell(Word free, unsigned entries,
       tightest &= ~level;
     }
   }
-  if ((tightest & (tightest - 1)) == 0) {
+  // With three pieces left the subtree is too small to repay weighing the candidates.
+  if ((tightest & (tightest - 1)) == 0 || kEntriesIn[entries] <= 3) {
     return std::countr_zero(tightest);
   }
   int best = -1;
