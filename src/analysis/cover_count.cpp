@@ -96,18 +96,18 @@ struct CellSetRange {
 };
 
 template <typename Set>
-CellSetRange<Set> Covers(const BasicCoverTable<Set>& table, int cell, int e) {
+CellSetRange<Set> Covers(const BasicCoverLists<Set>& lists, int cell, int e) {
   const int at = cell * kPieceCount + e;
-  const Set* base = table.covers.data();
-  return {base + table.coverBegin[at], base + table.coverBegin[at + 1]};
+  const Set* base = lists.covers.data();
+  return {base + lists.coverBegin[at], base + lists.coverBegin[at + 1]};
 }
 
 // The free cell that the fewest placements of the entries still fit over: branching there keeps
 // the search narrow, and a cell that none fits over ends it at once. Counting stops at the best
 // number found so far.
 template <typename Set>
-int HemmedInCell(const BasicCoverTable<Set>& table, const Set& free, unsigned entries,
-                 int& fewest) {
+int HemmedInCell(const BasicCoverTable<Set>& table, const BasicCoverLists<Set>& lists,
+                 const Set& free, unsigned entries, int& fewest) {
   int best = -1;
   fewest = 1 << 30;
   // Only cells with the fewest free neighbours are weighed: they are nearly always the tightest.
@@ -127,7 +127,7 @@ int HemmedInCell(const BasicCoverTable<Set>& table, const Set& free, unsigned en
     int fits = 0;
     for (unsigned rest = entries; rest != 0 && fits < fewest; rest &= rest - 1) {
       const int e = std::countr_zero(rest);
-      for (const Set& placement : Covers(table, cell, e)) {
+      for (const Set& placement : Covers(lists, cell, e)) {
         fits += placement.Within(free) ? 1 : 0;
         if (fits >= fewest) {
           break;
@@ -149,7 +149,10 @@ template <typename Set, bool kStopAtFirst>
 class Counter {
  public:
   Counter(const BasicCoverTable<Set>& table, SearchControl& control)
-      : table_(table), control_(control), memo_(12, control.MemoBytes()) {
+      : table_(table),
+        lists_(ListCovers(table)),
+        control_(control),
+        memo_(12, control.MemoBytes()) {
     for (int e = 0; e < table.entryCount; ++e) {
       sorted_[e] = table.placements[e];
       std::sort(sorted_[e].begin(), sorted_[e].end());
@@ -178,14 +181,14 @@ class Counter {
       }
     }
     int fits = 0;
-    const int cell = HemmedInCell(table_, free, entries, fits);
+    const int cell = HemmedInCell(table_, lists_, free, entries, fits);
     std::uint64_t total = 0;
     if (fits == 0 && have == need) {
       return 0;
     }
     for (unsigned rest = entries; rest != 0 && !(kStopAtFirst && total != 0); rest &= rest - 1) {
       const int e = std::countr_zero(rest);
-      for (const Set& placement : Covers(table_, cell, e)) {
+      for (const Set& placement : Covers(lists_, cell, e)) {
         if (placement.Within(free)) {
           total = control_.Add(
               total, Count(free.Without(placement), entries & ~(1u << e), have - table_.cubes[e]));
@@ -214,7 +217,7 @@ class Counter {
     const int cell = free.Lowest();
     std::uint64_t total = 0;
     for (const auto& [first, second] : {std::pair{a, b}, std::pair{b, a}}) {
-      for (const Set& placement : Covers(table_, cell, first)) {
+      for (const Set& placement : Covers(lists_, cell, first)) {
         if (placement.Within(free) && IsPlacement(second, free.Without(placement))) {
           if (kStopAtFirst) {
             return 1;
@@ -227,6 +230,7 @@ class Counter {
   }
 
   const BasicCoverTable<Set>& table_;
+  BasicCoverLists<Set> lists_;
   SearchControl& control_;
   std::array<std::vector<Set>, kPieceCount> sorted_;
   Memo<Set> memo_;

@@ -51,27 +51,6 @@ void AddPlacements(BasicCoverTable<Set>& table, int entry, Extents box,
   }
 }
 
-template <typename Set>
-void AddCovers(BasicCoverTable<Set>& table) {
-  table.coverBegin.assign(static_cast<std::size_t>(table.cellCount) * kPieceCount + 1, 0);
-  for (int e = 0; e < table.entryCount; ++e) {
-    for (const Set& placement : table.placements[e]) {
-      ForEachCell(placement, [&](int cell) { ++table.coverBegin[cell * kPieceCount + e + 1]; });
-    }
-  }
-  for (std::size_t i = 1; i < table.coverBegin.size(); ++i) {
-    table.coverBegin[i] += table.coverBegin[i - 1];
-  }
-  table.covers.resize(table.coverBegin.back());
-  std::vector<int> next(table.coverBegin.begin(), table.coverBegin.end() - 1);
-  for (int e = 0; e < table.entryCount; ++e) {
-    for (const Set& placement : table.placements[e]) {
-      ForEachCell(placement,
-                  [&](int cell) { table.covers[next[cell * kPieceCount + e]++] = placement; });
-    }
-  }
-}
-
 }  // namespace
 
 template <typename Set>
@@ -100,7 +79,6 @@ std::optional<BasicCoverTable<Set>> BuildCoverTable(const CellGrid& figure, cons
   for (int e = 0; e < table.entryCount; ++e) {
     AddPlacements(table, e, box, cellNumber);
   }
-  AddCovers(table);
   constexpr std::array<int, 6> kSteps{
       1, -1, kGridSize, -kGridSize, kGridSize * kGridSize, -kGridSize * kGridSize};
   table.neighbours.resize(table.cellCount);
@@ -113,6 +91,29 @@ std::optional<BasicCoverTable<Set>> BuildCoverTable(const CellGrid& figure, cons
     }
   }
   return table;
+}
+
+template <typename Set>
+BasicCoverLists<Set> ListCovers(const BasicCoverTable<Set>& table) {
+  BasicCoverLists<Set> lists;
+  lists.coverBegin.assign(static_cast<std::size_t>(table.cellCount) * kPieceCount + 1, 0);
+  for (int e = 0; e < table.entryCount; ++e) {
+    for (const Set& placement : table.placements[e]) {
+      ForEachCell(placement, [&](int cell) { ++lists.coverBegin[cell * kPieceCount + e + 1]; });
+    }
+  }
+  for (std::size_t i = 1; i < lists.coverBegin.size(); ++i) {
+    lists.coverBegin[i] += lists.coverBegin[i - 1];
+  }
+  lists.covers.resize(lists.coverBegin.back());
+  std::vector<int> next(lists.coverBegin.begin(), lists.coverBegin.end() - 1);
+  for (int e = 0; e < table.entryCount; ++e) {
+    for (const Set& placement : table.placements[e]) {
+      ForEachCell(placement,
+                  [&](int cell) { lists.covers[next[cell * kPieceCount + e]++] = placement; });
+    }
+  }
+  return lists;
 }
 
 template <typename Set>
@@ -147,6 +148,8 @@ std::vector<BasicTableSymmetry<Set>> TableSymmetries(const BasicCoverTable<Set>&
 template std::optional<CoverTable> BuildCoverTable(const CellGrid&, const CellGrid&);
 template std::optional<BasicCoverTable<WideCellSet>> BuildCoverTable(const CellGrid&,
                                                                      const CellGrid&);
+template BasicCoverLists<CellSet> ListCovers(const CoverTable&);
+template BasicCoverLists<WideCellSet> ListCovers(const BasicCoverTable<WideCellSet>&);
 template std::vector<TableSymmetry> TableSymmetries(const CoverTable&, const CellGrid&,
                                                     const std::vector<Symmetry>&);
 template std::vector<BasicTableSymmetry<WideCellSet>> TableSymmetries(

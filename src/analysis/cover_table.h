@@ -24,10 +24,6 @@ struct BasicCoverTable : BasicFreeCells<Set> {
   std::array<int, kPieceCount> piece{};
   std::array<int, kPieceCount> cubes{};
   std::array<std::vector<Set>, kPieceCount> placements;
-  // The placements of entry e that cover cell c lie in covers[begin … end) with
-  // begin = coverBegin[c * kPieceCount + e] and end the next value of coverBegin.
-  std::vector<Set> covers;
-  std::vector<int> coverBegin;
   // The free cells that share a face with each free cell.
   std::vector<Set> neighbours;
   // Cubes the entries of a bit mask need together.
@@ -35,6 +31,17 @@ struct BasicCoverTable : BasicFreeCells<Set> {
 
   unsigned AllEntries() const { return (1u << entryCount) - 1; }
 };
+
+// The placements of entry e that cover cell c lie in covers[begin … end) with
+// begin = coverBegin[c * kPieceCount + e] and end the next value of coverBegin.
+template <typename Set>
+struct BasicCoverLists {
+  std::vector<Set> covers;
+  std::vector<int> coverBegin;
+};
+
+template <typename Set>
+BasicCoverLists<Set> ListCovers(const BasicCoverTable<Set>& table);
 
 // A symmetry of the position as it acts on the table's cells and entries.
 template <typename Set>

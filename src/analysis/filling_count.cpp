@@ -53,9 +53,10 @@ std::array<int, 32> BitOrder(const CoverTable& table) {
   std::array<int, 32> order{};
   std::iota(order.begin(), order.begin() + table.cellCount, 0);
   std::array<int, 32> covering{};
-  for (int cell = 0; cell < table.cellCount; ++cell) {
-    covering[cell] =
-        table.coverBegin[(cell + 1) * kPieceCount] - table.coverBegin[cell * kPieceCount];
+  for (int e = 0; e < table.entryCount; ++e) {
+    for (const CellSet& placement : table.placements[e]) {
+      ForEachCell(placement, [&](int cell) { ++covering[cell]; });
+    }
   }
   std::sort(order.begin(), order.begin() + table.cellCount, [&](int a, int b) {
     if (covering[a] != covering[b]) {
