@@ -24,7 +24,8 @@ int SkinNumber(int skinIndex);
 Surface DecodeSkinSheet(std::span<const std::uint8_t> png);
 
 // The skin picture as stored; empty when the program carries no usable picture for it, which
-// simply draws nothing.
+// simply draws nothing. Decoded from the compiled-in PNG bytes on the desktop; in the web build
+// the page's shell defines it from the pictures the browser decoded.
 Surface LoadSkinBitmap(int skinIndex);
 
 // A freshly loaded skin whose top-left 128 × 96 pixels hold the whole sheet shrunk to one eighth.
