@@ -13,7 +13,8 @@ export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := 1
 CMAKE_FLAGS += $(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE))
 
-.PHONY: run test deps build build-asan build-fuzz fuzz coverage install package check-package clean
+.PHONY: run test deps build build-asan build-fuzz fuzz coverage install package check-package clean \
+  web serve-web
 
 deps:
 	@sh tools/install-deps.sh
@@ -45,6 +46,19 @@ fuzz: build-fuzz
 	  else tail -n 60 build-fuzz/$$t.log; echo "fuzz $$t: FAULT FOUND"; exit 1; fi; \
 	done
 
+# The web page: the core compiled with Debian's emscripten into the static site build-web/site.
+# Its scripts search Debian's node modules, which a node from elsewhere does not.
+web: deps
+	NODE_PATH=/usr/share/nodejs emcmake cmake -S . -B build-web -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	  -DKELVANE_WERROR=ON
+	NODE_PATH=/usr/share/nodejs cmake --build build-web -j $(JOBS)
+
+# Serves the site on this machine only; any plain static host serves it as well.
+WEB_PORT ?= 8080
+serve-web: web
+	@echo "Open http://127.0.0.1:$(WEB_PORT)/ in a browser"
+	python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --directory build-web/site
+
 # The game reads and writes every file relative to its working folder, build/run.
 run: build
 	cd build/run && ../src/shell/kelvane
@@ -52,7 +66,7 @@ run: build
 # The fuzz run comes first; the test-to-code line ratio closes the output and fails the run only
 # above TEST_RATIO_LIMIT per cent.
 TEST_RATIO_LIMIT ?= 40
-test: build build-asan
+test: build build-asan web
 	@sh tools/check_spdx.sh
 	$(MAKE) fuzz
 	$(MAKE) check-package
@@ -90,4 +104,4 @@ check-package: package
 	sh tools/check_package.sh build
 
 clean:
-	rm -rf build build-asan build-fuzz build-coverage
+	rm -rf build build-asan build-fuzz build-coverage build-web

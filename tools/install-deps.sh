@@ -6,7 +6,7 @@ PACKAGES="build-essential cmake ninja-build ccache pkg-config clang libclang-rt-
   libgtest-dev libgmock-dev libbenchmark-dev \
   qt6-base-dev qt6-multimedia-dev libqt6svg6 libgl-dev libxkbcommon-dev \
   xvfb xauth xdotool imagemagick fonts-urw-base35 fonts-dejavu-core libpng-dev \
-  file lintian desktop-file-utils appstream man-db gcovr"
+  file lintian desktop-file-utils appstream man-db gcovr emscripten chromium python3"
 missing=""
 for p in $PACKAGES; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

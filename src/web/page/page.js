@@ -1,0 +1,233 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page's half of the game: starts the core, shows its frames on the canvas, feeds it the
+// pointer and the keys, and answers its platform calls (dialogs, sound, command states).
+'use strict';
+
+const canvas = document.getElementById('client');
+const context = canvas.getContext('2d');
+// Where the player's files live: kept in the browser's IndexedDB between visits.
+const gameFolder = '/game';
+const startedAt = performance.now();
+
+// Calls into the core run one after another: a call that waits for a dialog holds the rest.
+let coreQueue = Promise.resolve();
+function callCore(name, args = []) {
+  const types = args.map(() => 'number');
+  coreQueue = coreQueue.then(() => Module.ccall(name, null, types, args, {async: true}));
+  return coreQueue.catch(reportProblem);
+}
+
+function reportProblem(error) {
+  const problem = document.getElementById('problem');
+  problem.textContent = 'The game stopped: ' + (error && error.message ? error.message : error);
+  problem.hidden = false;
+  console.error(error);
+}
+window.addEventListener('error', (event) => reportProblem(event.error || event.message));
+window.addEventListener('unhandledrejection', (event) => reportProblem(event.reason));
+
+let paintPending = false;
+let framesShown = 0;
+function paintSoon() {
+  if (paintPending || !Module.kelvane.started) {
+    return;
+  }
+  paintPending = true;
+  requestAnimationFrame(() => {
+    paintPending = false;
+    callCore('kelvane_paint').then(() => {
+      framesShown += 1;
+      if (framesShown === 1) {
+        document.documentElement.dataset.firstFrameMs = Math.round(performance.now() - startedAt);
+      }
+      window.dispatchEvent(new CustomEvent('kelvane-painted', {detail: framesShown}));
+    });
+  });
+}
+
+// The message box's buttons by style: Plain, Information, Stop, Question (No is the default).
+const messageButtons = [[['OK', 0]], [['OK', 0]], [['OK', 0]], [['Yes', 1], ['No', 2]]];
+const messageIcons = ['', '\u2139\ufe0f', '\u26d4', '\u2753'];
+function showMessage(text, caption, style) {
+  const dialog = document.getElementById('message');
+  document.getElementById('message-caption').textContent = caption;
+  document.getElementById('message-text').textContent = text;
+  document.getElementById('message-icon').textContent = messageIcons[style];
+  const buttons = document.getElementById('message-buttons');
+  buttons.replaceChildren();
+  const choices = messageButtons[style] || messageButtons[0];
+  for (const [label, answer] of choices) {
+    const button = document.createElement('button');
+    button.textContent = label;
+    button.value = String(answer);
+    buttons.append(button);
+  }
+  const fallback = choices[choices.length - 1][1];
+  return new Promise((resolve) => {
+    dialog.addEventListener('close', () => {
+      resolve(dialog.returnValue === '' ? fallback : Number(dialog.returnValue));
+    }, {once: true});
+    dialog.returnValue = '';
+    dialog.showModal();
+    buttons.lastChild.focus();
+  });
+}
+
+let audio = null;
+function audioContext() {
+  audio = audio || new AudioContext();
+  return audio;
+}
+const sounds = new Map();
+function playSound(name) {
+  if (!sounds.has(name)) {
+    // Silent when the file is missing or cannot be decoded, as on the desktop.
+    sounds.set(name, fetch(name)
+      .then((response) => response.ok ? response.arrayBuffer() : Promise.reject(name))
+      .then((bytes) => audioContext().decodeAudioData(bytes))
+      .catch(() => null));
+  }
+  sounds.get(name).then((buffer) => {
+    if (buffer) {
+      const source = audioContext().createBufferSource();
+      source.buffer = buffer;
+      source.connect(audioContext().destination);
+      source.start();
+    }
+  });
+}
+function beep() {
+  const tone = audioContext().createOscillator();
+  const level = audioContext().createGain();
+  level.gain.value = 0.1;
+  tone.frequency.value = 880;
+  tone.connect(level).connect(audioContext().destination);
+  tone.start();
+  tone.stop(audioContext().currentTime + 0.08);
+}
+
+// BackBuffer pixels are 0xAARRGGBB words; the canvas takes RGBA bytes.
+function copy(pixels, stride, left, top, width, height, toX, toY) {
+  if (width <= 0 || height <= 0) {
+    return;
+  }
+  const image = context.createImageData(width, height);
+  const out = image.data;
+  const words = Module.HEAPU32;
+  let o = 0;
+  for (let y = 0; y < height; ++y) {
+    let i = (pixels >> 2) + (top + y) * stride + left;
+    for (let x = 0; x < width; ++x, ++i, o += 4) {
+      const p = words[i];
+      out[o] = (p >>> 16) & 255;
+      out[o + 1] = (p >>> 8) & 255;
+      out[o + 2] = p & 255;
+      out[o + 3] = 255;
+    }
+  }
+  context.putImageData(image, toX, toY);
+}
+
+// The canvas holds device pixels; it is shown at the client area's logical size.
+function resize(width, height, ratio) {
+  canvas.width = width * ratio;
+  canvas.height = height * ratio;
+  canvas.style.width = width + 'px';
+  canvas.style.height = height + 'px';
+  paintSoon();
+}
+
+const commandStates = new Map();
+function commandState(id, enabled, checked) {
+  commandStates.set(id, {enabled, checked});
+}
+
+// The player's files, seeded with the shipped library. They live in memory for now: a reload
+// starts afresh.
+function makeGameFolder() {
+  FS.mkdir(gameFolder);
+  FS.mkdir(gameFolder + '/Puzzles');
+}
+function seedShippedPuzzles() {
+  const library = gameFolder + '/Puzzles';
+  for (const name of FS.readdir('/library/Puzzles')) {
+    if (name.endsWith('.kvp') && !FS.analyzePath(library + '/' + name).exists) {
+      FS.writeFile(library + '/' + name, FS.readFile('/library/Puzzles/' + name));
+    }
+  }
+}
+
+// The chosen skin's picture, decoded by the browser. An image element rather than
+// createImageBitmap: headless Chromium's virtual clock, which the tests run on, never finishes
+// the latter.
+async function skinPixels(number) {
+  const response = await fetch('skins/skin-' + number + '.png');
+  if (!response.ok) {
+    return null;
+  }
+  const picture = new Image();
+  picture.src = URL.createObjectURL(new Blob([await response.arrayBuffer()], {type: 'image/png'}));
+  await new Promise((resolve, reject) => {
+    picture.onload = resolve;
+    picture.onerror = reject;
+  });
+  const sheet = Object.assign(document.createElement('canvas'),
+    {width: picture.width, height: picture.height}).getContext('2d', {willReadFrequently: true});
+  sheet.drawImage(picture, 0, 0);
+  URL.revokeObjectURL(picture.src);
+  return sheet.getImageData(0, 0, picture.width, picture.height).data;
+}
+
+async function start() {
+  seedShippedPuzzles();
+  const skin = Module.ccall('kelvane_load', 'number', ['string'], [gameFolder]);
+  const pixels = skin ? await skinPixels(skin) : null;
+  if (pixels) {
+    const at = Module._malloc(pixels.length);
+    Module.HEAPU8.set(pixels, at);
+    Module.ccall('kelvane_give_skin', null, ['number', 'number', 'number'],
+      [skin, at, pixels.length]);
+    Module._free(at);
+  }
+  const ratio = Math.max(1, Math.round(window.devicePixelRatio || 1));
+  Module.kelvane.started = true;
+  await callCore('kelvane_start', [screen.width, screen.height, ratio]);
+  paintSoon();
+}
+
+function clientPoint(event) {
+  const box = canvas.getBoundingClientRect();
+  return [Math.floor(event.clientX - box.left), Math.floor(event.clientY - box.top)];
+}
+canvas.addEventListener('mousemove', (event) => callCore('kelvane_pointer_move', clientPoint(event)));
+canvas.addEventListener('mouseleave', () => callCore('kelvane_pointer_move', [-1, -1]));
+canvas.addEventListener('mousedown', (event) => {
+  if (event.button === 0) {
+    callCore('kelvane_press', [...clientPoint(event), event.detail]);
+  }
+});
+canvas.addEventListener('contextmenu', (event) => event.preventDefault());
+canvas.addEventListener('wheel', (event) => {
+  event.preventDefault();
+  if (event.deltaY !== 0) {
+    callCore('kelvane_wheel', [event.deltaY < 0 ? 120 : -120]);
+  }
+}, {passive: false});
+window.addEventListener('keydown', (event) => {
+  if (document.getElementById('message').open || event.ctrlKey || event.altKey || event.metaKey) {
+    return;
+  }
+  const code = event.keyCode;
+  if ([88, 89, 90, 37, 38, 39, 40, 13, 32].includes(code)) {
+    event.preventDefault();
+    callCore('kelvane_key', [code]);
+  }
+});
+
+var Module = {
+  kelvane: {showMessage, beep, playSound, invalidate: paintSoon, resize, commandState, copy,
+    commandStates, started: false},
+  preRun: [makeGameFolder],
+  onRuntimeInitialized: () => start().catch(reportProblem),
+  printErr: (text) => console.warn(text),
+};

@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Platform calls answered by the page's script (page/kelvane.js).
+#include "web/web_platform.h"
+
+#include <emscripten.h>
+
+#include <string>
+
+#include "model/command_states.h"
+#include "render/client_frame.h"
+#include "render/layout.h"
+
+namespace kelvane {
+
+namespace {
+
+// The page's dialog answers 0 for OK, 1 for Yes and 2 for No.
+EM_ASYNC_JS(int, AskPage, (const char* text, const char* caption, int style), {
+  return await Module.kelvane.showMessage(UTF8ToString(text), UTF8ToString(caption), style);
+});
+
+EM_JS(void, PageCopy,
+      (const void* pixels, int stride, int left, int top, int width, int height, int toX, int toY),
+      { Module.kelvane.copy(pixels, stride, left, top, width, height, toX, toY); });
+EM_JS(void, PageBeep, (), { Module.kelvane.beep(); });
+EM_JS(void, PagePlaySound, (const char* name), { Module.kelvane.playSound(UTF8ToString(name)); });
+EM_JS(void, PageInvalidate, (), { Module.kelvane.invalidate(); });
+EM_JS(void, PageResize, (int width, int height, int ratio),
+      { Module.kelvane.resize(width, height, ratio); });
+EM_JS(void, PageCommandState, (int id, int enabled, int checked),
+      { Module.kelvane.commandState(id, !!enabled, !!checked); });
+
+}  // namespace
+
+MessageAnswer WebPlatform::ShowMessage(std::string_view text, std::string_view caption,
+                                       MessageStyle style) {
+  // The page cannot paint while the core waits: what led to the message shows behind it.
+  Paint();
+  const int answer =
+      AskPage(std::string(text).c_str(), std::string(caption).c_str(), static_cast<int>(style));
+  return answer == 1 ? MessageAnswer::Yes : answer == 2 ? MessageAnswer::No : MessageAnswer::Ok;
+}
+
+void WebPlatform::Paint() {
+  PaintClientArea(game_, *this, [](const Surface& back, const Rect& source, Point to) {
+    PageCopy(back.pixels.data(), back.width, source.left, source.top, source.Width(),
+             source.Height(), to.x, to.y);
+  });
+}
+
+void WebPlatform::Beep() {
+  PageBeep();
+}
+
+void WebPlatform::PlaySoundAsync(std::string_view fileName) {
+  PagePlaySound(std::string(fileName).c_str());
+}
+
+void WebPlatform::SetPanelSelection(int item) {
+  selection_ = item;
+  PageInvalidate();
+}
+
+void WebPlatform::ResetPanel() {
+  selection_ = -1;
+  PageInvalidate();
+}
+
+void WebPlatform::Invalidate(bool) {
+  // Every frame is composed whole at the next animation frame, the panel with it.
+  PageInvalidate();
+}
+
+void WebPlatform::ApplyCommandStates(const CommandStates& states) {
+  for (const CommandState& state : states.items) {
+    PageCommandState(state.commandId, state.enabled, state.checked);
+  }
+}
+
+void WebPlatform::FitWindow() {
+  const Size client = RequiredClientSize(game_);
+  PlaceContent(game_, client);
+  PageResize(client.width, client.height, game_.graphics.pixelRatio);
+}
+
+}  // namespace kelvane

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The game's Platform in the browser: page dialogs, Web Audio, and the canvas's panel and frames.
+#pragma once
+
+#include "model/game.h"
+#include "model/platform.h"
+
+namespace kelvane {
+
+class WebPlatform : public Platform {
+ public:
+  explicit WebPlatform(Game& game) : game_(game) {}
+
+  // Waits for the page dialog's answer: the call suspends the core (Asyncify) while the page runs.
+  MessageAnswer ShowMessage(std::string_view text, std::string_view caption,
+                            MessageStyle style) override;
+  void Beep() override;
+  void PlaySoundAsync(std::string_view fileName) override;
+  int PanelSelection() override { return selection_; }
+  void SetPanelSelection(int item) override;
+  void ResetPanel() override;
+  void Invalidate(bool erase) override;
+  void ApplyCommandStates(const CommandStates& states) override;
+  void FitWindow() override;
+  Point CursorPosition() override { return pointer_; }
+  std::optional<std::string> ClipboardText() override { return std::nullopt; }
+
+  // Composes the whole client area and hands it to the page's canvas.
+  void Paint();
+
+  // Where the page last saw the pointer, in client coordinates; (-1, -1) once it left the canvas.
+  void SetPointer(Point pointer) { pointer_ = pointer; }
+
+ private:
+  Game& game_;
+  int selection_ = -1;
+  Point pointer_{-1, -1};
+};
+
+}  // namespace kelvane
