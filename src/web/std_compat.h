@@ -68,17 +68,19 @@ template <class R, class P, class T>
 constexpr void replace_if(R&& r, P pred, const T& value) {
   std::replace_if(std::begin(r), std::end(r), pred, value);
 }
+template <class Cmp, class Proj>
+constexpr auto compat_projected(Cmp& comp, Proj& proj) {
+  return [&](const auto& a, const auto& b) {
+    return std::invoke(comp, std::invoke(proj, a), std::invoke(proj, b));
+  };
+}
 template <class R, class Cmp = std::less<>, class Proj = compat_identity>
 constexpr void sort(R&& r, Cmp comp = {}, Proj proj = {}) {
-  std::sort(std::begin(r), std::end(r), [&](const auto& a, const auto& b) {
-    return std::invoke(comp, std::invoke(proj, a), std::invoke(proj, b));
-  });
+  std::sort(std::begin(r), std::end(r), compat_projected(comp, proj));
 }
 template <class R, class Cmp = std::less<>, class Proj = compat_identity>
 void stable_sort(R&& r, Cmp comp = {}, Proj proj = {}) {
-  std::stable_sort(std::begin(r), std::end(r), [&](const auto& a, const auto& b) {
-    return std::invoke(comp, std::invoke(proj, a), std::invoke(proj, b));
-  });
+  std::stable_sort(std::begin(r), std::end(r), compat_projected(comp, proj));
 }
 
 }  // namespace ranges
