@@ -35,23 +35,27 @@ function record(line) {
   out.textContent = results.join('\n');
 }
 
-// The panel's item 1 sits at (16, 16 + 64) and below; the field's cells lie right of it. Each
-// step waits for the frame its input asked for.
-const steps = [
-  () => {
-    record('first-frame ' + canvas.width + ' ' + canvas.height + ' ' + canvasHash());
-    click(48, 16 + 64 + 32);
-  },
-  () => {
-    record('chosen ' + canvasHash());
-    click(340, 300);
-  },
-  () => record('laid ' + canvasHash() + ' undo-enabled ' +
-    JSON.stringify((Module.kelvane.commandStates.get(32910) || {}).enabled)),
-];
-window.addEventListener('kelvane-painted', () => {
-  const step = steps.shift();
-  if (step) {
-    step();
+// Waits, on the page's clock, until `ready` holds or a few seconds have passed.
+async function until(ready) {
+  for (let tries = 0; tries < 100 && !ready(); ++tries) {
+    await new Promise((resolve) => setTimeout(resolve, 50));
   }
-});
+}
+
+function undoEnabled() {
+  return (Module.kelvane.commandStates.get(32910) || {}).enabled === true;
+}
+
+// The panel's item 1 sits at (16, 16 + 64) and below; the field's floor lies right of it.
+async function check() {
+  const first = canvasHash();
+  record('first-frame ' + canvas.width + ' ' + canvas.height + ' ' + first);
+  click(48, 16 + 64 + 32);
+  await until(() => canvasHash() !== first);
+  const chosen = canvasHash();
+  record('chosen ' + chosen);
+  click(340, 300);
+  await until(() => canvasHash() !== chosen && undoEnabled());
+  record('laid ' + canvasHash() + ' undo-enabled ' + undoEnabled());
+}
+window.addEventListener('kelvane-painted', () => check(), {once: true});
