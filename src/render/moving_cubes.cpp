@@ -180,21 +180,20 @@ std::vector<MovingCube> MovingCubes(const CellGrid& grid, const CellGrid* lifted
   return cubes;
 }
 
-LitSprites::LitSprites(const Surface& sheet, const Region& outline, int glow)
-    : sheet_(sheet), outline_(outline) {
+LitSprites::LitSprites(const Surface& sheet, int glow) : sheet_(sheet) {
   for (Pixel v = 0; v < channel_.size(); ++v) {
     channel_[v] = BlendPixel(kWhitePixel, v, glow) & 0xFFu;
   }
 }
 
-const Surface& LitSprites::Sprite(int value, bool odd, Rect& from) {
+const Surface& LitSprites::Sprite(int value, bool odd, const Region& outline, Rect& from) {
   Surface& picture = lit_[2 * value + (odd ? 1 : 0)];
   if (picture.pixels.empty()) {
     picture = MakeSurface(from.right - from.left, from.bottom - from.top, kWhitePixel);
     // Only what the cube's outline lets through is ever copied from the picture.
-    const int bottom = std::min(outline_.bounds.bottom, picture.height);
-    for (int row = std::max(outline_.bounds.top, 0); row < bottom; ++row) {
-      const RowSpans& spans = outline_.rows[row - outline_.bounds.top];
+    const int bottom = std::min(outline.bounds.bottom, picture.height);
+    for (int row = std::max(outline.bounds.top, 0); row < bottom; ++row) {
+      const RowSpans& spans = outline.rows[row - outline.bounds.top];
       const Pixel* sheetRow = sheet_.Row(from.top + row) + from.left;
       Pixel* litRow = picture.Row(row);
       for (int k = 0; k < spans.count; ++k) {
@@ -224,8 +223,8 @@ void DrawMovingCubeGrid(const Game& game, Surface& target, Point origin, const C
   const Region outline = MakeRegion(CubeOutline(g));
   const auto source = [&](const MovingCube& cube, Rect& from) -> const Surface& {
     from = SourceRect(cube.value, checkersOn, cube.odd, g);
-    return motion.glow > 0 && motion.lit != nullptr
-               ? motion.lit->Sprite(cube.value, checkersOn && cube.odd, from)
+    return motion.lit != nullptr
+               ? motion.lit->Sprite(cube.value, checkersOn && cube.odd, outline, from)
                : sheet;
   };
   for (const MovingCube& cube : MovingCubes(grid, lifted, g, origin, motion)) {

@@ -18,14 +18,13 @@ namespace kelvane {
 // every sprite for each grid, would cost as much again as the frame.
 class LitSprites {
  public:
-  LitSprites(const Surface& sheet, const Region& outline, int glow);
+  LitSprites(const Surface& sheet, int glow);
   // The lit picture of the sheet's sprite at `from`, which becomes the picture's own rectangle;
   // `odd` only where the checkers make the odd cells' sprite another.
-  const Surface& Sprite(int value, bool odd, Rect& from);
+  const Surface& Sprite(int value, bool odd, const Region& outline, Rect& from);
 
  private:
   const Surface& sheet_;
-  const Region& outline_;
   // The light treats every channel alike: one table of a channel's values lights all three, a
   // third of the work of blending pixel by pixel.
   std::array<Pixel, 256> channel_{};
@@ -43,8 +42,7 @@ struct CubeMotion {
   bool sliding = false;
   // The grid holds picked-up pieces, drawn on their way up.
   bool lifting = false;
-  // The cubes light up by this much (0 … 255), drawn from `lit` where it is set.
-  int glow = 0;
+  // The win's light, where the cubes are lit.
   LitSprites* lit = nullptr;
 
   static CubeMotion Turning(const MotionFrame& frame, Extents footprint, int shift = 0);

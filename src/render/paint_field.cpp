@@ -2,6 +2,7 @@
 // PaintField: the field view cut open at the current layer, its helpers and the target preview.
 #include "render/paint_field.h"
 
+#include <optional>
 #include <utility>
 
 #include "model/create_mode.h"
@@ -172,10 +173,10 @@ void PaintField(Game& game, Platform& platform, const CopyToScreen& copy) {
   const Point figureOrigin = layout.figureOrigin;
   const MotionFrame frame = MotionFrameAt(game.motion, platform.Milliseconds());
   CubeMotion motion = CubeMotion::Turning(frame, e);
-  motion.glow = frame.glow;
-  const Region outline = MakeRegion(CubeOutline(g));
-  LitSprites lit(game.graphics.fieldSheet, outline, frame.glow);
-  motion.lit = &lit;
+  std::optional<LitSprites> lit;
+  if (frame.glow > 0) {
+    motion.lit = &lit.emplace(game.graphics.fieldSheet, frame.glow);
+  }
   DrawHelpers(game, g, layout.helperOrigin, e, layer, frame);
 
   const CellGrid scene = Scene(game, platform);
