@@ -179,9 +179,21 @@ bool FillingCounter<kStopAtFirst>::IsPlacement(Placement placement) const {
   }
 }
 
+// Run by run of consecutive entries, so that no placement of an entry already laid is looked at.
 template <bool kStopAtFirst>
-std::pair<int, int> FillingCounter<kStopAtFirst>::Stretch(int b, unsigned entries) const {
-  return {entryBegin_[b][std::countr_zero(entries)], entryBegin_[b][std::bit_width(entries)]};
+template <typename Visit>
+bool FillingCounter<kStopAtFirst>::AnyCover(int b, unsigned entries, Visit visit) const {
+  for (unsigned rest = entries; rest != 0;) {
+    const int first = std::countr_zero(rest);
+    const int end = first + std::countr_one(rest >> first);
+    rest &= ~0u << end;
+    for (int i = entryBegin_[b][first]; i < entryBegin_[b][end]; ++i) {
+      if (visit(i)) {
+        return true;
+      }
+    }
+  }
+  return false;
 }
 
 // Ways for the two entries to fill `free`: one of them covers its lowest cell.
@@ -190,17 +202,15 @@ std::uint64_t FillingCounter<kStopAtFirst>::CountLastTwo(Word free, unsigned ent
   const int low = std::countr_zero(free);
   const Placement entryBits = Placement{entries} << 32;
   std::uint64_t total = 0;
-  const auto [first, last] = Stretch(low, entries);
-  for (int i = first; i < last; ++i) {
+  AnyCover(low, entries, [&](int i) {
     const Placement placement = covers_[i];
     // The other entry's placement is then the rest of the free cells.
-    if ((placement & ~(free | entryBits)) == 0 && IsPlacement((placement ^ entryBits) ^ free)) {
-      if (kStopAtFirst) {
-        return 1;
-      }
+    if ((static_cast<Word>(placement) & ~free) == 0 &&
+        IsPlacement((placement ^ entryBits) ^ free)) {
       ++total;
     }
-  }
+    return kStopAtFirst && total != 0;
+  });
   return total;
 }
 
@@ -239,11 +249,10 @@ int FillingCounter<kStopAtFirst>::TightestCell(Word free, unsigned entries,
   for (Word rest = tightest; rest != 0 && fewest > 2; rest &= rest - 1) {
     const int b = std::countr_zero(rest);
     int fits = 0;
-    const Placement allowed = free | Placement{entries} << 32;
-    const auto [first, last] = Stretch(b, entries);
-    for (int i = first; i < last && fits < fewest; ++i) {
-      fits += (covers_[i] & ~allowed) == 0 ? 1 : 0;
-    }
+    AnyCover(b, entries, [&](int i) {
+      fits += (static_cast<Word>(covers_[i]) & ~free) == 0 ? 1 : 0;
+      return fits >= fewest;
+    });
     if (fits < fewest) {
       best = b;
       fewest = fits;
@@ -258,19 +267,15 @@ std::uint64_t FillingCounter<kStopAtFirst>::Branch(Word free, unsigned entries, 
                                                    const NeighbourCounts& counts) {
   const int cell = TightestCell(free, entries, counts);
   std::uint64_t total = 0;
-  const Placement allowed = free | Placement{entries} << 32;
-  const auto [first, last] = Stretch(cell, entries);
-  for (int i = first; i < last; ++i) {
+  AnyCover(cell, entries, [&](int i) {
     const Placement placement = covers_[i];
-    if ((placement & ~allowed) == 0) {
-      const Word cells = static_cast<Word>(placement);
+    const Word cells = static_cast<Word>(placement);
+    if ((cells & ~free) == 0) {
       total += Search(free ^ cells, entries & ~static_cast<unsigned>(placement >> 32),
                       tip - coverTips_[i], Without(counts, cells));
-      if (kStopAtFirst && total != 0) {
-        break;
-      }
     }
-  }
+    return kStopAtFirst && total != 0;
+  });
   return total;
 }
 

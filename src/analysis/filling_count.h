@@ -46,8 +46,10 @@ class FillingCounter {
   NeighbourCounts Without(NeighbourCounts counts, Word cells) const;
   bool IsPlacement(Placement placement) const;
   std::uint64_t CountLastTwo(Word free, unsigned entries) const;
-  // The stretch of covers_ over bit b that holds the placements of `entries`, and others.
-  std::pair<int, int> Stretch(int b, unsigned entries) const;
+  // Calls visit(i) for the placements covers_[i] of `entries` over bit b until it returns true;
+  // true then.
+  template <typename Visit>
+  bool AnyCover(int b, unsigned entries, Visit visit) const;
 
   SearchControl& control_;
   // Each table cell's bit in a Word.
