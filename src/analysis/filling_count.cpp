@@ -266,16 +266,45 @@ template <bool kStopAtFirst>
 std::uint64_t FillingCounter<kStopAtFirst>::Branch(Word free, unsigned entries, int tip,
                                                    const NeighbourCounts& counts) {
   const int cell = TightestCell(free, entries, counts);
+  // The last two pieces are matched without the neighbour counts: updating them would cost
+  // more than the empty cells they catch save.
+  const bool lastTwoNext = kEntriesIn[entries] == 3;
   std::uint64_t total = 0;
   AnyCover(cell, entries, [&](int i) {
     const Placement placement = covers_[i];
     const Word cells = static_cast<Word>(placement);
     if ((cells & ~free) == 0) {
-      total += Search(free ^ cells, entries & ~static_cast<unsigned>(placement >> 32),
-                      tip - coverTips_[i], Without(counts, cells));
+      const Word rest = free ^ cells;
+      const unsigned others = entries & ~static_cast<unsigned>(placement >> 32);
+      total += lastTwoNext ? SearchLastTwo(rest, others, tip - coverTips_[i])
+                           : Search(rest, others, tip - coverTips_[i], Without(counts, cells));
     }
     return kStopAtFirst && total != 0;
   });
+  return total;
+}
+
+template <bool kStopAtFirst>
+std::uint64_t FillingCounter<kStopAtFirst>::SearchLastTwo(Word free, unsigned entries, int tip) {
+  if (control_.Stopped() || std::abs(tip) > tilt_[entries]) {
+    return 0;
+  }
+  return Remembered(free, entries, [&] { return CountLastTwo(free, entries); });
+}
+
+template <bool kStopAtFirst>
+template <typename CountThem>
+std::uint64_t FillingCounter<kStopAtFirst>::Remembered(Word free, unsigned entries,
+                                                       CountThem count) {
+  const std::uint64_t key = free | std::uint64_t{entries} << 27;
+  std::uint64_t& slot = memo_[(key * 0x9e3779b97f4a7c15u) >> memoShift_];
+  if ((slot & kKeyMask) == key) {
+    return slot >> kKeyBits;
+  }
+  const std::uint64_t total = count();
+  if (total <= kLargestKept && control_.Finished()) {
+    slot = key | total << kKeyBits;
+  }
   return total;
 }
 
@@ -294,17 +323,9 @@ std::uint64_t FillingCounter<kStopAtFirst>::Search(Word free, unsigned entries, 
   if ((free & ~(counts.one | counts.two | counts.four)) != 0 || std::abs(tip) > tilt_[entries]) {
     return 0;
   }
-  const std::uint64_t key = free | std::uint64_t{entries} << 27;
-  std::uint64_t& slot = memo_[(key * 0x9e3779b97f4a7c15u) >> memoShift_];
-  if ((slot & kKeyMask) == key) {
-    return slot >> kKeyBits;
-  }
-  const std::uint64_t total =
-      left == 2 ? CountLastTwo(free, entries) : Branch(free, entries, tip, counts);
-  if (total <= kLargestKept && control_.Finished()) {
-    slot = key | total << kKeyBits;
-  }
-  return total;
+  return Remembered(free, entries, [&] {
+    return left == 2 ? CountLastTwo(free, entries) : Branch(free, entries, tip, counts);
+  });
 }
 
 template class FillingCounter<false>;

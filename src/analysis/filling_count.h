@@ -41,6 +41,11 @@ class FillingCounter {
 
   // `tip`: how many more odd cells than even ones `free` holds.
   std::uint64_t Search(Word free, unsigned entries, int tip, const NeighbourCounts& counts);
+  // Search once two pieces are left.
+  std::uint64_t SearchLastTwo(Word free, unsigned entries, int tip);
+  // The memo's count of the position, or count() kept in it.
+  template <typename CountThem>
+  std::uint64_t Remembered(Word free, unsigned entries, CountThem count);
   std::uint64_t Branch(Word free, unsigned entries, int tip, const NeighbourCounts& counts);
   int TightestCell(Word free, unsigned entries, const NeighbourCounts& counts) const;
   NeighbourCounts Without(NeighbourCounts counts, Word cells) const;
