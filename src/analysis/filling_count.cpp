@@ -179,21 +179,9 @@ bool FillingCounter<kStopAtFirst>::IsPlacement(Placement placement) const {
   }
 }
 
-// Run by run of consecutive entries, so that no placement of an entry already laid is looked at.
 template <bool kStopAtFirst>
-template <typename Visit>
-bool FillingCounter<kStopAtFirst>::AnyCover(int b, unsigned entries, Visit visit) const {
-  for (unsigned rest = entries; rest != 0;) {
-    const int first = std::countr_zero(rest);
-    const int end = first + std::countr_one(rest >> first);
-    rest &= ~0u << end;
-    for (int i = entryBegin_[b][first]; i < entryBegin_[b][end]; ++i) {
-      if (visit(i)) {
-        return true;
-      }
-    }
-  }
-  return false;
+std::pair<int, int> FillingCounter<kStopAtFirst>::Stretch(int b, unsigned entries) const {
+  return {entryBegin_[b][std::countr_zero(entries)], entryBegin_[b][std::bit_width(entries)]};
 }
 
 // Ways for the two entries to fill `free`: one of them covers its lowest cell.
@@ -202,15 +190,17 @@ std::uint64_t FillingCounter<kStopAtFirst>::CountLastTwo(Word free, unsigned ent
   const int low = std::countr_zero(free);
   const Placement entryBits = Placement{entries} << 32;
   std::uint64_t total = 0;
-  AnyCover(low, entries, [&](int i) {
+  const auto [first, last] = Stretch(low, entries);
+  for (int i = first; i < last; ++i) {
     const Placement placement = covers_[i];
     // The other entry's placement is then the rest of the free cells.
-    if ((static_cast<Word>(placement) & ~free) == 0 &&
-        IsPlacement((placement ^ entryBits) ^ free)) {
+    if ((placement & ~(free | entryBits)) == 0 && IsPlacement((placement ^ entryBits) ^ free)) {
+      if (kStopAtFirst) {
+        return 1;
+      }
       ++total;
     }
-    return kStopAtFirst && total != 0;
-  });
+  }
   return total;
 }
 
@@ -249,10 +239,11 @@ int FillingCounter<kStopAtFirst>::TightestCell(Word free, unsigned entries,
   for (Word rest = tightest; rest != 0 && fewest > 2; rest &= rest - 1) {
     const int b = std::countr_zero(rest);
     int fits = 0;
-    AnyCover(b, entries, [&](int i) {
-      fits += (static_cast<Word>(covers_[i]) & ~free) == 0 ? 1 : 0;
-      return fits >= fewest;
-    });
+    const Placement allowed = free | Placement{entries} << 32;
+    const auto [first, last] = Stretch(b, entries);
+    for (int i = first; i < last && fits < fewest; ++i) {
+      fits += (covers_[i] & ~allowed) == 0 ? 1 : 0;
+    }
     if (fits < fewest) {
       best = b;
       fewest = fits;
@@ -266,44 +257,19 @@ template <bool kStopAtFirst>
 std::uint64_t FillingCounter<kStopAtFirst>::Branch(Word free, unsigned entries, int tip,
                                                    const NeighbourCounts& counts) {
   const int cell = TightestCell(free, entries, counts);
-  // The last two pieces are matched without the neighbour counts: updating them would cost
-  // more than the empty cells they catch save.
-  const bool lastTwoNext = kEntriesIn[entries] == 3;
   std::uint64_t total = 0;
-  AnyCover(cell, entries, [&](int i) {
+  const Placement allowed = free | Placement{entries} << 32;
+  const auto [first, last] = Stretch(cell, entries);
+  for (int i = first; i < last; ++i) {
     const Placement placement = covers_[i];
-    const Word cells = static_cast<Word>(placement);
-    if ((cells & ~free) == 0) {
-      const Word rest = free ^ cells;
-      const unsigned others = entries & ~static_cast<unsigned>(placement >> 32);
-      total += lastTwoNext ? SearchLastTwo(rest, others, tip - coverTips_[i])
-                           : Search(rest, others, tip - coverTips_[i], Without(counts, cells));
+    if ((placement & ~allowed) == 0) {
+      const Word cells = static_cast<Word>(placement);
+      total += Search(free ^ cells, entries & ~static_cast<unsigned>(placement >> 32),
+                      tip - coverTips_[i], Without(counts, cells));
+      if (kStopAtFirst && total != 0) {
+        break;
+      }
     }
-    return kStopAtFirst && total != 0;
-  });
-  return total;
-}
-
-template <bool kStopAtFirst>
-std::uint64_t FillingCounter<kStopAtFirst>::SearchLastTwo(Word free, unsigned entries, int tip) {
-  if (control_.Stopped() || std::abs(tip) > tilt_[entries]) {
-    return 0;
-  }
-  return Remembered(free, entries, [&] { return CountLastTwo(free, entries); });
-}
-
-template <bool kStopAtFirst>
-template <typename CountThem>
-std::uint64_t FillingCounter<kStopAtFirst>::Remembered(Word free, unsigned entries,
-                                                       CountThem count) {
-  const std::uint64_t key = free | std::uint64_t{entries} << 27;
-  std::uint64_t& slot = memo_[(key * 0x9e3779b97f4a7c15u) >> memoShift_];
-  if ((slot & kKeyMask) == key) {
-    return slot >> kKeyBits;
-  }
-  const std::uint64_t total = count();
-  if (total <= kLargestKept && control_.Finished()) {
-    slot = key | total << kKeyBits;
   }
   return total;
 }
@@ -323,9 +289,17 @@ std::uint64_t FillingCounter<kStopAtFirst>::Search(Word free, unsigned entries, 
   if ((free & ~(counts.one | counts.two | counts.four)) != 0 || std::abs(tip) > tilt_[entries]) {
     return 0;
   }
-  return Remembered(free, entries, [&] {
-    return left == 2 ? CountLastTwo(free, entries) : Branch(free, entries, tip, counts);
-  });
+  const std::uint64_t key = free | std::uint64_t{entries} << 27;
+  std::uint64_t& slot = memo_[(key * 0x9e3779b97f4a7c15u) >> memoShift_];
+  if ((slot & kKeyMask) == key) {
+    return slot >> kKeyBits;
+  }
+  const std::uint64_t total =
+      left == 2 ? CountLastTwo(free, entries) : Branch(free, entries, tip, counts);
+  if (total <= kLargestKept && control_.Finished()) {
+    slot = key | total << kKeyBits;
+  }
+  return total;
 }
 
 template class FillingCounter<false>;

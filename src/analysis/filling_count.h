@@ -41,20 +41,13 @@ class FillingCounter {
 
   // `tip`: how many more odd cells than even ones `free` holds.
   std::uint64_t Search(Word free, unsigned entries, int tip, const NeighbourCounts& counts);
-  // Search once two pieces are left.
-  std::uint64_t SearchLastTwo(Word free, unsigned entries, int tip);
-  // The memo's count of the position, or count() kept in it.
-  template <typename CountThem>
-  std::uint64_t Remembered(Word free, unsigned entries, CountThem count);
   std::uint64_t Branch(Word free, unsigned entries, int tip, const NeighbourCounts& counts);
   int TightestCell(Word free, unsigned entries, const NeighbourCounts& counts) const;
   NeighbourCounts Without(NeighbourCounts counts, Word cells) const;
   bool IsPlacement(Placement placement) const;
   std::uint64_t CountLastTwo(Word free, unsigned entries) const;
-  // Calls visit(i) for the placements covers_[i] of `entries` over bit b until it returns true;
-  // true then.
-  template <typename Visit>
-  bool AnyCover(int b, unsigned entries, Visit visit) const;
+  // The stretch of covers_ over bit b that holds the placements of `entries`, and others.
+  std::pair<int, int> Stretch(int b, unsigned entries) const;
 
   SearchControl& control_;
   // Each table cell's bit in a Word.
