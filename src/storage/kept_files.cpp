@@ -32,6 +32,24 @@ std::vector<KeptFileText> KeptFileTexts(const Game& game, Platform& platform) {
   return files;
 }
 
+KeptFilesWrite WriteChangedKeptFiles(const Game& game, Platform& platform,
+                                     WrittenKeptFiles& written) {
+  KeptFilesWrite result;
+  for (KeptFileText& file : KeptFileTexts(game, platform)) {
+    std::string& before = written[file.path];
+    if (before == file.text) {
+      continue;
+    }
+    if (ReplaceFile(file.path, file.text) == FileWriteResult::Written) {
+      before = std::move(file.text);
+      ++result.written;
+    } else {
+      result.failed = true;
+    }
+  }
+  return result;
+}
+
 void SaveKeptFiles(const Game& game, Platform& platform) {
   for (const KeptFileText& file : KeptFileTexts(game, platform)) {
     ReplaceFile(file.path, file.text);

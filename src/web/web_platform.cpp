@@ -34,8 +34,10 @@ EM_JS(void, PageCommandState, (int id, int enabled, int checked),
 
 MessageAnswer WebPlatform::ShowMessage(std::string_view text, std::string_view caption,
                                        MessageStyle style) {
-  // The page cannot paint while the core waits: what led to the message shows behind it.
+  // The page cannot paint while the core waits: what led to the message shows behind it, and is
+  // kept should the player close the page instead of answering.
   Paint();
+  KeepChanges();
   const int answer =
       AskPage(std::string(text).c_str(), std::string(caption).c_str(), static_cast<int>(style));
   return answer == 1 ? MessageAnswer::Yes : answer == 2 ? MessageAnswer::No : MessageAnswer::Ok;
@@ -46,6 +48,10 @@ void WebPlatform::Paint() {
     PageCopy(back.pixels.data(), back.width, source.left, source.top, source.Width(),
              source.Height(), to.x, to.y);
   });
+}
+
+void WebPlatform::KeepChanges() {
+  WriteChangedKeptFiles(game_, *this, written_);
 }
 
 void WebPlatform::Beep() {

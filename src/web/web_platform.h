@@ -4,6 +4,7 @@
 
 #include "model/game.h"
 #include "model/platform.h"
+#include "storage/kept_files.h"
 
 namespace kelvane {
 
@@ -28,6 +29,10 @@ class WebPlatform : public Platform {
   // Composes the whole client area and hands it to the page's canvas.
   void Paint();
 
+  // Writes the kept files whose text changed since this page last wrote them; the page carries
+  // every write on to the browser's storage.
+  void KeepChanges();
+
   // Where the page last saw the pointer, in client coordinates; (-1, -1) once it left the canvas.
   void SetPointer(Point pointer) { pointer_ = pointer; }
 
@@ -35,6 +40,7 @@ class WebPlatform : public Platform {
   Game& game_;
   int selection_ = -1;
   Point pointer_{-1, -1};
+  WrittenKeptFiles written_;
 };
 
 }  // namespace kelvane

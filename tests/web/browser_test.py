@@ -1,66 +1,113 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The web page in headless Chromium: it starts without a problem shown, its first frame equals the
-# native composition of the same state, and a piece chosen and laid by clicks changes the picture
-# and the commands. Usage: browser_test.py SITE_FOLDER CHECKS_JS REFERENCE_PROGRAM
-import http.server
+# The web page in headless Chromium, driven in real time over the DevTools protocol on a pipe, and
+# held against the native session of the same core (REFERENCE_PROGRAM prints it): the page starts
+# without an error and shows the native first frame; piece 1 is chosen and laid by clicks; the
+# files reach the browser's storage; a second tab says the game is open elsewhere; a reload resumes
+# with the native frame and the same files; the default figure is won by clicks, keys and the
+# wheel, with the congratulation shown. Usage: browser_test.py SITE_FOLDER CHECKS_JS REFERENCE_PROGRAM
 import os
 import subprocess
 import sys
 import tempfile
-import threading
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', 'tools', 'web_shots'))
+import devtools  # noqa: E402
 
 site, checks, reference = sys.argv[1:4]
 
 
-class Handler(http.server.SimpleHTTPRequestHandler):
-    def __init__(self, *args, **kwargs):
-        super().__init__(*args, directory=site, **kwargs)
+# The canvas's client coordinates on the page.
+def canvas_point(tab, x, y):
+    box = tab.evaluate('kelvaneTest.canvasBox()')
+    return box['left'] + x, box['top'] + y
 
-    def do_GET(self):
-        # check.html is the game's page with the test's script after the page's own.
-        if self.path.startswith('/check.html') or self.path == '/checks.js':
-            if self.path == '/checks.js':
-                body = open(checks, 'rb').read()
-            else:
-                page = open(os.path.join(site, 'index.html'), encoding='utf-8').read()
-                body = page.replace('</body>', '<script src="checks.js"></script>\n</body>').encode()
-            self.send_response(200)
-            self.send_header('Content-Type', 'text/javascript' if self.path == '/checks.js' else 'text/html')
-            self.send_header('Content-Length', str(len(body)))
-            self.end_headers()
-            self.wfile.write(body)
+
+def settle(tab):
+    return tab.evaluate('kelvaneTest.settled()')
+
+
+def run(browser, url, session, failures, seen):
+    started = time.monotonic()
+    tab = browser.open(url)
+    seen['first frame ms'] = int(tab.wait('document.documentElement.dataset.firstFrameMs', 'the first frame'))
+    seen['load to first frame s'] = round(time.monotonic() - started, 2)
+    settle(tab)
+    frames = [line[6:] for line in session if line.startswith('frame ')]
+    if tab.evaluate('kelvaneTest.frame()') != frames[0]:
+        failures.append('first frame %s, native %s' % (tab.evaluate('kelvaneTest.frame()'), frames[0]))
+    inputs = iter(session)
+    replay(tab, inputs, 'reload')
+    if not tab.evaluate('kelvaneTest.undoEnabled()'):
+        failures.append('laying piece 1 by clicks did not enable Undo')
+    tab.wait('kelvaneTest.filesSynced()', 'the files reaching the browser\'s storage')
+    files = tab.evaluate('kelvaneTest.playerFiles()')
+
+    other = browser.open(url)
+    notice = other.wait('!document.getElementById("notice").hidden && document.getElementById("notice").textContent',
+                        'the second tab\'s notice')
+    if 'another tab' not in notice or other.evaluate('Module.kelvane.started'):
+        failures.append('the second tab played on: %r' % notice)
+    other.close()
+
+    tab.send('Page.reload')
+    tab.wait('document.documentElement.dataset.firstFrameMs', 'the first frame after the reload')
+    settle(tab)
+    if tab.evaluate('kelvaneTest.frame()') != frames[1]:
+        failures.append('after the reload the frame is %s, native %s' % (tab.evaluate('kelvaneTest.frame()'), frames[1]))
+    if tab.evaluate('kelvaneTest.playerFiles()') != files:
+        failures.append('the reload found other files: %s, before %s' % (tab.evaluate('kelvaneTest.playerFiles()'), files))
+    if replay(tab, inputs, 'won') != 'dialog' or 'Congratulations' not in tab.evaluate(
+            'document.getElementById("message-text").textContent'):
+        failures.append('the last piece brought no congratulation')
+    tab.evaluate('document.querySelector("#message-buttons button").click()')
+    settle(tab)
+    errors = tab.errors()
+    if errors or tab.evaluate('!document.getElementById("problem").hidden'):
+        failures.append('the page reported errors: %s' % errors[:3])
+
+
+# Replays the native session's inputs up to the line `until`; returns how the page settled.
+def replay(tab, inputs, until):
+    state = 'idle'
+    for line in inputs:
+        words = line.split()
+        if words[0] == until:
+            return state
+        if words[0] == 'press':
+            tab.click(*canvas_point(tab, int(words[1]), int(words[2])))
+        elif words[0] == 'key':
+            tab.key(int(words[1]))
+        elif words[0] == 'wheel':
+            # The wheel turned away from the player (a negative deltaY) is a positive delta.
+            tab.wheel(*canvas_point(tab, 300, 200), -int(words[1]))
         else:
-            super().do_GET()
+            continue
+        state = settle(tab)
+    return state
 
-    def log_message(self, *args):
-        pass
+
+def main():
+    # check.html is the game's page with the test's helpers after the page's own script.
+    page = open(os.path.join(site, 'index.html'), encoding='utf-8').read()
+    address = devtools.serve(site, {
+        '/check.html': (page.replace('</body>', '<script src="checks.js"></script>\n</body>').encode(), 'text/html'),
+        '/checks.js': (open(checks, 'rb').read(), 'text/javascript')})
+    failures, seen = [], {}
+    with tempfile.TemporaryDirectory(ignore_cleanup_errors=True) as profile, tempfile.TemporaryDirectory() as empty:
+        session = subprocess.run([reference, empty], capture_output=True, text=True, check=True).stdout.splitlines()
+        browser = devtools.Browser(profile)
+        try:
+            run(browser, address + 'check.html', session, failures, seen)
+        except (TimeoutError, RuntimeError) as error:
+            failures.append('stopped: %s' % error)
+        finally:
+            browser.close()
+    for failure in failures:
+        print('FAIL:', failure)
+    print('seen:', seen)
+    return 1 if failures else 0
 
 
-server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), Handler)
-threading.Thread(target=server.serve_forever, daemon=True).start()
-failures = []
-with tempfile.TemporaryDirectory() as profile, tempfile.TemporaryDirectory() as empty:
-    expected = subprocess.run([reference, empty], capture_output=True, text=True, check=True).stdout.split()
-    # The page runs on Chromium's virtual clock: the dump comes once the page is idle.
-    dom = subprocess.run(['chromium', '--headless', '--no-sandbox', '--disable-gpu',
-                          '--user-data-dir=' + profile, '--window-size=1280,800',
-                          '--virtual-time-budget=30000', '--dump-dom',
-                          'http://127.0.0.1:%d/check.html' % server.server_port],
-                         capture_output=True, text=True, timeout=120).stdout
-server.shutdown()
-
-lines = dom.split('<pre id="check-results">')[-1].split('</pre>')[0].split('\n') if 'check-results' in dom else []
-seen = {line.split()[0]: line.split()[1:] for line in lines if line.strip()}
-if '<p id="problem" hidden' not in dom:
-    failures.append('the page shows a problem: ' + dom.split('id="problem"')[-1][:200])
-if seen.get('first-frame') != expected:
-    failures.append('first frame %s, native %s' % (seen.get('first-frame'), expected))
-if 'chosen' not in seen or seen['chosen'][0] == expected[2]:
-    failures.append('choosing piece 1 in the panel changed nothing: %s' % seen.get('chosen'))
-if 'laid' not in seen or seen['laid'][0] == seen.get('chosen', [''])[0] or seen['laid'][2] != 'true':
-    failures.append('laying the piece by a click did not show or enable Undo: %s' % seen.get('laid'))
-for failure in failures:
-    print('FAIL:', failure)
-print('seen:', seen)
-sys.exit(1 if failures else 0)
+sys.exit(main())

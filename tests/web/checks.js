@@ -1,61 +1,61 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The browser test's script, loaded after the page's own: once the first frame shows, it records
-// the canvas's hash, then chooses piece 1 in the panel and lays it by clicks on the field, and
-// writes what it saw into the page for the test driver to read.
+// The browser test's helpers, loaded after the page's own script: what the test driver reads of
+// the page between its inputs.
 'use strict';
 
-function canvasHash() {
-  const {width, height} = canvas;
-  const data = context.getImageData(0, 0, width, height).data;
-  let hash = 2166136261;
-  for (let i = 0; i < data.length; i += 4) {
-    for (let c = 0; c < 3; ++c) {
-      hash = Math.imul(hash ^ data[i + c], 16777619) >>> 0;
+const kelvaneTest = {
+  // FNV-1a over the canvas's red, green and blue bytes, row by row, as the native side hashes.
+  frame() {
+    const {width, height} = canvas;
+    const data = context.getImageData(0, 0, width, height).data;
+    let hash = 2166136261;
+    for (let i = 0; i < data.length; i += 4) {
+      for (let c = 0; c < 3; ++c) {
+        hash = Math.imul(hash ^ data[i + c], 16777619) >>> 0;
+      }
     }
-  }
-  return hash;
-}
+    return width + ' ' + height + ' ' + hash;
+  },
 
-function click(x, y) {
-  const box = canvas.getBoundingClientRect();
-  const at = {clientX: box.left + x, clientY: box.top + y, bubbles: true, detail: 1};
-  canvas.dispatchEvent(new MouseEvent('mousemove', at));
-  canvas.dispatchEvent(new MouseEvent('mousedown', at));
-}
+  canvasBox() {
+    const box = canvas.getBoundingClientRect();
+    return {left: box.left, top: box.top};
+  },
 
-const results = [];
-function record(line) {
-  results.push(line);
-  let out = document.getElementById('check-results');
-  if (!out) {
-    out = document.createElement('pre');
-    out.id = 'check-results';
-    document.body.append(out);
-  }
-  out.textContent = results.join('\n');
-}
+  // Resolves once the core has taken every input and painted, or waits on a dialog.
+  async settled() {
+    for (;;) {
+      const queue = coreQueue;
+      let ran = false;
+      queue.then(() => { ran = true; });
+      // A timer's turn, not only the promises': the frames must get theirs.
+      await new Promise((resolve) => setTimeout(resolve, 30));
+      if (document.getElementById('message').open) {
+        return 'dialog';
+      }
+      if (ran && queue === coreQueue && !paintPending) {
+        return 'idle';
+      }
+    }
+  },
 
-// Waits, on the page's clock, until `ready` holds or a few seconds have passed.
-async function until(ready) {
-  for (let tries = 0; tries < 100 && !ready(); ++tries) {
-    await new Promise((resolve) => setTimeout(resolve, 50));
-  }
-}
+  undoEnabled() {
+    return (Module.kelvane.commandStates.get(32910) || {}).enabled === true;
+  },
 
-function undoEnabled() {
-  return (Module.kelvane.commandStates.get(32910) || {}).enabled === true;
-}
+  // The player's own files (the shipped library left out) and their texts.
+  playerFiles() {
+    const files = {};
+    for (const name of FS.readdir(gameFolder)) {
+      const path = gameFolder + '/' + name;
+      if (FS.isFile(FS.stat(path).mode)) {
+        files[name] = FS.readFile(path, {encoding: 'utf8'});
+      }
+    }
+    return files;
+  },
 
-// The panel's item 1 sits at (16, 16 + 64) and below; the field's floor lies right of it.
-async function check() {
-  const first = canvasHash();
-  record('first-frame ' + canvas.width + ' ' + canvas.height + ' ' + first);
-  click(48, 16 + 64 + 32);
-  await until(() => canvasHash() !== first);
-  const chosen = canvasHash();
-  record('chosen ' + chosen);
-  click(340, 300);
-  await until(() => canvasHash() !== chosen && undoEnabled());
-  record('laid ' + canvasHash() + ' undo-enabled ' + undoEnabled());
-}
-window.addEventListener('kelvane-painted', () => check(), {once: true});
+  filesSynced() {
+    return syncState === 'idle' && document.documentElement.dataset.filesSynced !== undefined;
+  },
+};

@@ -5,7 +5,7 @@
 
 const canvas = document.getElementById('client');
 const context = canvas.getContext('2d');
-// Where the player's files live: kept in the browser's IndexedDB between visits.
+// The game's working folder, where the player's files live.
 const gameFolder = '/game';
 const startedAt = performance.now();
 
@@ -142,18 +142,135 @@ function commandState(id, enabled, checked) {
   commandStates.set(id, {enabled, checked});
 }
 
-// The player's files, seeded with the shipped library. They live in memory for now: a reload
-// starts afresh.
-function makeGameFolder() {
-  FS.mkdir(gameFolder);
-  FS.mkdir(gameFolder + '/Puzzles');
-}
+// The player's files live in the browser's IndexedDB, mounted at the game's folder and read
+// before the game starts; the shipped library is copied in beside them.
 function seedShippedPuzzles() {
   const library = gameFolder + '/Puzzles';
+  if (!FS.analyzePath(library).exists) {
+    FS.mkdir(library);
+  }
   for (const name of FS.readdir('/library/Puzzles')) {
     if (name.endsWith('.kvp') && !FS.analyzePath(library + '/' + name).exists) {
       FS.writeFile(library + '/' + name, FS.readFile('/library/Puzzles/' + name));
+      syncFilesSoon();
     }
+  }
+}
+
+// Every write of the game ends in a rename over the file's name (its text goes to a temporary
+// file first) and every removal in an unlink: after either the folder is written to IndexedDB,
+// once the core's call is over, one sync at a time.
+let syncState = 'idle';
+function syncFilesSoon() {
+  if (syncState === 'idle') {
+    syncState = 'due';
+    setTimeout(syncFiles);
+  } else if (syncState === 'running') {
+    syncState = 'again';
+  }
+}
+function syncFiles() {
+  syncState = 'running';
+  FS.syncfs(false, (error) => {
+    if (error) {
+      showNotice('The game could not keep its files in this browser: the game in progress and ' +
+        'the options of this visit may be lost when the page closes.');
+    }
+    const again = syncState === 'again';
+    syncState = 'idle';
+    if (again) {
+      syncFilesSoon();
+    } else {
+      document.documentElement.dataset.filesSynced = String(Date.now());
+    }
+  });
+}
+function watchWrites() {
+  for (const name of ['rename', 'unlink']) {
+    const original = FS[name];
+    FS[name] = (...args) => {
+      const result = original.apply(FS, args);
+      syncFilesSoon();
+      return result;
+    };
+  }
+}
+
+function showNotice(text) {
+  const notice = document.getElementById('notice');
+  notice.textContent = text;
+  notice.hidden = !text;
+}
+
+// One tab plays at a time, so that two never write over each other's game: the first holds a
+// lock for its life, a later one says so and takes over once the first closes. Where the page is
+// not served securely there are no locks, and the tabs ask each other on a channel instead.
+const gameLockName = 'kelvane-game';
+const elsewhereText = 'Kelvane is open in another tab or window of this browser. This tab ' +
+  'takes over the game when that one closes.';
+function takeGameLock() {
+  if (!navigator.locks) {
+    return askOtherTabs();
+  }
+  const holdForever = () => new Promise(() => {});
+  return new Promise((granted) => {
+    navigator.locks.request(gameLockName, {ifAvailable: true}, (lock) => {
+      if (lock) {
+        granted();
+        return holdForever();
+      }
+      showNotice(elsewhereText);
+      return navigator.locks.request(gameLockName, () => {
+        showNotice('');
+        granted();
+        return holdForever();
+      });
+    });
+  });
+}
+function askOtherTabs() {
+  const channel = new BroadcastChannel(gameLockName);
+  let answered = false;
+  channel.onmessage = (event) => {
+    if (event.data === 'who plays?' && Module.kelvane.started) {
+      channel.postMessage('I play');
+    } else if (event.data === 'I play') {
+      answered = true;
+    }
+  };
+  return new Promise((granted) => {
+    const ask = () => {
+      answered = false;
+      channel.postMessage('who plays?');
+      setTimeout(() => {
+        if (answered) {
+          showNotice(elsewhereText);
+          ask();
+        } else {
+          showNotice('');
+          granted();
+        }
+      }, 500);
+    };
+    ask();
+  });
+}
+
+function loadPlayerFiles() {
+  FS.mkdir(gameFolder);
+  FS.mount(IDBFS, {}, gameFolder);
+  addRunDependency('player-files');
+  takeGameLock().then(() => FS.syncfs(true, (error) => {
+    if (error) {
+      showNotice('The game cannot read its files in this browser: it starts afresh.');
+    }
+    watchWrites();
+    removeRunDependency('player-files');
+  }));
+  if (navigator.storage && navigator.storage.persist) {
+    navigator.storage.persist().then((granted) => {
+      document.documentElement.dataset.storagePersisted = String(granted);
+    });
   }
 }
 
@@ -227,7 +344,7 @@ window.addEventListener('keydown', (event) => {
 var Module = {
   kelvane: {showMessage, beep, playSound, invalidate: paintSoon, resize, commandState, copy,
     commandStates, started: false},
-  preRun: [makeGameFolder],
+  preRun: [loadPlayerFiles],
   onRuntimeInitialized: () => start().catch(reportProblem),
   printErr: (text) => console.warn(text),
 };
