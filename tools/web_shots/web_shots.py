@@ -24,7 +24,7 @@ def canvas_point(tab, x, y):
 def main():
     site, out = sys.argv[1:3]
     address = devtools.serve(site)
-    with tempfile.TemporaryDirectory() as profile:
+    with tempfile.TemporaryDirectory(ignore_cleanup_errors=True) as profile:
         browser = devtools.Browser(profile, 1280, 800)
         try:
             tab = browser.open(address)
