@@ -13,14 +13,15 @@
 #include "model/placement.h"
 #include "model/platform.h"
 #include "model/play_tally.h"
+#include "model/text_template.h"
 
 namespace kelvane {
 
 namespace {
 
-constexpr std::string_view kNotPassed = "Test is not passed.";
-constexpr std::string_view kPassed = "Test is passed successfully";
-constexpr std::string_view kConfirmShowAll = "Are you shure?";
+constexpr std::string_view kNotPassed = PLAYER_TEXT("Test is not passed.");
+constexpr std::string_view kPassed = PLAYER_TEXT("Test is passed successfully");
+constexpr std::string_view kConfirmShowAll = PLAYER_TEXT("Are you shure?");
 constexpr int kHintDraws = 1000;
 // The counter proves "none" at once on the figures where the search would take long to find out
 // (a flat slab: three pieces need depth); where it takes longer than this, the search answers.

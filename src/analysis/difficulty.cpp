@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The difficulty tiers by the number of distinct completions.
 #include "analysis/figure_analysis.h"
+#include "model/text_template.h"
 
 namespace kelvane {
 
@@ -20,17 +21,17 @@ Tier TierOf(std::uint64_t distinct) {
 std::string_view TierName(Tier tier) {
   switch (tier) {
     case Tier::Easy:
-      return "Easy";
+      return PLAYER_TEXT("Easy");
     case Tier::Medium:
-      return "Medium";
+      return PLAYER_TEXT("Medium");
     case Tier::Hard:
-      return "Hard";
+      return PLAYER_TEXT("Hard");
     case Tier::Expert:
-      return "Expert";
+      return PLAYER_TEXT("Expert");
     case Tier::None:
       break;
   }
-  return "no completion";
+  return PLAYER_TEXT("no completion");
 }
 
 }  // namespace kelvane

@@ -12,6 +12,7 @@
 #include "analysis/count_limits.h"
 #include "analysis/figure_analysis.h"
 #include "model/cell_grid.h"
+#include "model/text_template.h"
 
 namespace kelvane {
 
@@ -19,7 +20,7 @@ namespace kelvane {
 // library figure counts within milliseconds, large drawn ones may not.
 inline constexpr std::chrono::seconds kPlayerCountTime{10};
 
-inline constexpr std::string_view kTooManyToCount = "too many to count";
+inline constexpr std::string_view kTooManyToCount = PLAYER_TEXT("too many to count");
 
 struct PlayerCount {
   CompletionCounts counts;

@@ -197,10 +197,12 @@ void LeaveSolutions(Game& game, SolutionBrowser& browser) {
   browser.shown = -1;
 }
 
-std::string SolutionCaption(const SolutionBrowser& browser) {
-  const std::string shown = "Solution " + std::to_string(browser.shown + 1);
-  return browser.total ? shown + " of " + std::to_string(*browser.total)
-                       : shown + " of at least " + std::to_string(KeptEnd(browser));
+std::string SolutionCaption(const SolutionBrowser& browser, const Wording& words) {
+  const std::string shown = std::to_string(browser.shown + 1);
+  return browser.total
+             ? words.Word(PLAYER_TEXT("Solution %1 of %2"), {shown, std::to_string(*browser.total)})
+             : words.Word(PLAYER_TEXT("Solution %1 of at least %2"),
+                          {shown, std::to_string(KeptEnd(browser))});
 }
 
 }  // namespace kelvane

@@ -13,6 +13,7 @@
 #include "analysis/figure_analysis.h"
 #include "model/cell_grid.h"
 #include "model/pieces.h"
+#include "model/text_template.h"
 
 namespace kelvane {
 
@@ -93,6 +94,7 @@ bool StepSolutions(Game& game, SolutionBrowser& browser, int step);
 void LeaveSolutions(Game& game, SolutionBrowser& browser);
 
 // "Solution k of N", or "Solution k of at least N" while the total is not known.
-std::string SolutionCaption(const SolutionBrowser& browser);
+std::string SolutionCaption(const SolutionBrowser& browser,
+                            const Wording& words = EnglishWording());
 
 }  // namespace kelvane

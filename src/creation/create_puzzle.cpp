@@ -11,6 +11,7 @@
 #include "model/move_history.h"
 #include "model/placement.h"
 #include "model/play_tally.h"
+#include "model/text_template.h"
 
 namespace kelvane {
 namespace {
@@ -59,15 +60,14 @@ bool ValidateCreatedFigure(const Game& game, Platform& platform) {
   if (game.creationKind == kCreationByCubes) {
     const int cubes = CountCells(game.field);
     if (cubes != kFigureCubes) {
-      ShowGameMessage(game, platform,
-                      "Number of cubes must be 27 (now is " + std::to_string(cubes) + ").",
-                      MessageStyle::Information);
+      ShowGameMessage(game, platform, PLAYER_TEXT("Number of cubes must be 27 (now is %1)."),
+                      MessageStyle::Information, {std::to_string(cubes)});
       return false;
     }
     return true;
   }
   if (!AllPiecesOnField(game)) {
-    ShowGameMessage(game, platform, "Please put all pieces on game field.",
+    ShowGameMessage(game, platform, PLAYER_TEXT("Please put all pieces on game field."),
                     MessageStyle::Information);
     return false;
   }

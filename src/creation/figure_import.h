@@ -9,6 +9,7 @@
 #include "model/cell_grid.h"
 #include "model/game.h"
 #include "model/platform.h"
+#include "model/text_template.h"
 
 namespace kelvane {
 
@@ -16,9 +17,9 @@ namespace kelvane {
 inline constexpr std::size_t kFigureTextLimit = 258;
 inline constexpr int kFigureCubes = 27;
 
-inline constexpr std::string_view kFigureFormatMessage = "Invalid format!";
+inline constexpr std::string_view kFigureFormatMessage = PLAYER_TEXT("Invalid format!");
 inline constexpr std::string_view kNoFigureTextMessage =
-    "Please copy text of figure to clipboard for import.";
+    PLAYER_TEXT("Please copy text of figure to clipboard for import.");
 
 // Parses figure text into a grid of exactly 27 plain cubes moved to the origin corner, or
 // nothing when the text is not such a figure ("Invalid format!").

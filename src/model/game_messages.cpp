@@ -11,8 +11,8 @@ std::string_view ProductNameOf(const Game& game) {
 }
 
 MessageAnswer ShowGameMessage(const Game& game, Platform& platform, std::string_view text,
-                              MessageStyle style) {
-  return platform.ShowMessage(text, ProductNameOf(game), style);
+                              MessageStyle style, const std::vector<std::string>& args) {
+  return platform.ShowMessage(platform.Word(text, args), ProductNameOf(game), style);
 }
 
 }  // namespace kelvane

@@ -6,6 +6,7 @@
 
 #include "model/game.h"
 #include "model/placement.h"
+#include "model/text_template.h"
 
 namespace kelvane {
 namespace {
@@ -14,15 +15,15 @@ using enum GuideEvent;
 using enum GuideTarget;
 
 constexpr std::array<GuideStep, 8> kSteps{{
-    {PieceChosen, Panel, "Choose a piece in the panel: click it, or use the arrow keys."},
-    {PieceTurned, SelectedPiece, "Turn it: right-click for its turns, or press X, Y or Z."},
+    {PieceChosen, Panel, PLAYER_TEXT("Choose a piece in the panel: click it, or use the arrow keys.")},
+    {PieceTurned, SelectedPiece, PLAYER_TEXT("Turn it: right-click for its turns, or press X, Y or Z.")},
     {PreviewShown, Field,
-     "Move over the field: the piece shows in colour where it fits, plain grey where not."},
-    {PieceLaid, Field, "Click to lay it where it shows in colour."},
-    {PiecePickedUp, Field, "Click a laid piece to pick it up again."},
-    {LayerChanged, LayerColumn, "Change the layer with the wheel, or Ctrl+Up and Ctrl+Down."},
-    {ViewTurned, Field, "Turn the view with Ctrl+Left and Ctrl+Right."},
-    {AnalyseUsed, MenuBar, "Stuck? The Analyse menu tests the puzzle or shows a hint."},
+     PLAYER_TEXT("Move over the field: the piece shows in colour where it fits, plain grey where not.")},
+    {PieceLaid, Field, PLAYER_TEXT("Click to lay it where it shows in colour.")},
+    {PiecePickedUp, Field, PLAYER_TEXT("Click a laid piece to pick it up again.")},
+    {LayerChanged, LayerColumn, PLAYER_TEXT("Change the layer with the wheel, or Ctrl+Up and Ctrl+Down.")},
+    {ViewTurned, Field, PLAYER_TEXT("Turn the view with Ctrl+Left and Ctrl+Right.")},
+    {AnalyseUsed, MenuBar, PLAYER_TEXT("Stuck? The Analyse menu tests the puzzle or shows a hint.")},
 }};
 
 bool IsPiece(int item) {

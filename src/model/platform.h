@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/text_template.h"
+
 namespace kelvane {
 
 struct CommandStates;
@@ -29,7 +31,8 @@ struct FloorCell {
   friend bool operator==(const FloorCell&, const FloorCell&) = default;
 };
 
-class Platform {
+// Its Wording words the core's texts: in English unless a shell translates them.
+class Platform : public Wording {
  public:
   virtual ~Platform() = default;
 

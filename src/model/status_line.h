@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "model/puzzle_bests.h"
+#include "model/text_template.h"
 
 namespace kelvane {
 
@@ -27,12 +28,14 @@ using NextPuzzleNote = std::optional<std::string>;
 
 // "Castle · Medium · 4 of 7 pieces laid · 2:31 · 14 moves · 2 hints" in play (the clock's
 // parts only with "Clock and moves" on), "… · Solved in 2:31 · 14 moves · best 1:58 · Next:
-// Arch (Ctrl+Shift+N)" after a win, "New figure · Creating by cubes · 14 cubes" in create mode.
+// Arch (Ctrl+Shift+N)" after a win, "New figure · Creating by cubes · 14 cubes" in create mode;
+// in the language of `words`, tier name included.
 std::string StatusLineText(const Game& game, FigureTier tier, std::int64_t nowMs,
-                           const NextPuzzleNote& next = std::nullopt);
+                           const NextPuzzleNote& next = std::nullopt,
+                           const Wording& words = EnglishWording());
 
 // A puzzle's bests as New game shows them: "Best 1:58, 12 moves".
-std::string BestText(const PuzzleBest& best);
+std::string BestText(const PuzzleBest& best, const Wording& words = EnglishWording());
 
 // "2:31", "1:02:03": whole seconds, never rounded up.
 std::string ClockText(std::int64_t ms);

@@ -3,12 +3,13 @@
 #pragma once
 
 #include "model/platform.h"
+#include "model/text_template.h"
 
 namespace kelvane {
 
 struct Game;
 
-inline constexpr const char* kWinMessage = "Congratulations! The game is won.";
+inline constexpr const char* kWinMessage = PLAYER_TEXT("Congratulations! The game is won.");
 inline constexpr const char* kVictorySound = "victory.wav";
 
 // Run after every successful placement. In play, with all seven pieces on the Field and the

@@ -10,6 +10,7 @@
 #include "model/placement.h"
 #include "render/device_pixels.h"
 #include "render/draw_cube_grid.h"
+#include "model/text_template.h"
 
 namespace kelvane {
 
@@ -27,7 +28,7 @@ void DrawThumbnail(Game& game, const Rect& r, const CellGrid& grid) {
                ScaledGeometry(game.thumbnailGeometry, game.graphics.pixelRatio));
 }
 
-void DrawPieceItem(Game& game, const PanelItem& item, const Rect& rect) {
+void DrawPieceItem(Game& game, Platform& platform, const PanelItem& item, const Rect& rect) {
   const int n = item.itemId;
   if (n >= 1 && n <= kPieceCount && !InCreateByCubesMode(game)) {
     const int k = n - 1;
@@ -39,7 +40,8 @@ void DrawPieceItem(Game& game, const PanelItem& item, const Rect& rect) {
       DrawThumbnail(game, rect, game.pieceGrids[k]);
     }
   } else if (n == 0 && InCreateByCubesMode(game) && game.graphics.drawText) {
-    const std::string text = "Amount: " + std::to_string(CountCells(game.field));
+    const std::string text =
+        platform.Word(PLAYER_TEXT("Amount: %1"), {std::to_string(CountCells(game.field))});
     game.graphics.drawText(game.graphics.backBuffer, rect, text,
                            item.selected ? game.settings.COLOR_BACK : game.settings.COLOR_INK);
   }
@@ -64,7 +66,7 @@ void DrawPanelItem(Game& game, Platform& platform, const PanelItem& item,
   const Colour fill = item.selected ? game.settings.COLOR_INK : game.settings.COLOR_BACK;
   FillRect(game.graphics.backBuffer, rect, PixelFromColour(fill));
   if (item.controlId == kPiecePanelId) {
-    DrawPieceItem(game, item, rect);
+    DrawPieceItem(game, platform, item, rect);
   } else {
     DrawOrientationItem(game, platform, item, rect);
   }

@@ -4,12 +4,13 @@
 
 #include "model/game.h"
 #include "shell/progress_wait.h"
+#include "shell/translations.h"
 
 namespace kelvane {
 
 namespace {
 
-constexpr const char* kSearching = "Searching for a completion…";
+constexpr const char* kSearching = QT_TRANSLATE_NOOP("Kelvane", "Searching for a completion…");
 
 }  // namespace
 
@@ -19,7 +20,7 @@ void RunAnalyseCommand(Game& game, Platform& platform, QWidget* owner, AnalyseMo
   }
   const std::shared_ptr<Game> copy = SearchCopy(game);
   const std::optional<std::optional<bool>> found = RunWithProgress(
-      owner, kSearching,
+      owner, CoreText(kSearching),
       [copy](const std::atomic<bool>& stop) { return SearchCompletion(*copy, &stop); });
   if (!found || !*found) {
     return;

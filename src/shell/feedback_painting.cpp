@@ -8,6 +8,7 @@
 
 #include "render/surface.h"
 #include "shell/text_hook.h"
+#include "shell/translations.h"
 
 namespace kelvane {
 
@@ -18,9 +19,9 @@ constexpr int kPadding = 6;
 constexpr int kMarkTextSize = 15;
 constexpr int kCaptionSize = 20;
 constexpr int kCaptionNoteSize = 14;
-constexpr const char* kCompletable = "can still be completed";
-constexpr const char* kNotCompletable = "no completion from here";
-constexpr const char* kChecking = "checking…";
+constexpr const char* kCompletable = QT_TRANSLATE_NOOP("Kelvane", "can still be completed");
+constexpr const char* kNotCompletable = QT_TRANSLATE_NOOP("Kelvane", "no completion from here");
+constexpr const char* kChecking = QT_TRANSLATE_NOOP("Kelvane", "checking…");
 
 QColor ColourOf(Colour colour) {
   return QColor::fromRgb(PixelFromColour(colour));
@@ -45,7 +46,8 @@ void DrawCompletionMark(QPainter& painter, const QRect& area, std::optional<bool
                         const FeedbackColours& colours) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
-  const QString word = !completable ? kChecking : *completable ? kCompletable : kNotCompletable;
+  const QString word =
+      CoreText(!completable ? kChecking : *completable ? kCompletable : kNotCompletable);
   painter.setFont(SizedPanelFont(kMarkTextSize));
   const QFontMetrics metrics(painter.font());
   const int icon = metrics.height();

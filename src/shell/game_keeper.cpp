@@ -14,11 +14,10 @@
 namespace kelvane {
 namespace {
 
-std::string CannotKeepFilesMessage(const std::string& folder) {
-  return "The game cannot save its files in the folder \"" + folder +
-         "\": it may be read-only, full or gone.\n\nThe game in progress and the options "
-         "of this session will be lost when it ends.";
-}
+constexpr const char* kCannotKeepFiles = QT_TRANSLATE_NOOP(
+    "Kelvane",
+    "The game cannot save its files in the folder \"%1\": it may be read-only, full or gone.\n\n"
+    "The game in progress and the options of this session will be lost when it ends.");
 
 }  // namespace
 
@@ -63,7 +62,7 @@ void GameKeeper::SaveChanges() {
     told_ = true;
     std::error_code error;
     const std::string folder = std::filesystem::current_path(error).string();
-    ShowGameMessage(game_, platform_, CannotKeepFilesMessage(folder), MessageStyle::Stop);
+    ShowGameMessage(game_, platform_, kCannotKeepFiles, MessageStyle::Stop, {folder});
   }
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing and placing the guide's bubble, and walking its steps.
 #include "shell/guide_bubble.h"
+#include "shell/translations.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -86,8 +87,7 @@ void GuideBubble::ShowStep() {
     Finish();
     return;
   }
-  text_->setText(QString::fromUtf8(tour_.Current().text.data(),
-                                   static_cast<qsizetype>(tour_.Current().text.size())));
+  text_->setText(CoreText(tour_.Current().text));
   counter_->setText(tr("%1 of %2").arg(tour_.StepNumber()).arg(GuideTour::StepCount()));
   Place();
   show();

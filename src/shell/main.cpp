@@ -10,7 +10,9 @@
 #include "shell/main_window.h"
 #include "shell/single_instance.h"
 #include "shell/stop_signals.h"
+#include "shell/translations.h"
 #include "storage/guide_mark_file.h"
+#include "storage/language_choice_file.h"
 #include "storage/text_file.h"
 
 namespace {
@@ -35,6 +37,8 @@ int main(int argc, char* argv[]) {
   // Looked at before the window reads its files; tests and picture tools opt out.
   const bool firstStart =
       !qEnvironmentVariableIsSet("KELVANE_NO_GUIDE") && kelvane::IsFirstStart(game);
+  // Every menu and dialog is made in the one language chosen here.
+  kelvane::InstallTranslations(kelvane::LanguageToSpeak(kelvane::ChosenLanguage()));
   kelvane::MainWindow window(game);
   kelvane::GameKeeper keeper(game, window.GamePlatform());
   window.Field().installEventFilter(&keeper);

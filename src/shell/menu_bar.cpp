@@ -2,6 +2,7 @@
 // The menu-table walker.
 #include "shell/menu_bar.h"
 
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <vector>
 
@@ -11,8 +12,16 @@ namespace kelvane {
 
 namespace {
 
+// The entry's text in the language installed; the shortcut after the tab stays the table's own.
+QString MenuText(const char* text) {
+  const QString source = QString::fromUtf8(text);
+  const QString shortcut = source.contains(u'\t') ? source.section(u'\t', 1) : QString();
+  const QString label = QCoreApplication::translate("Menu", text).section(u'\t', 0, 0);
+  return shortcut.isEmpty() ? label : label + u'\t' + shortcut;
+}
+
 QAction* MakeCommand(QObject* owner, const MenuEntry& entry, const std::function<void(int)>& run) {
-  auto* action = new QAction(QString::fromUtf8(entry.text), owner);
+  auto* action = new QAction(MenuText(entry.text), owner);
   QList<QKeySequence> keys;
   for (const char* key : entry.keys) {
     if (key != nullptr) {
@@ -35,7 +44,7 @@ std::map<int, QAction*> BuildMenuBar(QMenuBar& bar, std::span<const MenuEntry> t
   for (const MenuEntry& entry : table) {
     switch (entry.kind) {
       case MenuEntryKind::Menu: {
-        auto* menu = new TableMenu(QString::fromUtf8(entry.text),
+        auto* menu = new TableMenu(MenuText(entry.text),
                                    open.empty() ? static_cast<QWidget*>(&bar) : open.back());
         if (open.empty()) {
           bar.addMenu(menu);

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "shell/dialog_window.h"
+#include "shell/translations.h"
 
 namespace kelvane {
 
@@ -18,7 +19,7 @@ namespace {
 
 // A search that ends sooner shows no window at all: no flash for the common case.
 constexpr int kProgressDelayMs = 150;
-constexpr const char* kCancel = "Cancel";
+constexpr const char* kCancel = QT_TRANSLATE_NOOP("Kelvane", "Cancel");
 constexpr const char* kTitle = "Kelvane";
 
 QDialog* MakeProgressWindow(QWidget* owner, const QString& label) {
@@ -35,7 +36,7 @@ QDialog* MakeProgressWindow(QWidget* owner, const QString& label) {
   bar->setMinimumWidth(280);
   layout->addWidget(bar);
   auto* buttons = new QDialogButtonBox;
-  buttons->addButton(kCancel, QDialogButtonBox::RejectRole);
+  buttons->addButton(CoreText(kCancel), QDialogButtonBox::RejectRole);
   QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
   layout->addWidget(buttons);
   dialog->setFixedSize(dialog->sizeHint());

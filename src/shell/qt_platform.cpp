@@ -9,6 +9,7 @@
 #include "model/game.h"
 #include "shell/main_window.h"
 #include "shell/motion_ticker.h"
+#include "shell/translations.h"
 
 namespace kelvane {
 
@@ -70,6 +71,11 @@ std::optional<std::string> QtPlatform::ClipboardText() {
     return std::nullopt;
   }
   return data->text().toStdString();
+}
+
+std::string QtPlatform::WordTemplate(std::string_view source, const std::vector<std::string>& args,
+                                     std::optional<long> count) const {
+  return TranslatedWording(source, args, count);
 }
 
 }  // namespace kelvane

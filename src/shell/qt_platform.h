@@ -28,6 +28,11 @@ class QtPlatform : public Platform {
   Point CursorPosition() override;
   std::optional<std::string> ClipboardText() override;
 
+ protected:
+  // The core's texts in the language installed.
+  std::string WordTemplate(std::string_view source, const std::vector<std::string>& args,
+                           std::optional<long> count) const override;
+
  private:
   MainWindow& window_;
   MessageBoxRunner messageBox_;

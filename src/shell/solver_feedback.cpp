@@ -13,6 +13,7 @@
 #include "model/platform.h"
 #include "shell/feedback_painting.h"
 #include "shell/progress_wait.h"
+#include "shell/translations.h"
 
 namespace kelvane {
 
@@ -20,23 +21,24 @@ namespace {
 
 constexpr int kCreatedFigureCubes = 27;
 // Also what a figure too large for the enumerator gets.
-constexpr std::string_view kNoSolutionToBrowse = "No solution to show for this figure.";
-constexpr const char* kFindingSolutions = "Finding solutions…";
+constexpr const char* kNoSolutionToBrowse =
+    QT_TRANSLATE_NOOP("Kelvane", "No solution to show for this figure.");
+constexpr const char* kFindingSolutions = QT_TRANSLATE_NOOP("Kelvane", "Finding solutions…");
 
-constexpr const char* kDesignCount = "Solutions: %1";
-constexpr const char* kDesignCounting = "Solutions: …";
-constexpr const char* kNoDesignCompletion = "no completion";
+constexpr const char* kDesignCount = QT_TRANSLATE_NOOP("Kelvane", "Solutions: %1");
+constexpr const char* kDesignCounting = QT_TRANSLATE_NOOP("Kelvane", "Solutions: …");
+constexpr const char* kNoDesignCompletion = QT_TRANSLATE_NOOP("Kelvane", "no completion");
 // An answer that takes longer than this shows that it is being found.
 constexpr int kSlowAnswerMs = 300;
 
 QString DesignCountText(const PlayerCount& count) {
   if (count.tooMany) {
-    return QString::fromUtf8(kTooManyToCount);
+    return CoreText(kTooManyToCount);
   }
   if (count.counts.completions == 0) {
-    return kNoDesignCompletion;
+    return CoreText(kNoDesignCompletion);
   }
-  return QString(kDesignCount).arg(count.counts.completions);
+  return CoreText(kDesignCount).arg(count.counts.completions);
 }
 
 }  // namespace
@@ -55,7 +57,7 @@ SolverFeedback::SolverFeedback(Game& game, Platform& platform, std::function<voi
   connect(&slow_, &QTimer::timeout, this, [this] {
     completable_.reset();
     if (!designCount_.isEmpty()) {
-      designCount_ = kDesignCounting;
+      designCount_ = CoreText(kDesignCounting);
     }
     repaint_();
   });
@@ -101,7 +103,7 @@ void SolverFeedback::Answer() {
     CellGrid figure = game_.field;
     NormaliseGrid(figure);
     if (designCount_.isEmpty()) {
-      designCount_ = kDesignCounting;
+      designCount_ = CoreText(kDesignCounting);
     }
     slow_.start();
     job_.Start(
@@ -130,11 +132,13 @@ void SolverFeedback::PaintOverField(QPainter& painter, const QRect& view, int pa
     DrawCompletionMark(painter, free, completable_, colours);
   }
   if (Browsing()) {
-    QStringList lines{QString::fromStdString(SolutionCaption(browser_))};
+    QStringList lines{QString::fromStdString(SolutionCaption(browser_, platform_))};
     if (GridHasCells(browser_.player.field)) {
-      lines << (browser_.fromPlayersPieces
-                    ? "with your pieces where they lie"
-                    : "your pieces allow no completion: the figure's own solutions");
+      lines << CoreText(browser_.fromPlayersPieces
+                            ? QT_TRANSLATE_NOOP("Kelvane", "with your pieces where they lie")
+                            : QT_TRANSLATE_NOOP(
+                                  "Kelvane",
+                                  "your pieces allow no completion: the figure's own solutions"));
     }
     DrawCaption(painter, free, lines, colours);
   }
@@ -159,7 +163,7 @@ void SolverFeedback::RunBrowserCommand(int commandId, QWidget* owner) {
   std::optional<SolutionsFound> found;
   if (search) {
     std::optional<std::optional<SolutionsFound>> result = RunWithProgress(
-        owner, kFindingSolutions, [search = *search](const std::atomic<bool>& stop) {
+        owner, CoreText(kFindingSolutions), [search = *search](const std::atomic<bool>& stop) {
           return RunSolutionSearch(search, &stop);
         });
     if (!result || !*result) {

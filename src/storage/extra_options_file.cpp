@@ -14,7 +14,7 @@
 namespace kelvane {
 namespace {
 
-constexpr std::string_view kSection = "Options";
+constexpr std::string_view kSection = kExtraOptionsSection;
 constexpr std::string_view kLineEnd = "\r\n";
 
 struct ExtraSwitch {
@@ -66,6 +66,11 @@ ExtraOptions ParseExtraOptionsText(std::string_view text) {
     options.*option.member = ReadIniInt(text, kSection, option.key, fallback) != 0;
   }
   return options;
+}
+
+std::string WithKeyFirst(std::string text, std::string_view key, std::string_view value) {
+  text.insert(text.find('\n') + 1, std::string(key) + " = " + std::string(value) + "\r\n");
+  return text;
 }
 
 void LoadExtraOptions(Game& game) {

@@ -12,6 +12,7 @@ namespace kelvane {
 struct Game;
 
 inline constexpr std::string_view kExtraOptionsFileName = "Extras.ini";
+inline constexpr std::string_view kExtraOptionsSection = "Options";
 
 // "[Options]" and one "KEY = 0|1" line per option, every line ended by CR LF; then the lines of
 // `kept`'s [Options] section whose keys this build does not know, so that a mark written by a
@@ -28,6 +29,10 @@ void LoadExtraOptions(Game& game);
 
 // The file's next text: game.extras, with the unknown keys of the file as it is now.
 std::string ExtraOptionsFileText(const Game& game);
+
+// `text` of the file with "KEY = value" right under its section line: a reader takes a key's
+// first line, so the line wins over any other of the key below, which goes at the next rewrite.
+std::string WithKeyFirst(std::string text, std::string_view key, std::string_view value);
 
 // Rewrites the file from game.extras, keeping its unknown keys; a failure is not reported, as for
 // the settings file.

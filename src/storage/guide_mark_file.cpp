@@ -14,7 +14,7 @@
 namespace kelvane {
 namespace {
 
-constexpr std::string_view kSection = "Options";
+constexpr std::string_view kSection = kExtraOptionsSection;
 
 bool MarkedIn(std::string_view text) {
   return ReadIniInt(text, kSection, kGuideSeenKey, 0) != 0;
@@ -29,13 +29,9 @@ bool IsFirstStart(const Game& game) {
 }
 
 void MarkGuideSeen(const Game& game) {
-  std::string text = ExtraOptionsFileText(game);
-  if (!MarkedIn(text)) {
-    // Right under the section line: a reader takes a key's first line, so a hand-set 0 below
-    // loses, and goes at the next rewrite.
-    text.insert(text.find('\n') + 1, std::string(kGuideSeenKey) + " = 1\r\n");
-  }
-  ReplaceFile(kExtraOptionsFileName, text);
+  const std::string text = ExtraOptionsFileText(game);
+  // A hand-set 0 below the new line loses.
+  ReplaceFile(kExtraOptionsFileName, MarkedIn(text) ? text : WithKeyFirst(text, kGuideSeenKey, "1"));
 }
 
 }  // namespace kelvane

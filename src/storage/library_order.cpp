@@ -89,7 +89,8 @@ void OrderNewGameList(NewGameList& list, LibraryOrder order, const PuzzleGrades&
   list.keys = Permuted(list.keys, indices);
 }
 
-std::string TierProgress(const NewGameList& list, const PuzzleGrades& grades) {
+std::string TierProgress(const NewGameList& list, const PuzzleGrades& grades,
+                         const Wording& words) {
   std::string line;
   for (const Tier tier : kClimb) {
     int solved = 0;
@@ -100,8 +101,9 @@ std::string TierProgress(const NewGameList& list, const PuzzleGrades& grades) {
         solved += list.solved[i] ? 1 : 0;
       }
     }
-    line += (line.empty() ? "" : " · ") + std::string(TierName(tier)) + " " +
-            std::to_string(solved) + "/" + std::to_string(graded);
+    line += (line.empty() ? "" : " · ") +
+            words.Word(PLAYER_TEXT("%1 %2/%3"), {words.Word(TierName(tier)), std::to_string(solved),
+                                                 std::to_string(graded)});
   }
   return line;
 }

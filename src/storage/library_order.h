@@ -32,6 +32,7 @@ PuzzleGrades GradeKeys(const std::vector<std::string>& keys, const std::atomic<b
 void OrderNewGameList(NewGameList& list, LibraryOrder order, const PuzzleGrades& grades);
 
 // "Easy 12/33 · Medium 3/21 · Hard 0/32 · Expert 0/20": solved and graded entries per tier.
-std::string TierProgress(const NewGameList& list, const PuzzleGrades& grades);
+std::string TierProgress(const NewGameList& list, const PuzzleGrades& grades,
+                         const Wording& words = EnglishWording());
 
 }  // namespace kelvane

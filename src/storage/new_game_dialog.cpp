@@ -61,9 +61,10 @@ NewGameList OpenNewGameList(const Game& game) {
   return list;
 }
 
-std::string SolvedSummary(const NewGameList& list) {
-  return std::to_string(std::ranges::count(list.solved, true)) + " of " +
-         std::to_string(list.entries.size()) + " solved";
+std::string SolvedSummary(const NewGameList& list, const Wording& words) {
+  return words.Word(PLAYER_COUNTED("%1 of %n solved"),
+                    {std::to_string(std::ranges::count(list.solved, true))},
+                    static_cast<long>(list.entries.size()));
 }
 
 NewGamePreview PreviewSelection(const NewGameList& list, CellGrid& LoadedFigure) {

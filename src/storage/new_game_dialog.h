@@ -9,11 +9,12 @@
 #include "model/cell_grid.h"
 #include "model/game.h"
 #include "model/platform.h"
+#include "model/text_template.h"
 
 namespace kelvane {
 
-inline constexpr std::string_view kPuzzleNotSelectedMessage = "Puzzle is not selected.";
-inline constexpr std::string_view kInvalidPuzzleMessage = "Invalid format.";
+inline constexpr std::string_view kPuzzleNotSelectedMessage = PLAYER_TEXT("Puzzle is not selected.");
+inline constexpr std::string_view kInvalidPuzzleMessage = PLAYER_TEXT("Invalid format.");
 
 // The dialog's list of file names (extension included) and its selection, -1 for none.
 struct NewGameList {
@@ -41,7 +42,7 @@ int FindEntryIgnoringCase(const std::vector<std::string>& entries, std::string_v
 NewGameList OpenNewGameList(const Game& game);
 
 // "N of M solved" over the listed puzzles.
-std::string SolvedSummary(const NewGameList& list);
+std::string SolvedSummary(const NewGameList& list, const Wording& words = EnglishWording());
 
 enum class NewGamePreview {
   NotSelected,    // draws "Puzzle is not selected."

@@ -10,11 +10,12 @@
 #include "model/platform.h"
 #include "storage/grades_file.h"
 #include "storage/new_game_dialog.h"
+#include "model/text_template.h"
 
 namespace kelvane {
 
 inline constexpr std::string_view kAllSolvedMessage =
-    "Every puzzle of the library is solved. Well done!";
+    PLAYER_TEXT("Every puzzle of the library is solved. Well done!");
 
 // The entry holding the figure in play: PUZZLE when its file holds that figure, else the first
 // entry that does; -1 in create mode or when no file holds it.

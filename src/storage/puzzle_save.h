@@ -6,11 +6,12 @@
 
 #include "model/game.h"
 #include "model/platform.h"
+#include "model/text_template.h"
 
 namespace kelvane {
 
-inline constexpr std::string_view kCannotCreateMessage = "Error create file for save.";
-inline constexpr std::string_view kCannotSaveMessage = "Error save file.";
+inline constexpr std::string_view kCannotCreateMessage = PLAYER_TEXT("Error create file for save.");
+inline constexpr std::string_view kCannotSaveMessage = PLAYER_TEXT("Error save file.");
 
 // Moves the Field's figure to the origin corner and writes it to "Puzzles/" + PuzzleName +
 // ".kvp" (creating the folder), replacing any file of that name only once the new text is

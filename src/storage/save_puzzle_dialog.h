@@ -7,6 +7,7 @@
 
 #include "model/game.h"
 #include "model/platform.h"
+#include "model/text_template.h"
 
 namespace kelvane {
 
@@ -15,8 +16,8 @@ inline constexpr int kPuzzleNameLimit = 100;
 // Characters a file name may not hold, refused while typing: < > " \ / * ? : |
 inline constexpr std::string_view kForbiddenNameCharacters = "<>\"\\/*?:|";
 
-inline constexpr std::string_view kEnterFileNameMessage = "Please enter a file name.";
-inline constexpr std::string_view kOverwriteQuestion = "File exist. Overwrite?";
+inline constexpr std::string_view kEnterFileNameMessage = PLAYER_TEXT("Please enter a file name.");
+inline constexpr std::string_view kOverwriteQuestion = PLAYER_TEXT("File exist. Overwrite?");
 
 // Whether a character typed into the name field goes in; a forbidden one beeps and stays out.
 // (Pasting is refused the same way, with a beep, whatever the clipboard holds.)

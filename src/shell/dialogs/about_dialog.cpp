@@ -11,8 +11,12 @@
 namespace kelvane {
 namespace {
 
-QLabel* CentredLine(std::string_view text) {
-  auto* line = new QLabel(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QLabel* CentredLine(const QString& text) {
+  auto* line = new QLabel(text);
   line->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   return line;
 }
@@ -20,8 +24,8 @@ QLabel* CentredLine(std::string_view text) {
 }  // namespace
 
 AboutDialog::AboutDialog(const Game& game, QWidget* owner) : QDialog(owner) {
-  const DialogLayout layout(*this, "About", 209, 100);
-  auto* okButton = new QPushButton("OK");
+  const DialogLayout layout(*this, tr("About"), 209, 100);
+  auto* okButton = new QPushButton(tr("OK"));
   layout.Place(okButton, {152, 7, 50, 14});
   okButton->setDefault(true);
 
@@ -33,12 +37,11 @@ AboutDialog::AboutDialog(const Game& game, QWidget* owner) : QDialog(owner) {
   const QRect logoPlace = layout.ToPixels({7, 7, 135, 38});
   logo->setGeometry(QRect(logoPlace.topLeft(), picture.size()));
 
-  const std::string version =
-      std::string(ProductNameOf(game)) + " version " + std::string(kVersionNumber);
-  versionLine_ = CentredLine(version);
+  versionLine_ =
+      CentredLine(tr("%1 version %2").arg(FromUtf8(ProductNameOf(game)), FromUtf8(kVersionNumber)));
   layout.Place(versionLine_, {7, 51, 135, 11});
-  layout.Place(CentredLine(kAboutSecondLine), {7, 66, 135, 11});
-  layout.Place(CentredLine(kAboutThirdLine), {7, 81, 135, 11});
+  layout.Place(CentredLine(tr(kAboutSecondLine)), {7, 66, 135, 11});
+  layout.Place(CentredLine(FromUtf8(kAboutThirdLine)), {7, 81, 135, 11});
 
   connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 }

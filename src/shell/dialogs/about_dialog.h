@@ -12,7 +12,8 @@ class QLabel;
 namespace kelvane {
 
 inline constexpr std::string_view kVersionNumber = KELVANE_VERSION;
-inline constexpr std::string_view kAboutSecondLine = "Seven pieces, twenty-seven cubes.";
+inline constexpr const char* kAboutSecondLine =
+    QT_TRANSLATE_NOOP("kelvane::AboutDialog", "Seven pieces, twenty-seven cubes.");
 // The copyright notice; the licence text is in the manual and the LICENSE file.
 inline constexpr std::string_view kAboutThirdLine = "© 2026 the Kelvane developers, GPL 3+";
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Counting a previewed figure once, in the background, and wording the result.
 #include "shell/dialogs/figure_counts_line.h"
+#include "shell/translations.h"
 
 #include <QLabel>
 #include <QLocale>
@@ -11,9 +12,10 @@ namespace kelvane {
 
 namespace {
 
-constexpr const char* kCounting = "counting…";
-constexpr const char* kOneCompletion = "%1 completion · %2 distinct · %3";
-constexpr const char* kCompletions = "%1 completions · %2 distinct · %3";
+constexpr const char* kCounting = QT_TRANSLATE_NOOP("Kelvane", "counting…");
+// Worded by the number of completions, which the locale writes.
+constexpr const char* kCompletions =
+    QT_TRANSLATE_N_NOOP("Kelvane", "%1 completion(s) · %2 distinct · %3");
 
 // Counted once per run: the same figure under another file name is not counted again.
 std::map<std::string, QString>& Counted() {
@@ -37,7 +39,7 @@ void FigureCountsLine::Show(const CellGrid& figure, const QString& suffix) {
     label_.setText(found->second + suffix);
     return;
   }
-  label_.setText(QString::fromUtf8(kCounting));
+  label_.setText(CoreText(kCounting));
   job_.Start(
       [figure](const std::atomic<bool>& stop) { return CountForPlayer(figure, CellGrid{}, stop); },
       [this, key = std::move(key), suffix](const std::optional<PlayerCount>& count) {
@@ -54,17 +56,18 @@ void FigureCountsLine::Clear() {
 
 QString CountsWording(const PlayerCount& count) {
   if (count.tooMany) {
-    return QString::fromUtf8(kTooManyToCount);
+    return CoreText(kTooManyToCount);
   }
   const Tier tier = TierOf(count.counts.distinct);
   if (tier == Tier::None) {
-    return QString::fromUtf8(TierName(tier));
+    return CoreText(TierName(tier));
   }
-  const QLocale numbers(QLocale::English);
-  return QString(count.counts.completions == 1 ? kOneCompletion : kCompletions)
-      .arg(numbers.toString(static_cast<qulonglong>(count.counts.completions)),
-           numbers.toString(static_cast<qulonglong>(count.counts.distinct)),
-           QString::fromUtf8(TierName(tier)));
+  const QLocale numbers = InterfaceLocale();
+  return Worded(kCompletions,
+                {numbers.toString(static_cast<qulonglong>(count.counts.completions)),
+                 numbers.toString(static_cast<qulonglong>(count.counts.distinct)),
+                 CoreText(TierName(tier))},
+                static_cast<long>(count.counts.completions));
 }
 
 }  // namespace kelvane

@@ -117,11 +117,11 @@ HelpWindow::HelpWindow(UrlOpener openUrl, QWidget* owner)
   contents_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
   auto* bar = new QHBoxLayout;
-  QToolButton* back = AddButton(*bar, "‹ Back", "Back (Alt+Left)");
-  QToolButton* forward = AddButton(*bar, "Forward ›", "Forward (Alt+Right)");
-  QToolButton* home = AddButton(*bar, "Contents", "The manual's start page");
+  QToolButton* back = AddButton(*bar, tr("‹ Back"), tr("Back (Alt+Left)"));
+  QToolButton* forward = AddButton(*bar, tr("Forward ›"), tr("Forward (Alt+Right)"));
+  QToolButton* home = AddButton(*bar, tr("Contents"), tr("The manual's start page"));
   bar->addStretch();
-  openInBrowser_ = AddButton(*bar, "Open in browser", "Show this page in the web browser");
+  openInBrowser_ = AddButton(*bar, tr("Open in browser"), tr("Show this page in the web browser"));
   back->setShortcut(QKeySequence::Back);
   forward->setShortcut(QKeySequence::Forward);
 

@@ -15,6 +15,7 @@
 #include "shell/dialogs/dialog_layout.h"
 #include "shell/dialogs/figure_counts_line.h"
 #include "shell/list_box.h"
+#include "shell/translations.h"
 
 namespace kelvane {
 
@@ -40,26 +41,26 @@ QIcon SolvedMark(bool solved) {
 NewGameDialog::NewGameDialog(Game& game, Platform& platform, QWidget* owner)
     : QDialog(owner), game_(game), platform_(platform), list_(OpenNewGameList(game)) {
   // Taller than the template by the line of counts under the preview and the tier line.
-  const DialogLayout layout(*this, "New game", 345, 153);
+  const DialogLayout layout(*this, tr("New game"), 345, 153);
 
   fileList_ = new ListBox;
   layout.Place(fileList_, {7, 7, 128, 118});
   fileList_->setIconSize({kMarkSize, kMarkSize});
-  okButton_ = new QPushButton("OK");
+  okButton_ = new QPushButton(tr("OK"));
   layout.Place(okButton_, {288, 7, 50, 14});
   okButton_->setDefault(true);
-  auto* cancelButton = new QPushButton("Cancel");
+  auto* cancelButton = new QPushButton(tr("Cancel"));
   layout.Place(cancelButton, {288, 24, 50, 14});
-  auto* summary = new QLabel(QString::fromStdString(SolvedSummary(list_)));
+  auto* summary = new QLabel(QString::fromStdString(SolvedSummary(list_, platform_)));
   summary->setObjectName("solvedSummary");
   summary->setWordWrap(true);
   summary->setAlignment(Qt::AlignRight | Qt::AlignBottom);
   layout.Place(summary, {288, 101, 50, 24});
-  auto* orderLabel = new QLabel("Order:");
+  auto* orderLabel = new QLabel(tr("Order:"));
   // Beside the tier line, where "by difficulty" has room.
   layout.PlaceText(orderLabel, {206, 140, 30, 10});
   order_ = new QComboBox;
-  order_->addItems({"by name", "by difficulty"});
+  order_->addItems({tr("by name"), tr("by difficulty")});
   order_->setCurrentIndex(game_.extras.libraryByDifficulty ? 1 : 0);
   layout.Place(order_, {240, 137, 98, 14});
   tierLine_ = new QLabel;
@@ -115,8 +116,8 @@ void NewGameDialog::ShowList() {
 
 void NewGameDialog::ShowTierLine() {
   tierLine_->setText(grading_->Running()
-                         ? QString("Grading the library…")
-                         : QString::fromStdString(TierProgress(list_, grading_->Grades())));
+                         ? tr("Grading the library…")
+                         : QString::fromStdString(TierProgress(list_, grading_->Grades(), platform_)));
 }
 
 void NewGameDialog::SelectionChanged() {
@@ -135,7 +136,7 @@ void NewGameDialog::ShowCounts() {
   }
   QString best;
   if (const std::optional<PuzzleBest> found = BestOf(game_.bests, figure)) {
-    best = QString(" · ") + QString::fromStdString(BestText(*found));
+    best = QString(" · ") + QString::fromStdString(BestText(*found, platform_));
   }
   countsLine_->Show(figure, best);
 }
@@ -152,9 +153,9 @@ std::optional<PreviewText> NewGameDialog::ComposePreview(Surface& target) {
   previewShown_ = PreviewSelection(list_, LoadedFigure);
   switch (previewShown_) {
     case NewGamePreview::NotSelected:
-      return PreviewText{QString::fromUtf8(kPuzzleNotSelectedMessage), settings.COLOR_INK};
+      return PreviewText{CoreText(kPuzzleNotSelectedMessage), settings.COLOR_INK};
     case NewGamePreview::InvalidFormat:
-      return PreviewText{QString::fromUtf8(kInvalidPuzzleMessage), settings.COLOR_INK};
+      return PreviewText{CoreText(kInvalidPuzzleMessage), settings.COLOR_INK};
     case NewGamePreview::Figure:
       break;
   }

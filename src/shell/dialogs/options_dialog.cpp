@@ -16,20 +16,28 @@
 #include "shell/dialogs/colour_button.h"
 #include "shell/dialogs/dialog_layout.h"
 #include "shell/list_box.h"
+#include "shell/translations.h"
 #include "storage/extra_options_file.h"
+#include "storage/language_choice_file.h"
 #include "storage/settings_file.h"
 
 namespace kelvane {
 namespace {
 
 constexpr std::array<const char*, kSkinCount> kSkinNames{
-    "1. Simple", "2. Rounded", "3. Smoothed", "4. Oak", "5. Polished", "6. Ashen", "7. Sharpen"};
+    QT_TRANSLATE_NOOP("kelvane::OptionsDialog", "1. Simple"),
+    QT_TRANSLATE_NOOP("kelvane::OptionsDialog", "2. Rounded"),
+    QT_TRANSLATE_NOOP("kelvane::OptionsDialog", "3. Smoothed"),
+    QT_TRANSLATE_NOOP("kelvane::OptionsDialog", "4. Oak"),
+    QT_TRANSLATE_NOOP("kelvane::OptionsDialog", "5. Polished"),
+    QT_TRANSLATE_NOOP("kelvane::OptionsDialog", "6. Ashen"),
+    QT_TRANSLATE_NOOP("kelvane::OptionsDialog", "7. Sharpen")};
 
 // The pieces stand in four columns and two rows of 64-pixel slots; the square takes the eighth.
 constexpr int kPreviewSlot = 64;
 constexpr Point kSampleSquareOrigin{224, 96};
 
-QPushButton* AddButton(const DialogLayout& layout, const char* text, DialogUnits place) {
+QPushButton* AddButton(const DialogLayout& layout, const QString& text, DialogUnits place) {
   auto* button = new QPushButton(text);
   button->setAutoDefault(false);
   layout.Place(button, place);
@@ -45,24 +53,25 @@ OptionsDialog::OptionsDialog(Game& game, Platform& platform, QWidget* owner,
       platform_(platform),
       chooseColour_(std::move(chooseColour)),
       openUrl_(std::move(openUrl)) {
-  // The template's 167 units, and a row below the skin group for the options beyond it.
-  const DialogLayout layout(*this, "Options", 374, 207);
+  // The template's 167 units, a row below the skin group for the options beyond it, and the
+  // language's row.
+  const DialogLayout layout(*this, tr("Options"), 374, 224);
   // Group boxes first, so that the controls inside them lie on top.
-  layout.Place(new QGroupBox("Colors"), {7, 3, 94, 50});
-  layout.Place(new QGroupBox("Show"), {108, 3, 94, 50});
-  layout.Place(new QGroupBox("Scale"), {209, 3, 94, 50});
-  layout.Place(new QGroupBox("Skin"), {7, 59, 296, 101});
-  layout.Place(new QGroupBox("Assists"), {7, 163, 296, 38});
+  layout.Place(new QGroupBox(tr("Colors")), {7, 3, 94, 50});
+  layout.Place(new QGroupBox(tr("Show")), {108, 3, 94, 50});
+  layout.Place(new QGroupBox(tr("Scale")), {209, 3, 94, 50});
+  layout.Place(new QGroupBox(tr("Skin")), {7, 59, 296, 101});
+  layout.Place(new QGroupBox(tr("Assists")), {7, 163, 296, 38});
 
-  layout.PlaceText(new QLabel("Background:"), {16, 16, 40, 11});
+  layout.PlaceText(new QLabel(tr("Background:")), {16, 16, 40, 11});
   backgroundButton_ = new ColourButton;
   layout.Place(backgroundButton_, {58, 14, 36, 14});
-  layout.PlaceText(new QLabel("Ink:"), {16, 33, 42, 11});
+  layout.PlaceText(new QLabel(tr("Ink:")), {16, 33, 42, 11});
   inkButton_ = new ColourButton;
   layout.Place(inkButton_, {58, 32, 36, 14});
-  checkersBox_ = new QCheckBox("Color checkers");
+  checkersBox_ = new QCheckBox(tr("Color checkers"));
   layout.PlaceText(checkersBox_, {123, 17, 61, 9});
-  helpersBox_ = new QCheckBox("Helpers");
+  helpersBox_ = new QCheckBox(tr("Helpers"));
   layout.PlaceText(helpersBox_, {123, 33, 60, 9});
   scaleBox_ = new QComboBox;
   // A drop-down list's template height includes its open list; the closed box is one line.
@@ -73,29 +82,44 @@ OptionsDialog::OptionsDialog(Game& game, Platform& platform, QWidget* owner,
   skinList_ = new ListBox;
   layout.Place(skinList_, {16, 73, 97, 79});
   for (const char* name : kSkinNames) {
-    skinList_->addItem(name);
+    skinList_->addItem(tr(name));
   }
-  canStillBeDoneBox_ = new QCheckBox("Can it still be done?");
+  canStillBeDoneBox_ = new QCheckBox(tr("Can it still be done?"));
   layout.PlaceText(canStillBeDoneBox_, {16, 174, 96, 9});
-  pieceNumbersBox_ = new QCheckBox("Piece numbers");
+  pieceNumbersBox_ = new QCheckBox(tr("Piece numbers"));
   layout.PlaceText(pieceNumbersBox_, {118, 174, 72, 9});
-  clockAndMovesBox_ = new QCheckBox("Clock and moves");
+  clockAndMovesBox_ = new QCheckBox(tr("Clock and moves"));
   layout.PlaceText(clockAndMovesBox_, {200, 174, 96, 9});
-  animationBox_ = new QCheckBox("Animation");
+  animationBox_ = new QCheckBox(tr("Animation"));
   layout.PlaceText(animationBox_, {16, 186, 96, 9});
+  layout.PlaceText(new QLabel(tr("Language:")), {7, 209, 40, 10});
+  languageBox_ = new QComboBox;
+  layout.Place(languageBox_, {50, 207, 70, 14});
+  chosenLanguage_ = ChosenLanguage();
+  for (const InterfaceLanguage& language : InterfaceLanguages()) {
+    languageBox_->addItem(language.name, language.code);
+  }
+  languageBox_->setCurrentIndex(
+      std::max(0, languageBox_->findData(QString::fromStdString(chosenLanguage_))));
+  // Menus and dialogs are made in one language: another takes over at the next start.
+  auto* languageNote = new QLabel(tr("The language changes at the next start."));
+  languageNote->setObjectName("languageNote");
+  layout.PlaceText(languageNote, {126, 209, 177, 10});
   preview_ = new PreviewArea([this](Surface& target) { return ComposePreview(target); },
                              game_.graphics.pixelRatio);
   layout.Place(preview_, {122, 73, 171, 79});
 
   buttons_ = {
-      AddButton(layout, "OK", {317, 7, 50, 14}), AddButton(layout, "Apply", {317, 24, 50, 14}),
-      AddButton(layout, "Set to default", {317, 41, 50, 14}),
-      AddButton(layout, "Help", {317, 58, 50, 14}), AddButton(layout, "Cancel", {317, 89, 50, 14})};
+      AddButton(layout, tr("OK"), {317, 7, 50, 14}),
+      AddButton(layout, tr("Apply"), {317, 24, 50, 14}),
+      AddButton(layout, tr("Set to default"), {317, 41, 50, 14}),
+      AddButton(layout, tr("Help"), {317, 58, 50, 14}),
+      AddButton(layout, tr("Cancel"), {317, 89, 50, 14})};
   Button(OptionsButton::Ok).setDefault(true);
   // The template's order, with the switches beyond it between the scale and the buttons.
   QWidget* const tabOrder[] = {backgroundButton_, inkButton_,  skinList_,          checkersBox_,
                                helpersBox_,       scaleBox_,   canStillBeDoneBox_, pieceNumbersBox_,
-                               clockAndMovesBox_, buttons_[0], buttons_[1],        buttons_[2],
+                               clockAndMovesBox_, languageBox_, buttons_[0], buttons_[1],        buttons_[2],
                                buttons_[3],       buttons_[4]};
   for (std::size_t i = 1; i < std::size(tabOrder); ++i) {
     setTabOrder(tabOrder[i - 1], tabOrder[i]);
@@ -130,6 +154,7 @@ OptionsDialog::OptionsDialog(Game& game, Platform& platform, QWidget* owner,
     SetDefaultSettings(defaults);
     PutOptionsToDialog(defaults);
     PutExtrasToDialog(ExtraOptions{});
+    languageBox_->setCurrentIndex(0);
     preview_->update();
   });
   connect(&Button(OptionsButton::Help), &QPushButton::clicked, this,
@@ -182,6 +207,11 @@ ExtraOptions OptionsDialog::ExtrasFromDialog() const {
 void OptionsDialog::Store() {
   GetOptionsFromDialog(game_.settings);
   game_.extras = ExtrasFromDialog();
+  if (const std::string code = languageBox_->currentData().toString().toStdString();
+      code != chosenLanguage_) {
+    KeepChosenLanguage(game_, code);
+    chosenLanguage_ = code;
+  }
   ApplyScaleAndSkin(game_, platform_);
   platform_.Invalidate(false);
 }

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <array>
+#include <string>
 
 #include "model/cell_grid.h"
 #include "model/game.h"
@@ -53,6 +54,8 @@ class OptionsDialog : public QDialog {
   QCheckBox& ClockAndMovesBox() { return *clockAndMovesBox_; }
   QCheckBox& AnimationBox() { return *animationBox_; }
   QComboBox& ScaleBox() { return *scaleBox_; }
+  // System, then the languages of InterfaceLanguages(); kept at once by OK and Apply.
+  QComboBox& LanguageBox() { return *languageBox_; }
   PreviewArea& Preview() { return *preview_; }
   QPushButton& Button(OptionsButton which) { return *buttons_[static_cast<int>(which)]; }
 
@@ -80,6 +83,9 @@ class OptionsDialog : public QDialog {
   QCheckBox* clockAndMovesBox_ = nullptr;
   QCheckBox* animationBox_ = nullptr;
   QComboBox* scaleBox_ = nullptr;
+  QComboBox* languageBox_ = nullptr;
+  // The language as the extra options file holds it.
+  std::string chosenLanguage_;
   PreviewArea* preview_ = nullptr;
   std::array<QPushButton*, 5> buttons_{};
 };

@@ -14,14 +14,14 @@ namespace kelvane {
 
 SavePuzzleDialog::SavePuzzleDialog(Game& game, Platform& platform, QWidget* owner)
     : QDialog(owner), game_(game), platform_(platform) {
-  const DialogLayout layout(*this, "Save puzzle", 256, 46);
-  layout.PlaceText(new QLabel("File name:"), {7, 9, 43, 10});
+  const DialogLayout layout(*this, tr("Save puzzle"), 256, 46);
+  layout.PlaceText(new QLabel(tr("File name:")), {7, 9, 43, 10});
   nameField_ = new PuzzleNameField(platform);
   layout.Place(nameField_, {52, 7, 134, 15});
-  okButton_ = new QPushButton("OK");
+  okButton_ = new QPushButton(tr("OK"));
   layout.Place(okButton_, {199, 7, 50, 14});
   okButton_->setDefault(true);
-  auto* cancelButton = new QPushButton("Cancel");
+  auto* cancelButton = new QPushButton(tr("Cancel"));
   layout.Place(cancelButton, {199, 24, 50, 14});
   nameField_->setFocus();
 

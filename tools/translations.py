@@ -1,0 +1,135 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""The translation files, translations/kelvane_<language>.ts.
+
+  translations.py update --lupdate PATH   brings every file up to date with the sources
+  translations.py check --lupdate PATH    fails when a file is behind the sources, keeps texts
+                                          no source has, or a translation's placeholders differ
+                                          from its source; for each language listed in
+                                          translations/complete.txt, also when a text has no
+                                          finished translation
+
+lupdate reads the shell's sources, and a list of the core's texts made here: the core marks them
+with PLAYER_TEXT and PLAYER_COUNTED, which lupdate does not know.
+"""
+import argparse
+import pathlib
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import xml.etree.ElementTree as ElementTree
+
+ROOT = pathlib.Path(__file__).resolve().parent.parent
+CORE = ["model", "analysis", "creation", "storage", "render"]
+MARKED = re.compile(r'\bPLAYER_(TEXT|COUNTED)\(\s*((?:"(?:[^"\\]|\\.)*"\s*)+)\)')
+PLACEHOLDER = re.compile(r"%L?(\d|n)")
+
+
+def core_text_list():
+    """A C++ file of the core's marked texts, each once, in the context "Kelvane"."""
+    lines = ["// The core's texts, listed for lupdate by tools/translations.py."]
+    seen = set()
+    for folder in CORE:
+        for path in sorted((ROOT / "src" / folder).glob("*.[ch]*")):
+            for kind, literal in MARKED.findall(path.read_text(encoding="utf-8")):
+                if literal not in seen:
+                    seen.add(literal)
+                    macro = "QT_TRANSLATE_N_NOOP" if kind == "COUNTED" else "QT_TRANSLATE_NOOP"
+                    lines.append(f'{macro}("Kelvane", {literal});')
+    return "\n".join(lines) + "\n"
+
+
+def ts_files():
+    return sorted((ROOT / "translations").glob("kelvane_*.ts"))
+
+
+def run_lupdate(lupdate, targets, scratch, keep_obsolete):
+    listed = scratch / "core_texts.cpp"
+    listed.write_text(core_text_list(), encoding="utf-8")
+    command = [lupdate, "-silent", "-locations", "none", "-source-language", "en", "-I", str(ROOT / "src"),
+               str(ROOT / "src" / "shell"), str(listed)]
+    if not keep_obsolete:
+        command.append("-no-obsolete")
+    subprocess.run(command + ["-ts"] + [str(t) for t in targets], check=True)
+
+
+def messages(path):
+    """(context, source) → the message element, for each message of a .ts file."""
+    found = {}
+    for context in ElementTree.parse(path).getroot().iter("context"):
+        name = context.findtext("name")
+        for message in context.iter("message"):
+            found[(name, message.findtext("source"))] = message
+    return found
+
+
+def forms(message):
+    translation = message.find("translation")
+    numerus = translation.findall("numerusform")
+    return [f.text or "" for f in numerus] if message.get("numerus") == "yes" else [
+        translation.text or ""]
+
+
+def placeholders(text):
+    return sorted(set(PLACEHOLDER.findall(text)))
+
+
+def problems(committed, fresh, complete):
+    said = []
+    have = messages(committed)
+    want = {key for key, message in messages(fresh).items()
+            if message.find("translation").get("type") not in ("obsolete", "vanished")}
+    for key in sorted(set(want) - set(have)):
+        said.append(f"not yet in the file (run update): {key[0]}: {key[1]!r}")
+    for key, message in sorted(have.items()):
+        context, source = key
+        kind = message.find("translation").get("type")
+        if key not in want or kind in ("obsolete", "vanished"):
+            said.append(f"no source has it any more (run update): {context}: {source!r}")
+            continue
+        texts = forms(message)
+        if complete and (kind == "unfinished" or not all(texts)):
+            said.append(f"no finished translation: {context}: {source!r}")
+        for text in filter(None, texts):
+            if placeholders(text) != placeholders(source):
+                said.append(f"placeholders differ from the source: {context}: {text!r}")
+            if "\t" in source and text.partition("\t")[2] != source.partition("\t")[2]:
+                said.append(f"the shortcut after the tab is not the source's: {text!r}")
+    return said
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("command", choices=["update", "check"])
+    parser.add_argument("--lupdate", default="lupdate")
+    parser.add_argument("--language", action="append",
+                        help="only this language's file (update); repeat for more")
+    arguments = parser.parse_args()
+    targets = ts_files()
+    if arguments.language:
+        targets = [ROOT / "translations" / f"kelvane_{code}.ts" for code in arguments.language]
+    with tempfile.TemporaryDirectory() as folder:
+        scratch = pathlib.Path(folder)
+        if arguments.command == "update":
+            run_lupdate(arguments.lupdate, targets, scratch, keep_obsolete=False)
+            return 0
+        complete_file = ROOT / "translations" / "complete.txt"
+        complete = {line.split("#")[0].strip() for line in complete_file.read_text().splitlines()}
+        copies = []
+        for target in targets:
+            copies.append(scratch / target.name)
+            shutil.copy(target, copies[-1])
+        run_lupdate(arguments.lupdate, copies, scratch, keep_obsolete=True)
+        failed = False
+        for target, copy in zip(targets, copies):
+            language = target.stem.removeprefix("kelvane_")
+            for problem in problems(target, copy, language in complete):
+                print(f"{target.name}: {problem}")
+                failed = True
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
