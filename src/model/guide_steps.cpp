@@ -15,15 +15,20 @@ using enum GuideEvent;
 using enum GuideTarget;
 
 constexpr std::array<GuideStep, 8> kSteps{{
-    {PieceChosen, Panel, PLAYER_TEXT("Choose a piece in the panel: click it, or use the arrow keys.")},
-    {PieceTurned, SelectedPiece, PLAYER_TEXT("Turn it: right-click for its turns, or press X, Y or Z.")},
+    {PieceChosen, Panel,
+     PLAYER_TEXT("Choose a piece in the panel: click it, or use the arrow keys.")},
+    {PieceTurned, SelectedPiece,
+     PLAYER_TEXT("Turn it: right-click for its turns, or press X, Y or Z.")},
     {PreviewShown, Field,
-     PLAYER_TEXT("Move over the field: the piece shows in colour where it fits, plain grey where not.")},
+     PLAYER_TEXT(
+         "Move over the field: the piece shows in colour where it fits, plain grey where not.")},
     {PieceLaid, Field, PLAYER_TEXT("Click to lay it where it shows in colour.")},
     {PiecePickedUp, Field, PLAYER_TEXT("Click a laid piece to pick it up again.")},
-    {LayerChanged, LayerColumn, PLAYER_TEXT("Change the layer with the wheel, or Ctrl+Up and Ctrl+Down.")},
+    {LayerChanged, LayerColumn,
+     PLAYER_TEXT("Change the layer with the wheel, or Ctrl+Up and Ctrl+Down.")},
     {ViewTurned, Field, PLAYER_TEXT("Turn the view with Ctrl+Left and Ctrl+Right.")},
-    {AnalyseUsed, MenuBar, PLAYER_TEXT("Stuck? The Analyse menu tests the puzzle or shows a hint.")},
+    {AnalyseUsed, MenuBar,
+     PLAYER_TEXT("Stuck? The Analyse menu tests the puzzle or shows a hint.")},
 }};
 
 bool IsPiece(int item) {

@@ -68,9 +68,8 @@ void AddNextPart(const NextPuzzleNote& next, const Wording& words,
 std::vector<std::string> PlayParts(const Game& game, FigureTier tier, std::int64_t nowMs,
                                    const NextPuzzleNote& next, const Wording& words) {
   const PlayTally& play = game.play;
-  std::vector<std::string> parts{play.puzzleName.empty()
-                                     ? words.Word(PLAYER_TEXT("Default figure"))
-                                     : ReadableName(play.puzzleName)};
+  std::vector<std::string> parts{play.puzzleName.empty() ? words.Word(PLAYER_TEXT("Default figure"))
+                                                         : ReadableName(play.puzzleName)};
   if (tier.counting || !tier.name.empty()) {
     parts.push_back(tier.counting ? "…" : words.Word(tier.name));
   }
@@ -104,9 +103,8 @@ void AddScalePart(const Game& game, const Wording& words, std::vector<std::strin
 
 std::string StatusLineText(const Game& game, FigureTier tier, std::int64_t nowMs,
                            const NextPuzzleNote& next, const Wording& words) {
-  std::vector<std::string> parts = game.createMode != 0
-                                       ? CreationParts(game, words)
-                                       : PlayParts(game, tier, nowMs, next, words);
+  std::vector<std::string> parts =
+      game.createMode != 0 ? CreationParts(game, words) : PlayParts(game, tier, nowMs, next, words);
   AddScalePart(game, words, parts);
   std::string text;
   for (const std::string& part : parts) {

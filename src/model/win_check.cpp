@@ -27,7 +27,8 @@ void RunWinCheck(Game& game, Platform& platform) {
 }
 
 void AnnounceWin(Game& game, Platform& platform) {
-  platform.ShowMessage(platform.Word(kWinMessage), game.ProductName.data(), MessageStyle::Information);
+  platform.ShowMessage(platform.Word(kWinMessage), game.ProductName.data(),
+                       MessageStyle::Information);
   platform.PlaySoundAsync(kVictorySound);
 }
 

@@ -8,9 +8,9 @@
 #include "model/create_mode.h"
 #include "model/orientation.h"
 #include "model/placement.h"
+#include "model/text_template.h"
 #include "render/device_pixels.h"
 #include "render/draw_cube_grid.h"
-#include "model/text_template.h"
 
 namespace kelvane {
 

@@ -46,8 +46,9 @@ void DrawCompletionMark(QPainter& painter, const QRect& area, std::optional<bool
                         const FeedbackColours& colours) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
-  const QString word =
-      CoreText(!completable ? kChecking : *completable ? kCompletable : kNotCompletable);
+  const QString word = CoreText(!completable   ? kChecking
+                                : *completable ? kCompletable
+                                               : kNotCompletable);
   painter.setFont(SizedPanelFont(kMarkTextSize));
   const QFontMetrics metrics(painter.font());
   const int icon = metrics.height();

@@ -134,10 +134,10 @@ void SolverFeedback::PaintOverField(QPainter& painter, const QRect& view, int pa
   if (Browsing()) {
     QStringList lines{QString::fromStdString(SolutionCaption(browser_, platform_))};
     if (GridHasCells(browser_.player.field)) {
-      lines << CoreText(browser_.fromPlayersPieces
-                            ? QT_TRANSLATE_NOOP("Kelvane", "with your pieces where they lie")
-                            : QT_TRANSLATE_NOOP(
-                                  "Kelvane",
+      lines << CoreText(
+          browser_.fromPlayersPieces
+              ? QT_TRANSLATE_NOOP("Kelvane", "with your pieces where they lie")
+              : QT_TRANSLATE_NOOP("Kelvane",
                                   "your pieces allow no completion: the figure's own solutions"));
     }
     DrawCaption(painter, free, lines, colours);

@@ -57,8 +57,8 @@ void StatusLine::Refresh() {
     CountTier();
   }
   const FigureTier tier{!known, known && tier_ ? TierName(*tier_) : std::string_view{}};
-  const QString text =
-      QString::fromStdString(StatusLineText(game_, tier, platform_.Milliseconds(), next_, platform_));
+  const QString text = QString::fromStdString(
+      StatusLineText(game_, tier, platform_.Milliseconds(), next_, platform_));
   if (label_->text() != text) {
     label_->setText(text);
   }

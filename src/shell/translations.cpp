@@ -46,9 +46,11 @@ bool Spoken(const QString& code) {
 
 std::unique_ptr<QTranslator> Loaded(const QString& file, const QString& folder) {
   auto translator = std::make_unique<QTranslator>();
-  if (!translator->load(file, folder) || !QCoreApplication::installTranslator(translator.get())) {
+  if (!translator->load(file, folder)) {
     return nullptr;
   }
+  // Qt turns down a translation with nothing translated yet; it is loaded all the same.
+  QCoreApplication::installTranslator(translator.get());
   return translator;
 }
 
@@ -59,8 +61,8 @@ QString FromUtf8(std::string_view text) {
 }  // namespace
 
 std::vector<InterfaceLanguage> InterfaceLanguages() {
-  std::vector<InterfaceLanguage> languages{
-      {"", QCoreApplication::translate("Kelvane", "System")}, {"en", "English"}};
+  std::vector<InterfaceLanguage> languages{{"", QCoreApplication::translate("Kelvane", "System")},
+                                           {"en", "English"}};
   for (const QString& code : Translated()) {
     const QString name = QLocale(code).nativeLanguageName();
     languages.push_back({code, name.left(1).toUpper() + name.mid(1)});
@@ -115,7 +117,8 @@ std::string TranslatedWording(std::string_view source, const std::vector<std::st
   const std::string key(source);
   QString translated;
   if (game != nullptr) {
-    translated = game->translate(kContext, key.c_str(), nullptr, count ? static_cast<int>(*count) : -1);
+    translated =
+        game->translate(kContext, key.c_str(), nullptr, count ? static_cast<int>(*count) : -1);
   }
   if (translated.isEmpty()) {
     return EnglishWording().Word(source, args, count);

@@ -31,7 +31,8 @@ bool IsFirstStart(const Game& game) {
 void MarkGuideSeen(const Game& game) {
   const std::string text = ExtraOptionsFileText(game);
   // A hand-set 0 below the new line loses.
-  ReplaceFile(kExtraOptionsFileName, MarkedIn(text) ? text : WithKeyFirst(text, kGuideSeenKey, "1"));
+  ReplaceFile(kExtraOptionsFileName,
+              MarkedIn(text) ? text : WithKeyFirst(text, kGuideSeenKey, "1"));
 }
 
 }  // namespace kelvane

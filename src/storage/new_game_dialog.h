@@ -13,7 +13,8 @@
 
 namespace kelvane {
 
-inline constexpr std::string_view kPuzzleNotSelectedMessage = PLAYER_TEXT("Puzzle is not selected.");
+inline constexpr std::string_view kPuzzleNotSelectedMessage =
+    PLAYER_TEXT("Puzzle is not selected.");
 inline constexpr std::string_view kInvalidPuzzleMessage = PLAYER_TEXT("Invalid format.");
 
 // The dialog's list of file names (extension included) and its selection, -1 for none.

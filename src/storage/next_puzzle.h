@@ -8,9 +8,9 @@
 
 #include "model/game.h"
 #include "model/platform.h"
+#include "model/text_template.h"
 #include "storage/grades_file.h"
 #include "storage/new_game_dialog.h"
-#include "model/text_template.h"
 
 namespace kelvane {
 

@@ -63,11 +63,11 @@ QString CountsWording(const PlayerCount& count) {
     return CoreText(TierName(tier));
   }
   const QLocale numbers = InterfaceLocale();
-  return Worded(kCompletions,
-                {numbers.toString(static_cast<qulonglong>(count.counts.completions)),
-                 numbers.toString(static_cast<qulonglong>(count.counts.distinct)),
-                 CoreText(TierName(tier))},
-                static_cast<long>(count.counts.completions));
+  return Worded(
+      kCompletions,
+      {numbers.toString(static_cast<qulonglong>(count.counts.completions)),
+       numbers.toString(static_cast<qulonglong>(count.counts.distinct)), CoreText(TierName(tier))},
+      static_cast<long>(count.counts.completions));
 }
 
 }  // namespace kelvane

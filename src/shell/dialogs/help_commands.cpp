@@ -56,10 +56,10 @@ void OpenHomePage(const Game& game, Platform& platform, const UrlOpener& open) {
   }
   if (const std::optional<QUrl> url = HomePageUrl(*text); url && !open(*url)) {
     const std::string address = url->toString().toStdString();
-    ShowGameMessage(game, platform,
-                    QT_TRANSLATE_NOOP("Kelvane",
-                                      "No web browser could be started. The home page is at %1"),
-                    MessageStyle::Information, {address});
+    ShowGameMessage(
+        game, platform,
+        QT_TRANSLATE_NOOP("Kelvane", "No web browser could be started. The home page is at %1"),
+        MessageStyle::Information, {address});
   }
 }
 

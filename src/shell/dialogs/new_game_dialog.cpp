@@ -115,9 +115,9 @@ void NewGameDialog::ShowList() {
 }
 
 void NewGameDialog::ShowTierLine() {
-  tierLine_->setText(grading_->Running()
-                         ? tr("Grading the library…")
-                         : QString::fromStdString(TierProgress(list_, grading_->Grades(), platform_)));
+  tierLine_->setText(grading_->Running() ? tr("Grading the library…")
+                                         : QString::fromStdString(
+                                               TierProgress(list_, grading_->Grades(), platform_)));
 }
 
 void NewGameDialog::SelectionChanged() {

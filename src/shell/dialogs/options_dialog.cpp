@@ -109,18 +109,18 @@ OptionsDialog::OptionsDialog(Game& game, Platform& platform, QWidget* owner,
                              game_.graphics.pixelRatio);
   layout.Place(preview_, {122, 73, 171, 79});
 
-  buttons_ = {
-      AddButton(layout, tr("OK"), {317, 7, 50, 14}),
-      AddButton(layout, tr("Apply"), {317, 24, 50, 14}),
-      AddButton(layout, tr("Set to default"), {317, 41, 50, 14}),
-      AddButton(layout, tr("Help"), {317, 58, 50, 14}),
-      AddButton(layout, tr("Cancel"), {317, 89, 50, 14})};
+  buttons_ = {AddButton(layout, tr("OK"), {317, 7, 50, 14}),
+              AddButton(layout, tr("Apply"), {317, 24, 50, 14}),
+              AddButton(layout, tr("Set to default"), {317, 41, 50, 14}),
+              AddButton(layout, tr("Help"), {317, 58, 50, 14}),
+              AddButton(layout, tr("Cancel"), {317, 89, 50, 14})};
   Button(OptionsButton::Ok).setDefault(true);
-  // The template's order, with the switches beyond it between the scale and the buttons.
+  // The template's order, with the switches beyond it between the scale and the buttons, and the
+  // language last.
   QWidget* const tabOrder[] = {backgroundButton_, inkButton_,  skinList_,          checkersBox_,
                                helpersBox_,       scaleBox_,   canStillBeDoneBox_, pieceNumbersBox_,
-                               clockAndMovesBox_, languageBox_, buttons_[0], buttons_[1],        buttons_[2],
-                               buttons_[3],       buttons_[4]};
+                               clockAndMovesBox_, buttons_[0], buttons_[1],        buttons_[2],
+                               buttons_[3],       buttons_[4], languageBox_};
   for (std::size_t i = 1; i < std::size(tabOrder); ++i) {
     setTabOrder(tabOrder[i - 1], tabOrder[i]);
   }
