@@ -129,8 +129,8 @@ class LanguagesTest : public QObject {
       dialogs.push_back(std::make_unique<AboutDialog>(game, nullptr));
       for (const std::unique_ptr<QDialog>& dialog : dialogs) {
         const QStringList cut = CutTexts(*dialog);
-        QVERIFY2(cut.isEmpty(), qPrintable(code + ", " + dialog->windowTitle() + ": " +
-                                           cut.join(", ")));
+        QVERIFY2(cut.isEmpty(),
+                 qPrintable(code + ", " + dialog->windowTitle() + ": " + cut.join(", ")));
       }
     }
   }
