@@ -5,696 +5,698 @@
     <name>Kelvane</name>
     <message>
         <source>Searching for a completion…</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando una solución…</translation>
     </message>
     <message>
         <source>counting…</source>
-        <translation type="unfinished"></translation>
+        <translation>contando…</translation>
     </message>
     <message numerus="yes">
         <source>%1 completion(s) · %2 distinct · %3</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 solución · %2 distintas · %3</numerusform>
+            <numerusform>%1 soluciones · %2 distintas · %3</numerusform>
         </translation>
     </message>
     <message>
         <source>No web browser could be started. The home page is at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir ningún navegador web. La página web está en %1</translation>
     </message>
     <message>
         <source>can still be completed</source>
-        <translation type="unfinished"></translation>
+        <translation>aún tiene solución</translation>
     </message>
     <message>
         <source>no completion from here</source>
-        <translation type="unfinished"></translation>
+        <translation>sin solución desde aquí</translation>
     </message>
     <message>
         <source>checking…</source>
-        <translation type="unfinished"></translation>
+        <translation>comprobando…</translation>
     </message>
     <message>
         <source>The game cannot save its files in the folder &quot;%1&quot;: it may be read-only, full or gone.
 
 The game in progress and the options of this session will be lost when it ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>El juego no puede guardar sus archivos en la carpeta «%1»: puede ser de solo lectura, estar llena o no existir.
+
+La partida en curso y las opciones de esta sesión se perderán al salir.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>No solution to show for this figure.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna solución que mostrar para esta figura.</translation>
     </message>
     <message>
         <source>Finding solutions…</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando soluciones…</translation>
     </message>
     <message>
         <source>Solutions: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Soluciones: %1</translation>
     </message>
     <message>
         <source>Solutions: …</source>
-        <translation type="unfinished"></translation>
+        <translation>Soluciones: …</translation>
     </message>
     <message>
         <source>no completion</source>
-        <translation type="unfinished"></translation>
+        <translation>sin solución</translation>
     </message>
     <message>
         <source>with your pieces where they lie</source>
-        <translation type="unfinished"></translation>
+        <translation>con sus piezas donde están</translation>
     </message>
     <message>
         <source>your pieces allow no completion: the figure&apos;s own solutions</source>
-        <translation type="unfinished"></translation>
+        <translation>sus piezas no permiten ninguna solución: soluciones de la figura</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema</translation>
     </message>
     <message>
         <source>Choose a piece in the panel: click it, or use the arrow keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija una pieza en el panel: haga clic en ella o use las flechas.</translation>
     </message>
     <message>
         <source>Turn it: right-click for its turns, or press X, Y or Z.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gírela: clic derecho para ver sus giros, o pulse X, Y o Z.</translation>
     </message>
     <message>
         <source>Move over the field: the piece shows in colour where it fits, plain grey where not.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muévala por el tablero: la pieza se ve en color donde cabe y en gris donde no.</translation>
     </message>
     <message>
         <source>Click to lay it where it shows in colour.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic para colocarla donde se ve en color.</translation>
     </message>
     <message>
         <source>Click a laid piece to pick it up again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic en una pieza colocada para retirarla.</translation>
     </message>
     <message>
         <source>Change the layer with the wheel, or Ctrl+Up and Ctrl+Down.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambie de capa con la rueda o con Ctrl+Arriba y Ctrl+Abajo.</translation>
     </message>
     <message>
         <source>Turn the view with Ctrl+Left and Ctrl+Right.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gire la vista con Ctrl+Izquierda y Ctrl+Derecha.</translation>
     </message>
     <message>
         <source>Stuck? The Analyse menu tests the puzzle or shows a hint.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Atascado? El menú Análisis prueba el puzle o muestra una pista.</translation>
     </message>
     <message numerus="yes">
         <source>%n move(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n movimiento</numerusform>
+            <numerusform>%n movimientos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n pieces laid</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 de %n pieza colocada</numerusform>
+            <numerusform>%1 de %n piezas colocadas</numerusform>
         </translation>
     </message>
     <message>
         <source>New figure</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva figura</translation>
     </message>
     <message>
         <source>Creating by cubes</source>
-        <translation type="unfinished"></translation>
+        <translation>Creación por cubos</translation>
     </message>
     <message numerus="yes">
         <source>%n cube(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n cubo</numerusform>
+            <numerusform>%n cubos</numerusform>
         </translation>
     </message>
     <message>
         <source>Creating by pieces</source>
-        <translation type="unfinished"></translation>
+        <translation>Creación por piezas</translation>
     </message>
     <message>
         <source>Solved</source>
-        <translation type="unfinished"></translation>
+        <translation>Resuelto</translation>
     </message>
     <message>
         <source>Solved in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Resuelto en %1</translation>
     </message>
     <message>
         <source>best %1</source>
-        <translation type="unfinished"></translation>
+        <translation>récord %1</translation>
     </message>
     <message>
         <source>new best</source>
-        <translation type="unfinished"></translation>
+        <translation>nuevo récord</translation>
     </message>
     <message>
         <source>Every library puzzle solved</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los puzles de la biblioteca resueltos</translation>
     </message>
     <message>
         <source>Next: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente: %1 (%2)</translation>
     </message>
     <message>
         <source>Default figure</source>
-        <translation type="unfinished"></translation>
+        <translation>Figura predeterminada</translation>
     </message>
     <message numerus="yes">
         <source>%n hint(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n pista</numerusform>
+            <numerusform>%n pistas</numerusform>
         </translation>
     </message>
     <message>
         <source>Drawn at scale %1 to fit the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibujado a escala %1 para caber en la pantalla</translation>
     </message>
     <message>
         <source>Best %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Récord %1, %2</translation>
     </message>
     <message>
         <source>Congratulations! The game is won.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Enhorabuena! Ha ganado la partida.</translation>
     </message>
     <message>
         <source>Test is not passed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prueba no superada.</translation>
     </message>
     <message>
         <source>Test is passed successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Prueba superada con éxito</translation>
     </message>
     <message>
         <source>Are you shure?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Está seguro?</translation>
     </message>
     <message>
         <source>Easy</source>
-        <translation type="unfinished"></translation>
+        <translation>Fácil</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Medio</translation>
     </message>
     <message>
         <source>Hard</source>
-        <translation type="unfinished"></translation>
+        <translation>Difícil</translation>
     </message>
     <message>
         <source>Expert</source>
-        <translation type="unfinished"></translation>
+        <translation>Experto</translation>
     </message>
     <message>
         <source>too many to count</source>
-        <translation type="unfinished"></translation>
+        <translation>demasiadas para contarlas</translation>
     </message>
     <message>
         <source>Solution %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Solución %1 de %2</translation>
     </message>
     <message>
         <source>Solution %1 of at least %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Solución %1 de al menos %2</translation>
     </message>
     <message>
         <source>Number of cubes must be 27 (now is %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de cubos debe ser 27 (ahora es %1).</translation>
     </message>
     <message>
         <source>Please put all pieces on game field.</source>
-        <translation type="unfinished"></translation>
+        <translation>Coloque todas las piezas en el tablero.</translation>
     </message>
     <message>
         <source>Invalid format!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Formato no válido!</translation>
     </message>
     <message>
         <source>Please copy text of figure to clipboard for import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie el texto de la figura al portapapeles para importarla.</translation>
     </message>
     <message>
         <source>%1 %2/%3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2/%3</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n solved</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 de %n resuelto</numerusform>
+            <numerusform>%1 de %n resueltos</numerusform>
         </translation>
     </message>
     <message>
         <source>Puzzle is not selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún puzle seleccionado.</translation>
     </message>
     <message>
         <source>Invalid format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato no válido.</translation>
     </message>
     <message>
         <source>Every puzzle of the library is solved. Well done!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha resuelto todos los puzles de la biblioteca. ¡Bien hecho!</translation>
     </message>
     <message>
         <source>Error create file for save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al crear el archivo para guardar.</translation>
     </message>
     <message>
         <source>Error save file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al guardar el archivo.</translation>
     </message>
     <message>
         <source>Please enter a file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba un nombre de archivo.</translation>
     </message>
     <message>
         <source>File exist. Overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo ya existe. ¿Sobrescribirlo?</translation>
     </message>
     <message>
         <source>Amount: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cantidad: %1</translation>
     </message>
 </context>
 <context>
     <name>Menu</name>
     <message>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Partida</translation>
     </message>
     <message>
         <source>&amp;New...	CTRL+N</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nueva partida...	CTRL+N</translation>
     </message>
     <message>
         <source>&amp;Create puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Crear puzle</translation>
     </message>
     <message>
         <source>By cubes	CTRL+C</source>
-        <translation type="unfinished"></translation>
+        <translation>Por cu&amp;bos	CTRL+C</translation>
     </message>
     <message>
         <source>By pieces</source>
-        <translation type="unfinished"></translation>
+        <translation>Por pie&amp;zas</translation>
     </message>
     <message>
         <source>Import from HTM file	CTRL+I</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar de archivo HTM	CTRL+I</translation>
     </message>
     <message>
         <source>&amp;Save puzzle...	CTRL+S</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar puzle...	CTRL+S</translation>
     </message>
     <message>
         <source>E&amp;xit	ALT+F4</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir	ALT+F4</translation>
     </message>
     <message>
         <source>Next &amp;puzzle	CTRL+SHIFT+N</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Puzle siguiente	CTRL+SHIFT+N</translation>
     </message>
     <message>
         <source>&amp;Field</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tablero</translation>
     </message>
     <message>
         <source>Layer &amp;up	CTRL+Up</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Subir capa	CTRL+Up</translation>
     </message>
     <message>
         <source>Layer &amp;down	CTRL+Down</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bajar capa	CTRL+Down</translation>
     </message>
     <message>
         <source>Rotate +90 degrees	CTRL+LEFT</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Girar +90 grados	CTRL+LEFT</translation>
     </message>
     <message>
         <source>Rotate -90 degrees	CTRL+RIGHT</source>
-        <translation type="unfinished"></translation>
+        <translation>G&amp;irar -90 grados	CTRL+RIGHT</translation>
     </message>
     <message>
         <source>Hide piece</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ocultar pieza</translation>
     </message>
     <message>
         <source>&amp;1	CTRL+1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;1	CTRL+1</translation>
     </message>
     <message>
         <source>&amp;2	CTRL+2</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;2	CTRL+2</translation>
     </message>
     <message>
         <source>&amp;3	CTRL+3</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;3	CTRL+3</translation>
     </message>
     <message>
         <source>&amp;4	CTRL+4</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;4	CTRL+4</translation>
     </message>
     <message>
         <source>&amp;5	CTRL+5</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;5	CTRL+5</translation>
     </message>
     <message>
         <source>&amp;6	CTRL+6</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;6	CTRL+6</translation>
     </message>
     <message>
         <source>&amp;7	CTRL+7</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;7	CTRL+7</translation>
     </message>
     <message>
         <source>&amp;Remove piece	CTRL+Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retirar pieza	CTRL+Delete</translation>
     </message>
     <message>
         <source>U&amp;ndo	CTRL+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer	CTRL+Z</translation>
     </message>
     <message>
         <source>Red&amp;o	CTRL+Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;hacer	CTRL+Y</translation>
     </message>
     <message>
         <source>Res&amp;tart puzzle	CTRL+R</source>
-        <translation type="unfinished"></translation>
+        <translation>Reiniciar &amp;puzle	CTRL+R</translation>
     </message>
     <message>
         <source>&amp;Full screen	F11</source>
-        <translation type="unfinished"></translation>
+        <translation>Pantalla &amp;completa	F11</translation>
     </message>
     <message>
         <source>&amp;Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;uzle</translation>
     </message>
     <message>
         <source>&amp;Show up layer	CTRL+Home</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostrar capa superior	CTRL+Home</translation>
     </message>
     <message>
         <source>&amp;Hide down layer	CTRL+End</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar capa &amp;inferior	CTRL+End</translation>
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opciones...</translation>
     </message>
     <message>
         <source>&amp;Analyse</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Análisis</translation>
     </message>
     <message>
         <source>&amp;Test puzzle	CTRL+T</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Probar puzle	CTRL+T</translation>
     </message>
     <message>
         <source>&amp;Hint by show one piece</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;ista: mostrar una pieza</translation>
     </message>
     <message>
         <source>&amp;Show all pieces</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostrar todas las piezas</translation>
     </message>
     <message>
         <source>&amp;Next solution	F3</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Siguiente solución	F3</translation>
     </message>
     <message>
         <source>&amp;Previous solution	Shift+F3</source>
-        <translation type="unfinished"></translation>
+        <translation>Solución &amp;anterior	Shift+F3</translation>
     </message>
     <message>
         <source>&amp;Back to my pieces</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Volver a mis piezas</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>&amp;User manual	F1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Manual del usuario	F1</translation>
     </message>
     <message>
         <source>&amp;Tutorial</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tutorial</translation>
     </message>
     <message>
         <source>&amp;Guided first puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Primer puzle &amp;guiado</translation>
     </message>
     <message>
         <source>&amp;About ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de ...</translation>
     </message>
     <message>
         <source>&amp;Home page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página &amp;web</translation>
     </message>
 </context>
 <context>
     <name>kelvane::AboutDialog</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>%1 version %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 versión %2</translation>
     </message>
     <message>
         <source>Seven pieces, twenty-seven cubes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Siete piezas, veintisiete cubos.</translation>
     </message>
 </context>
 <context>
     <name>kelvane::GuideBubble</name>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitir</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2</translation>
     </message>
 </context>
 <context>
     <name>kelvane::HelpWindow</name>
     <message>
         <source>‹ Back</source>
-        <translation type="unfinished"></translation>
+        <translation>‹ Atrás</translation>
     </message>
     <message>
         <source>Back (Alt+Left)</source>
-        <translation type="unfinished"></translation>
+        <translation>Atrás (Alt+Izquierda)</translation>
     </message>
     <message>
         <source>Forward ›</source>
-        <translation type="unfinished"></translation>
+        <translation>Adelante ›</translation>
     </message>
     <message>
         <source>Forward (Alt+Right)</source>
-        <translation type="unfinished"></translation>
+        <translation>Adelante (Alt+Derecha)</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Índice</translation>
     </message>
     <message>
         <source>The manual&apos;s start page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página inicial del manual</translation>
     </message>
     <message>
         <source>Open in browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir en el navegador</translation>
     </message>
     <message>
         <source>Show this page in the web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar esta página en el navegador web</translation>
     </message>
 </context>
 <context>
     <name>kelvane::NewGameDialog</name>
     <message>
         <source>New game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva partida</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Order:</source>
-        <translation type="unfinished"></translation>
+        <translation>Orden:</translation>
     </message>
     <message>
         <source>by name</source>
-        <translation type="unfinished"></translation>
+        <translation>por nombre</translation>
     </message>
     <message>
         <source>by difficulty</source>
-        <translation type="unfinished"></translation>
+        <translation>por dificultad</translation>
     </message>
     <message>
         <source>Grading the library…</source>
-        <translation type="unfinished"></translation>
+        <translation>Clasificando la biblioteca…</translation>
     </message>
 </context>
 <context>
     <name>kelvane::OptionsDialog</name>
     <message>
         <source>1. Simple</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Sencillo</translation>
     </message>
     <message>
         <source>2. Rounded</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Redondeado</translation>
     </message>
     <message>
         <source>3. Smoothed</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Suavizado</translation>
     </message>
     <message>
         <source>4. Oak</source>
-        <translation type="unfinished"></translation>
+        <translation>4. Roble</translation>
     </message>
     <message>
         <source>5. Polished</source>
-        <translation type="unfinished"></translation>
+        <translation>5. Pulido</translation>
     </message>
     <message>
         <source>6. Ashen</source>
-        <translation type="unfinished"></translation>
+        <translation>6. Ceniza</translation>
     </message>
     <message>
         <source>7. Sharpen</source>
-        <translation type="unfinished"></translation>
+        <translation>7. Afilado</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <source>Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Colores</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar</translation>
     </message>
     <message>
         <source>Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala</translation>
     </message>
     <message>
         <source>Skin</source>
-        <translation type="unfinished"></translation>
+        <translation>Aspecto</translation>
     </message>
     <message>
         <source>Assists</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayudas</translation>
     </message>
     <message>
         <source>Background:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondo:</translation>
     </message>
     <message>
         <source>Ink:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tinta:</translation>
     </message>
     <message>
         <source>Color checkers</source>
-        <translation type="unfinished"></translation>
+        <translation>Cubos en damero</translation>
     </message>
     <message>
         <source>Helpers</source>
-        <translation type="unfinished"></translation>
+        <translation>Guías</translation>
     </message>
     <message>
         <source>Can it still be done?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Aún tiene solución?</translation>
     </message>
     <message>
         <source>Piece numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Números de pieza</translation>
     </message>
     <message>
         <source>Clock and moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Reloj y movimientos</translation>
     </message>
     <message>
         <source>Animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Animación</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma:</translation>
     </message>
     <message>
         <source>The language changes at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>El idioma cambia en el próximo inicio.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar</translation>
     </message>
     <message>
         <source>Set to default</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>kelvane::SavePuzzleDialog</name>
     <message>
         <source>Save puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar puzle</translation>
     </message>
     <message>
         <source>File name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 </TS>

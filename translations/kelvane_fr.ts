@@ -5,696 +5,698 @@
     <name>Kelvane</name>
     <message>
         <source>Searching for a completion…</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche d&apos;une solution…</translation>
     </message>
     <message>
         <source>counting…</source>
-        <translation type="unfinished"></translation>
+        <translation>comptage…</translation>
     </message>
     <message numerus="yes">
         <source>%1 completion(s) · %2 distinct · %3</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 solution · %2 distincte · %3</numerusform>
+            <numerusform>%1 solutions · %2 distinctes · %3</numerusform>
         </translation>
     </message>
     <message>
         <source>No web browser could be started. The home page is at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun navigateur web n&apos;a pu être lancé. Le site web se trouve à l&apos;adresse %1</translation>
     </message>
     <message>
         <source>can still be completed</source>
-        <translation type="unfinished"></translation>
+        <translation>encore faisable</translation>
     </message>
     <message>
         <source>no completion from here</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune solution à partir d&apos;ici</translation>
     </message>
     <message>
         <source>checking…</source>
-        <translation type="unfinished"></translation>
+        <translation>vérification…</translation>
     </message>
     <message>
         <source>The game cannot save its files in the folder &quot;%1&quot;: it may be read-only, full or gone.
 
 The game in progress and the options of this session will be lost when it ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jeu ne peut pas enregistrer ses fichiers dans le dossier « %1 »&#xa0;: il est peut-être en lecture seule, plein ou supprimé.
+
+La partie en cours et les options de cette session seront perdues à la fermeture.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>No solution to show for this figure.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune solution à montrer pour cette figure.</translation>
     </message>
     <message>
         <source>Finding solutions…</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche des solutions…</translation>
     </message>
     <message>
         <source>Solutions: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Solutions&#xa0;: %1</translation>
     </message>
     <message>
         <source>Solutions: …</source>
-        <translation type="unfinished"></translation>
+        <translation>Solutions&#xa0;: …</translation>
     </message>
     <message>
         <source>no completion</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune solution</translation>
     </message>
     <message>
         <source>with your pieces where they lie</source>
-        <translation type="unfinished"></translation>
+        <translation>avec vos pièces là où elles sont</translation>
     </message>
     <message>
         <source>your pieces allow no completion: the figure&apos;s own solutions</source>
-        <translation type="unfinished"></translation>
+        <translation>vos pièces ne mènent à aucune solution&#xa0;: solutions de la figure</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Système</translation>
     </message>
     <message>
         <source>Choose a piece in the panel: click it, or use the arrow keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez une pièce dans le panneau&#xa0;: cliquez dessus ou utilisez les flèches.</translation>
     </message>
     <message>
         <source>Turn it: right-click for its turns, or press X, Y or Z.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faites-la pivoter&#xa0;: clic droit pour ses orientations, ou touche X, Y ou Z.</translation>
     </message>
     <message>
         <source>Move over the field: the piece shows in colour where it fits, plain grey where not.</source>
-        <translation type="unfinished"></translation>
+        <translation>Survolez le plateau&#xa0;: la pièce apparaît en couleur là où elle tient, en gris sinon.</translation>
     </message>
     <message>
         <source>Click to lay it where it shows in colour.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez pour la poser là où elle apparaît en couleur.</translation>
     </message>
     <message>
         <source>Click a laid piece to pick it up again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur une pièce posée pour la reprendre.</translation>
     </message>
     <message>
         <source>Change the layer with the wheel, or Ctrl+Up and Ctrl+Down.</source>
-        <translation type="unfinished"></translation>
+        <translation>Changez de couche avec la molette, ou Ctrl+Haut et Ctrl+Bas.</translation>
     </message>
     <message>
         <source>Turn the view with Ctrl+Left and Ctrl+Right.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faites pivoter la vue avec Ctrl+Gauche et Ctrl+Droite.</translation>
     </message>
     <message>
         <source>Stuck? The Analyse menu tests the puzzle or shows a hint.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloqué&#xa0;? Le menu Analyse teste le puzzle ou donne un indice.</translation>
     </message>
     <message numerus="yes">
         <source>%n move(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n coup</numerusform>
+            <numerusform>%n coups</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n pieces laid</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 pièce posée sur %n</numerusform>
+            <numerusform>%1 pièces posées sur %n</numerusform>
         </translation>
     </message>
     <message>
         <source>New figure</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle figure</translation>
     </message>
     <message>
         <source>Creating by cubes</source>
-        <translation type="unfinished"></translation>
+        <translation>Création par cubes</translation>
     </message>
     <message numerus="yes">
         <source>%n cube(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n cube</numerusform>
+            <numerusform>%n cubes</numerusform>
         </translation>
     </message>
     <message>
         <source>Creating by pieces</source>
-        <translation type="unfinished"></translation>
+        <translation>Création par pièces</translation>
     </message>
     <message>
         <source>Solved</source>
-        <translation type="unfinished"></translation>
+        <translation>Résolu</translation>
     </message>
     <message>
         <source>Solved in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Résolu en %1</translation>
     </message>
     <message>
         <source>best %1</source>
-        <translation type="unfinished"></translation>
+        <translation>record %1</translation>
     </message>
     <message>
         <source>new best</source>
-        <translation type="unfinished"></translation>
+        <translation>nouveau record</translation>
     </message>
     <message>
         <source>Every library puzzle solved</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les puzzles de la bibliothèque sont résolus</translation>
     </message>
     <message>
         <source>Next: %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant&#xa0;: %1 (%2)</translation>
     </message>
     <message>
         <source>Default figure</source>
-        <translation type="unfinished"></translation>
+        <translation>Figure par défaut</translation>
     </message>
     <message numerus="yes">
         <source>%n hint(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n indice</numerusform>
+            <numerusform>%n indices</numerusform>
         </translation>
     </message>
     <message>
         <source>Drawn at scale %1 to fit the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiché à l&apos;échelle %1 pour tenir à l&apos;écran</translation>
     </message>
     <message>
         <source>Best %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Record %1, %2</translation>
     </message>
     <message>
         <source>Congratulations! The game is won.</source>
-        <translation type="unfinished"></translation>
+        <translation>Félicitations&#xa0;! La partie est gagnée.</translation>
     </message>
     <message>
         <source>Test is not passed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le test a échoué.</translation>
     </message>
     <message>
         <source>Test is passed successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Le test a réussi</translation>
     </message>
     <message>
         <source>Are you shure?</source>
-        <translation type="unfinished"></translation>
+        <translation>Êtes-vous sûr&#xa0;?</translation>
     </message>
     <message>
         <source>Easy</source>
-        <translation type="unfinished"></translation>
+        <translation>Facile</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyen</translation>
     </message>
     <message>
         <source>Hard</source>
-        <translation type="unfinished"></translation>
+        <translation>Difficile</translation>
     </message>
     <message>
         <source>Expert</source>
-        <translation type="unfinished"></translation>
+        <translation>Expert</translation>
     </message>
     <message>
         <source>too many to count</source>
-        <translation type="unfinished"></translation>
+        <translation>trop nombreuses pour être comptées</translation>
     </message>
     <message>
         <source>Solution %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Solution %1 sur %2</translation>
     </message>
     <message>
         <source>Solution %1 of at least %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Solution %1 sur au moins %2</translation>
     </message>
     <message>
         <source>Number of cubes must be 27 (now is %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre de cubes doit être 27 (actuellement %1).</translation>
     </message>
     <message>
         <source>Please put all pieces on game field.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez poser toutes les pièces sur le plateau.</translation>
     </message>
     <message>
         <source>Invalid format!</source>
-        <translation type="unfinished"></translation>
+        <translation>Format non valide&#xa0;!</translation>
     </message>
     <message>
         <source>Please copy text of figure to clipboard for import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour l&apos;importer, copiez le texte de la figure dans le presse-papiers.</translation>
     </message>
     <message>
         <source>%1 %2/%3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2/%3</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n solved</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 résolu sur %n</numerusform>
+            <numerusform>%1 résolus sur %n</numerusform>
         </translation>
     </message>
     <message>
         <source>Puzzle is not selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun puzzle n&apos;est sélectionné.</translation>
     </message>
     <message>
         <source>Invalid format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Format non valide.</translation>
     </message>
     <message>
         <source>Every puzzle of the library is solved. Well done!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les puzzles de la bibliothèque sont résolus. Bravo&#xa0;!</translation>
     </message>
     <message>
         <source>Error create file for save.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le fichier d&apos;enregistrement.</translation>
     </message>
     <message>
         <source>Error save file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur lors de l&apos;enregistrement du fichier.</translation>
     </message>
     <message>
         <source>Please enter a file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir un nom de fichier.</translation>
     </message>
     <message>
         <source>File exist. Overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier existe. Le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Amount: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>Menu</name>
     <message>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Partie</translation>
     </message>
     <message>
         <source>&amp;New...	CTRL+N</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle partie...	CTRL+N</translation>
     </message>
     <message>
         <source>&amp;Create puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Créer un puzzle</translation>
     </message>
     <message>
         <source>By cubes	CTRL+C</source>
-        <translation type="unfinished"></translation>
+        <translation>Par c&amp;ubes	CTRL+C</translation>
     </message>
     <message>
         <source>By pieces</source>
-        <translation type="unfinished"></translation>
+        <translation>Par &amp;pièces</translation>
     </message>
     <message>
         <source>Import from HTM file	CTRL+I</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer un fichier HTM	CTRL+I</translation>
     </message>
     <message>
         <source>&amp;Save puzzle...	CTRL+S</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer le puzzle...	CTRL+S</translation>
     </message>
     <message>
         <source>E&amp;xit	ALT+F4</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter	ALT+F4</translation>
     </message>
     <message>
         <source>Next &amp;puzzle	CTRL+SHIFT+N</source>
-        <translation type="unfinished"></translation>
+        <translation>Puzzle &amp;suivant	CTRL+SHIFT+N</translation>
     </message>
     <message>
         <source>&amp;Field</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;lateau</translation>
     </message>
     <message>
         <source>Layer &amp;up	CTRL+Up</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Couche supérieure	CTRL+Up</translation>
     </message>
     <message>
         <source>Layer &amp;down	CTRL+Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Couche &amp;inférieure	CTRL+Down</translation>
     </message>
     <message>
         <source>Rotate +90 degrees	CTRL+LEFT</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pivoter de +90 degrés	CTRL+LEFT</translation>
     </message>
     <message>
         <source>Rotate -90 degrees	CTRL+RIGHT</source>
-        <translation type="unfinished"></translation>
+        <translation>Pi&amp;voter de -90 degrés	CTRL+RIGHT</translation>
     </message>
     <message>
         <source>Hide piece</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Masquer une pièce</translation>
     </message>
     <message>
         <source>&amp;1	CTRL+1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;1	CTRL+1</translation>
     </message>
     <message>
         <source>&amp;2	CTRL+2</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;2	CTRL+2</translation>
     </message>
     <message>
         <source>&amp;3	CTRL+3</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;3	CTRL+3</translation>
     </message>
     <message>
         <source>&amp;4	CTRL+4</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;4	CTRL+4</translation>
     </message>
     <message>
         <source>&amp;5	CTRL+5</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;5	CTRL+5</translation>
     </message>
     <message>
         <source>&amp;6	CTRL+6</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;6	CTRL+6</translation>
     </message>
     <message>
         <source>&amp;7	CTRL+7</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;7	CTRL+7</translation>
     </message>
     <message>
         <source>&amp;Remove piece	CTRL+Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retirer la pièce	CTRL+Delete</translation>
     </message>
     <message>
         <source>U&amp;ndo	CTRL+Z</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler	CTRL+Z</translation>
     </message>
     <message>
         <source>Red&amp;o	CTRL+Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Ré&amp;tablir	CTRL+Y</translation>
     </message>
     <message>
         <source>Res&amp;tart puzzle	CTRL+R</source>
-        <translation type="unfinished"></translation>
+        <translation>R&amp;ecommencer le puzzle	CTRL+R</translation>
     </message>
     <message>
         <source>&amp;Full screen	F11</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;lein écran	F11</translation>
     </message>
     <message>
         <source>&amp;Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Pu&amp;zzle</translation>
     </message>
     <message>
         <source>&amp;Show up layer	CTRL+Home</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afficher une couche de plus	CTRL+Home</translation>
     </message>
     <message>
         <source>&amp;Hide down layer	CTRL+End</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Masquer une couche	CTRL+End</translation>
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options...</translation>
     </message>
     <message>
         <source>&amp;Analyse</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nalyse</translation>
     </message>
     <message>
         <source>&amp;Test puzzle	CTRL+T</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tester le puzzle	CTRL+T</translation>
     </message>
     <message>
         <source>&amp;Hint by show one piece</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Indice&#xa0;: montrer une pièce</translation>
     </message>
     <message>
         <source>&amp;Show all pieces</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afficher toutes les pièces</translation>
     </message>
     <message>
         <source>&amp;Next solution	F3</source>
-        <translation type="unfinished"></translation>
+        <translation>Solution &amp;suivante	F3</translation>
     </message>
     <message>
         <source>&amp;Previous solution	Shift+F3</source>
-        <translation type="unfinished"></translation>
+        <translation>Solution &amp;précédente	Shift+F3</translation>
     </message>
     <message>
         <source>&amp;Back to my pieces</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retour à mes pièces</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>&amp;User manual	F1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Manuel d&apos;utilisation	F1</translation>
     </message>
     <message>
         <source>&amp;Tutorial</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tutoriel</translation>
     </message>
     <message>
         <source>&amp;Guided first puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier puzzle &amp;guidé</translation>
     </message>
     <message>
         <source>&amp;About ...</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos ...</translation>
     </message>
     <message>
         <source>&amp;Home page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Site web</translation>
     </message>
 </context>
 <context>
     <name>kelvane::AboutDialog</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>%1 version %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 version %2</translation>
     </message>
     <message>
         <source>Seven pieces, twenty-seven cubes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sept pièces, vingt-sept cubes.</translation>
     </message>
 </context>
 <context>
     <name>kelvane::GuideBubble</name>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Passer</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2</translation>
     </message>
 </context>
 <context>
     <name>kelvane::HelpWindow</name>
     <message>
         <source>‹ Back</source>
-        <translation type="unfinished"></translation>
+        <translation>‹ Précédent</translation>
     </message>
     <message>
         <source>Back (Alt+Left)</source>
-        <translation type="unfinished"></translation>
+        <translation>Précédent (Alt+Gauche)</translation>
     </message>
     <message>
         <source>Forward ›</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant ›</translation>
     </message>
     <message>
         <source>Forward (Alt+Right)</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant (Alt+Droite)</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommaire</translation>
     </message>
     <message>
         <source>The manual&apos;s start page</source>
-        <translation type="unfinished"></translation>
+        <translation>La page d&apos;accueil du manuel</translation>
     </message>
     <message>
         <source>Open in browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir dans le navigateur</translation>
     </message>
     <message>
         <source>Show this page in the web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher cette page dans le navigateur web</translation>
     </message>
 </context>
 <context>
     <name>kelvane::NewGameDialog</name>
     <message>
         <source>New game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle partie</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Order:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordre&#xa0;:</translation>
     </message>
     <message>
         <source>by name</source>
-        <translation type="unfinished"></translation>
+        <translation>par nom</translation>
     </message>
     <message>
         <source>by difficulty</source>
-        <translation type="unfinished"></translation>
+        <translation>par difficulté</translation>
     </message>
     <message>
         <source>Grading the library…</source>
-        <translation type="unfinished"></translation>
+        <translation>Classement de la bibliothèque…</translation>
     </message>
 </context>
 <context>
     <name>kelvane::OptionsDialog</name>
     <message>
         <source>1. Simple</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Simple</translation>
     </message>
     <message>
         <source>2. Rounded</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Arrondi</translation>
     </message>
     <message>
         <source>3. Smoothed</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Adouci</translation>
     </message>
     <message>
         <source>4. Oak</source>
-        <translation type="unfinished"></translation>
+        <translation>4. Chêne</translation>
     </message>
     <message>
         <source>5. Polished</source>
-        <translation type="unfinished"></translation>
+        <translation>5. Poli</translation>
     </message>
     <message>
         <source>6. Ashen</source>
-        <translation type="unfinished"></translation>
+        <translation>6. Cendré</translation>
     </message>
     <message>
         <source>7. Sharpen</source>
-        <translation type="unfinished"></translation>
+        <translation>7. Aiguisé</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage</translation>
     </message>
     <message>
         <source>Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Échelle</translation>
     </message>
     <message>
         <source>Skin</source>
-        <translation type="unfinished"></translation>
+        <translation>Thème</translation>
     </message>
     <message>
         <source>Assists</source>
-        <translation type="unfinished"></translation>
+        <translation>Aides</translation>
     </message>
     <message>
         <source>Background:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fond&#xa0;:</translation>
     </message>
     <message>
         <source>Ink:</source>
-        <translation type="unfinished"></translation>
+        <translation>Encre&#xa0;:</translation>
     </message>
     <message>
         <source>Color checkers</source>
-        <translation type="unfinished"></translation>
+        <translation>Damier</translation>
     </message>
     <message>
         <source>Helpers</source>
-        <translation type="unfinished"></translation>
+        <translation>Repères</translation>
     </message>
     <message>
         <source>Can it still be done?</source>
-        <translation type="unfinished"></translation>
+        <translation>Encore faisable&#xa0;?</translation>
     </message>
     <message>
         <source>Piece numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéros des pièces</translation>
     </message>
     <message>
         <source>Clock and moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Chrono et coups</translation>
     </message>
     <message>
         <source>Animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Animation</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue&#xa0;:</translation>
     </message>
     <message>
         <source>The language changes at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>La langue change au prochain démarrage.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer</translation>
     </message>
     <message>
         <source>Set to default</source>
-        <translation type="unfinished"></translation>
+        <translation>Par défaut</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>kelvane::SavePuzzleDialog</name>
     <message>
         <source>Save puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le puzzle</translation>
     </message>
     <message>
         <source>File name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier&#xa0;:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 </TS>
