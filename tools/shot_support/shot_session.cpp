@@ -9,6 +9,7 @@
 
 #include "model/game.h"
 #include "shell/main_window.h"
+#include "shell/translations.h"
 #include "storage/puzzle_file.h"
 
 namespace kelvane {
@@ -23,6 +24,8 @@ std::optional<QStringList> StartShotSession(int argc, char* argv[], QTemporaryDi
   for (int i = 2; i < argc; ++i) {
     folders << QDir(argv[i]).absolutePath();
   }
+  // The pictures speak the system's language, as the game does: LANGUAGE=de draws the German ones.
+  InstallTranslations(LanguageToSpeak(""));
   QDir::setCurrent(workingFolder.path());
   const QString puzzles = QString::fromUtf8(kPuzzleFolder);
   QDir().mkpath(puzzles);
