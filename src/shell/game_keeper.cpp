@@ -9,7 +9,6 @@
 #include "model/game_messages.h"
 #include "model/platform.h"
 #include "storage/kept_files.h"
-#include "storage/text_file.h"
 
 namespace kelvane {
 namespace {
@@ -37,19 +36,7 @@ void GameKeeper::Changed() {
 
 bool GameKeeper::Save() {
   timer_.stop();
-  bool failed = false;
-  for (KeptFileText& file : KeptFileTexts(game_, platform_)) {
-    std::string& written = written_[file.path];
-    if (written == file.text) {
-      continue;
-    }
-    if (ReplaceFile(file.path, file.text) == FileWriteResult::Written) {
-      written = std::move(file.text);
-    } else {
-      failed = true;
-    }
-  }
-  return !failed;
+  return !WriteChangedKeptFiles(game_, platform_, written_).failed;
 }
 
 void GameKeeper::SaveEverything() {
