@@ -33,14 +33,22 @@ void ToggleCube(Game& game, Platform& platform, std::optional<FloorCell> cell) {
 }
 
 // Only a visible piece's cube is picked up, never a plain cube.
-void TryPickUp(Game& game, Platform& platform, std::optional<FloorCell> cell) {
+bool TryPickUp(Game& game, Platform& platform, std::optional<FloorCell> cell) {
   if (!cell) {
-    return;
+    return false;
   }
   const std::int8_t value = game.field.at(cell->x, cell->y, game.currentLayer);
-  if (value >= 2 && value <= 8 && game.hideFlags[value - 2] == 0) {
-    PickUpPiece(game, platform, value);
+  if (value < 2 || value > 8 || game.hideFlags[value - 2] != 0) {
+    return false;
   }
+  PickUpPiece(game, platform, value);
+  return true;
+}
+
+// The selected piece is one to lay, not one lying on the Field.
+bool LayingSelectedPiece(const Game& game, Platform& platform) {
+  const int s = SelectedPanelItem(platform);
+  return !InCreateByCubesMode(game) && s >= 1 && !PieceOnField(game, PieceCellValue(s - 1));
 }
 
 // The selected piece number 1 … 7 when it may be turned, else 0.
@@ -60,15 +68,29 @@ void FieldClick(Game& game, Platform& platform, std::optional<FloorCell> hit) {
     ToggleCube(game, platform, cell);
     return;
   }
-  const int s = SelectedPanelItem(platform);
-  if (s < 0) {
+  if (SelectedPanelItem(platform) < 0) {
     return;
   }
-  if (s >= 1 && !PieceOnField(game, PieceCellValue(s - 1))) {
+  if (LayingSelectedPiece(game, platform)) {
     PlaceSelectedPiece(game, platform, cell);
     return;
   }
   TryPickUp(game, platform, cell);
+}
+
+void FieldTap(Game& game, Platform& platform, std::optional<FloorCell> hit,
+              std::optional<FloorCell>& previewed) {
+  const std::optional<FloorCell> cell = CellOnCurrentLayer(game, hit);
+  const bool secondTap = cell && cell == previewed;
+  previewed.reset();
+  if (!InCreateByCubesMode(game) && !secondTap && TryPickUp(game, platform, cell)) {
+    previewed = cell;
+  } else if (!LayingSelectedPiece(game, platform) || secondTap) {
+    FieldClick(game, platform, cell);
+  } else if (cell) {
+    previewed = cell;
+    platform.Invalidate(false);
+  }
 }
 
 std::optional<int> OrientationMenuToOpen(const Game& game, Platform& platform) {

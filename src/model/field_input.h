@@ -16,6 +16,13 @@ struct Game;
 // selected it can only pick up a visible piece lying on that cell.
 void FieldClick(Game& game, Platform& platform, std::optional<FloorCell> cell);
 
+// A touch tap on the field. Touch has no hover, so a tap that would lay the selected piece first
+// shows its preview on the cell (`previewed` becomes that cell) and lays it only when the same cell
+// is tapped again. A tap on a visible laid piece picks it up at once, its preview then under the
+// finger; other taps act as a click does.
+void FieldTap(Game& game, Platform& platform, std::optional<FloorCell> cell,
+              std::optional<FloorCell>& previewed);
+
 // The orientation menu to open for the selected piece (130, 131 or 132), or none when no piece is
 // selected, it lies on the Field, it is hidden, or clicks toggle cubes.
 std::optional<int> OrientationMenuToOpen(const Game& game, Platform& platform);

@@ -15,21 +15,40 @@ namespace {
 
 constexpr int kKeyEnter = 13, kKeySpace = 32, kKeyLeft = 37, kKeyDown = 40;
 
-}  // namespace
-
-void PressClientArea(Game& game, Platform& platform, Point client, int clicks) {
+// A press or a tap: the panel chooses an item (and `onItem` may go on), the field runs `onField`
+// with the cell under `client`. A running motion ends first and takes the press.
+template <typename OnItem, typename OnField>
+void PressOrTap(Game& game, Platform& platform, Point client, OnItem onItem, OnField onField) {
   if (FinishMotion(game, platform)) {
     return;
   }
   if (const std::optional<int> item = PanelItemAt(game, client)) {
     platform.SetPanelSelection(*item);
-    if (clicks == 2) {
-      ToggleHideFromPanel(game, platform);
-    }
+    onItem();
   } else {
-    FieldClick(game, platform, HitTestFloorCell(game, client));
+    onField(HitTestFloorCell(game, client));
   }
   UpdateCommandStates(game, platform);
+}
+
+}  // namespace
+
+void PressClientArea(Game& game, Platform& platform, Point client, int clicks) {
+  PressOrTap(
+      game, platform, client,
+      [&] {
+        if (clicks == 2) {
+          ToggleHideFromPanel(game, platform);
+        }
+      },
+      [&](std::optional<FloorCell> cell) { FieldClick(game, platform, cell); });
+}
+
+void TapClientArea(Game& game, Platform& platform, Point client,
+                   std::optional<FloorCell>& previewed) {
+  PressOrTap(
+      game, platform, client, [&] { previewed.reset(); },
+      [&](std::optional<FloorCell> cell) { FieldTap(game, platform, cell, previewed); });
 }
 
 bool KeyOnClientArea(Game& game, Platform& platform, int virtualKey) {

@@ -4,6 +4,8 @@
 // own for either.
 #pragma once
 
+#include <optional>
+
 #include "model/game.h"
 #include "model/platform.h"
 
@@ -13,6 +15,12 @@ namespace kelvane {
 // the piece, as a double click does), on the field it lays or picks up. A running motion ends
 // first; a press that only brought a due congratulation does nothing more.
 void PressClientArea(Game& game, Platform& platform, Point client, int clicks);
+
+// A touch tap at `client`, where the shell has already put the pointer: on the panel it chooses the
+// item, on the field it previews, lays or picks up by the field's tap rule. `previewed` is the
+// shell's memory of the cell whose preview a first tap showed; a tap elsewhere forgets it.
+void TapClientArea(Game& game, Platform& platform, Point client,
+                   std::optional<FloorCell>& previewed);
 
 // The keys the window takes without a menu (virtual key codes): X, Y and Z turn the selected
 // piece, the arrows move the keyboard's cell, Enter and Space press there. False for other keys.

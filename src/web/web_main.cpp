@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <optional>
 
 #include "model/command_states.h"
 #include "model/field_cursor.h"
@@ -22,6 +23,8 @@ namespace {
 // The one game and its platform, alive for the page's life.
 kelvane::Game game;
 kelvane::WebPlatform platform(game);
+// The cell whose preview a first touch tap showed; a second tap there lays the piece.
+std::optional<kelvane::FloorCell> tapPreview;
 
 }  // namespace
 
@@ -75,6 +78,14 @@ EMSCRIPTEN_KEEPALIVE void kelvane_pointer_move(int x, int y) {
 EMSCRIPTEN_KEEPALIVE void kelvane_press(int x, int y, int clicks) {
   platform.SetPointer({x, y});
   kelvane::PressClientArea(game, platform, {x, y}, clicks);
+  platform.KeepChanges();
+}
+
+// A touch tap puts the pointer under the finger, so the preview shows there as a hover would.
+EMSCRIPTEN_KEEPALIVE void kelvane_tap(int x, int y) {
+  platform.SetPointer({x, y});
+  kelvane::HideFieldCursor(game, platform);
+  kelvane::TapClientArea(game, platform, {x, y}, tapPreview);
   platform.KeepChanges();
 }
 

@@ -89,6 +89,32 @@ TEST_F(PlayTest, ADoubleClickInThePanelHidesEvenAPieceNotOnTheField) {
   EXPECT_EQ(platform.beeps, 0);
 }
 
+TEST_F(PlayTest, ATouchTapPreviewsBeforeItLaysAndPicksUpAtOnce) {
+  const Placement& p = kDefaultFigureSolution[0];
+  const auto pieceValue = static_cast<std::int8_t>(p.piece + 1);
+  std::optional<FloorCell> previewed;
+  const auto tap = [&](int x, int y) { FieldTap(*game, platform, FloorCell{x, y}, previewed); };
+  Select(p.piece);
+  game->pieceGrids[p.piece - 1] = OrientationSlot(*game, p.piece - 1, p.slot);
+  game->currentLayer = p.layer;
+  tap(p.x + 1, p.y);
+  tap(p.x, p.y);  // another cell: the preview moves there
+  EXPECT_FALSE(PieceOnField(*game, pieceValue));
+  EXPECT_EQ(previewed, (FloorCell{p.x, p.y}));
+  tap(p.x, p.y);
+  ASSERT_TRUE(PieceOnField(*game, pieceValue));
+  EXPECT_EQ(previewed, std::nullopt);
+
+  // With another piece to lay, a tap on the laid one still picks it up, previewed where it was.
+  Select(p.piece == 1 ? 2 : 1);
+  tap(p.x, p.y);
+  EXPECT_FALSE(PieceOnField(*game, pieceValue));
+  EXPECT_EQ(previewed, (FloorCell{p.x, p.y}));
+  tap(p.x, p.y);
+  EXPECT_TRUE(PieceOnField(*game, pieceValue));
+  EXPECT_EQ(platform.beeps, 0);
+}
+
 class FieldCursorTest : public PlayTest {
  protected:
   void SetUp() override { ShowFieldCursor(*game, platform); }

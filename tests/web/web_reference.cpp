@@ -2,12 +2,14 @@
 // The native half of the browser test: plays, through the same core and from an empty working
 // folder, the session the test then replays in the page, and prints it line by line:
 //   frame W H HASH     the client area's picture (FNV-1a over red, green, blue, row by row)
-//   press X Y | key CODE | wheel DELTA    an input, in client coordinates and virtual key codes
+//   press X Y | tap X Y | key CODE | wheel DELTA    an input, in client coordinates and virtual
+//                                                   key codes
 //   reload             the page is loaded anew
 //   won                the game congratulated
 // The session: the first frame; piece 1 chosen and laid; a reload and the frame it resumes with;
 // then the default figure completed, each piece chosen, turned by keys, its layer reached by the
-// wheel and the piece laid by a click.
+// wheel and the piece laid by a click; one piece is chosen and laid by touch taps instead, with the
+// frame its first tap on the field previews.
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -15,6 +17,7 @@
 #include <optional>
 #include <string>
 
+#include "model/field_cursor.h"
 #include "model/game.h"
 #include "model/headless_platform.h"
 #include "model/motion_timeline.h"
@@ -52,6 +55,7 @@ class PagePlatform : public HeadlessPlatform {
 struct Visit {
   std::unique_ptr<Game> game = std::make_unique<Game>();
   PagePlatform platform{*game};
+  std::optional<FloorCell> tapPreview;
   Visit() {
     LoadPlayerFiles(*game);
     StartComposedGame(*game, platform, {0, 0}, 1);
@@ -84,6 +88,13 @@ void Press(Visit& visit, Point at) {
   visit.platform.pointer = at;
   PressClientArea(*visit.game, visit.platform, at, 1);
   std::printf("press %d %d\n", at.x, at.y);
+}
+
+void Tap(Visit& visit, Point at) {
+  visit.platform.pointer = at;
+  HideFieldCursor(*visit.game, visit.platform);
+  TapClientArea(*visit.game, visit.platform, at, visit.tapPreview);
+  std::printf("tap %d %d\n", at.x, at.y);
 }
 
 void Key(Visit& visit, int code) {
@@ -127,10 +138,12 @@ std::optional<std::string> TurnKeys(CellGrid grid, const CellGrid& target, int t
   return std::nullopt;
 }
 
-// Chooses the piece, turns it to its slot by keys, moves to its layer by the wheel and lays it.
-bool Lay(Visit& visit, const testing::Placement& p) {
+// Chooses the piece, turns it to its slot by keys, moves to its layer by the wheel and lays it,
+// by clicks or by taps.
+bool Lay(Visit& visit, const testing::Placement& p, bool byTouch = false) {
   Game& game = *visit.game;
-  Press(visit, PanelItemPoint(game, p.piece));
+  const auto press = byTouch ? Tap : Press;
+  press(visit, PanelItemPoint(game, p.piece));
   const auto keys =
       TurnKeys(game.pieceGrids[p.piece - 1], OrientationSlot(game, p.piece - 1, p.slot));
   for (const char key : keys.value_or("")) {
@@ -139,7 +152,12 @@ bool Lay(Visit& visit, const testing::Placement& p) {
   while (game.currentLayer != p.layer) {
     Wheel(visit, game.currentLayer < p.layer ? 120 : -120);
   }
-  Press(visit, FloorCellCentre(game, {p.x, p.y}));
+  const Point cell = FloorCellCentre(game, {p.x, p.y});
+  press(visit, cell);
+  if (byTouch) {
+    PrintFrame(visit);
+    Tap(visit, cell);
+  }
   return PieceOnField(game, static_cast<std::int8_t>(p.piece + 1));
 }
 
@@ -162,7 +180,7 @@ int main(int argc, char** argv) {
   std::printf("reload\n");
   PrintFrame(*visit);
   for (std::size_t i = 1; i < solution.size(); ++i) {
-    if (!Lay(*visit, solution[i])) {
+    if (!Lay(*visit, solution[i], i == 3)) {
       std::fprintf(stderr, "piece %d was not laid\n", solution[i].piece);
       return 1;
     }
