@@ -10,7 +10,8 @@
                                           finished translation
 
 lupdate reads the shell's sources, and a list of the core's texts made here: the core marks them
-with PLAYER_TEXT and PLAYER_COUNTED, which lupdate does not know.
+with PLAYER_TEXT and PLAYER_COUNTED, and the menu's texts with MENU_TEXT, which lupdate does not
+know.
 """
 import argparse
 import pathlib
@@ -23,21 +24,23 @@ import xml.etree.ElementTree as ElementTree
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 CORE = ["model", "analysis", "creation", "storage", "render"]
-MARKED = re.compile(r'\bPLAYER_(TEXT|COUNTED)\(\s*((?:"(?:[^"\\]|\\.)*"\s*)+)\)')
+MARKED = re.compile(r'\b(PLAYER_TEXT|PLAYER_COUNTED|MENU_TEXT)\(\s*((?:"(?:[^"\\]|\\.)*"\s*)+)\)')
 PLACEHOLDER = re.compile(r"%L?(\d|n)")
 
 
 def core_text_list():
-    """A C++ file of the core's marked texts, each once, in the context "Kelvane"."""
+    """A C++ file of the core's marked texts, each once, in the context "Kelvane" (the menu's in
+    "Menu", where the shells look them up)."""
     lines = ["// The core's texts, listed for lupdate by tools/translations.py."]
     seen = set()
     for folder in CORE:
         for path in sorted((ROOT / "src" / folder).glob("*.[ch]*")):
             for kind, literal in MARKED.findall(path.read_text(encoding="utf-8")):
-                if literal not in seen:
-                    seen.add(literal)
-                    macro = "QT_TRANSLATE_N_NOOP" if kind == "COUNTED" else "QT_TRANSLATE_NOOP"
-                    lines.append(f'{macro}("Kelvane", {literal});')
+                context = "Menu" if kind == "MENU_TEXT" else "Kelvane"
+                if (context, literal) not in seen:
+                    seen.add((context, literal))
+                    macro = "QT_TRANSLATE_N_NOOP" if kind == "PLAYER_COUNTED" else "QT_TRANSLATE_NOOP"
+                    lines.append(f'{macro}("{context}", {literal});')
     return "\n".join(lines) + "\n"
 
 

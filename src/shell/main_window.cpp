@@ -18,7 +18,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "creation/create_puzzle.h"
 #include "model/command_ids.h"
 #include "model/command_states.h"
 #include "model/field_cursor.h"
@@ -26,11 +25,9 @@
 #include "model/game.h"
 #include "model/game_init.h"
 #include "model/layers.h"
-#include "model/move_history.h"
-#include "model/placement.h"
 #include "model/play_tally.h"
-#include "model/view_turn.h"
 #include "render/cube_geometry.h"
+#include "render/game_commands.h"
 #include "render/graphics_setup.h"
 #include "render/hit_test.h"
 #include "render/layout.h"
@@ -62,16 +59,6 @@ static void LoadShellResources() {
 namespace kelvane {
 
 namespace {
-
-bool IsOrientationCommand(int commandId) {
-  return std::ranges::find(kOrientationCommandIds, commandId) != kOrientationCommandIds.end();
-}
-
-// The Hide piece command's piece number (1…7), or 0 for any other command.
-int HiddenPieceOf(int commandId) {
-  const auto found = std::ranges::find(kCmdHidePiece, commandId);
-  return found == kCmdHidePiece.end() ? 0 : static_cast<int>(found - kCmdHidePiece.begin()) + 1;
-}
 
 // The commands that are one of the guide's steps: turning a piece, the layer and the view.
 bool IsGuideAction(int commandId) {
@@ -200,23 +187,10 @@ void MainWindow::RunCommand(int commandId) {
 }
 
 void MainWindow::RunCommandUnguided(int commandId) {
-  if (const int piece = HiddenPieceOf(commandId); piece != 0) {
-    HidePiece(game_, *platform_, piece);
-  } else if (IsOrientationCommand(commandId)) {
-    ApplyOrientationCommand(game_, *platform_, commandId);
-  } else {
+  if (!RunGameCommand(game_, *platform_, commandId)) {
     switch (commandId) {
       case kCmdNew:
         RunDialog(dialogs_.newGame);
-        break;
-      case kCmdCreateByCubes:
-        CreatePuzzle(game_, *platform_, CreateMode::ByCubes);
-        break;
-      case kCmdCreateByPieces:
-        CreatePuzzle(game_, *platform_, CreateMode::ByPieces);
-        break;
-      case kCmdImportFromHtm:
-        CreatePuzzle(game_, *platform_, CreateMode::Import);
         break;
       case kCmdSavePuzzle:
         RunDialog(dialogs_.savePuzzle);
@@ -226,36 +200,6 @@ void MainWindow::RunCommandUnguided(int commandId) {
         return;
       case kCmdNextPuzzle:
         StartNextPuzzleWhenGraded();
-        break;
-      case kCmdLayerUp:
-        TurnWheel(1);
-        break;
-      case kCmdLayerDown:
-        TurnWheel(-1);
-        break;
-      case kCmdRotatePlus90:
-        RotateView(game_, *platform_, +1);
-        break;
-      case kCmdRotateMinus90:
-        RotateView(game_, *platform_, -1);
-        break;
-      case kCmdRemovePiece:
-        RemoveSelectedPiece(game_, *platform_);
-        break;
-      case kCmdUndo:
-        Undo(game_, *platform_);
-        break;
-      case kCmdRedo:
-        Redo(game_, *platform_);
-        break;
-      case kCmdRestartPuzzle:
-        RestartPuzzle(game_, *platform_);
-        break;
-      case kCmdShowUpLayer:
-        ShowUpLayer(game_, *platform_);
-        break;
-      case kCmdHideDownLayer:
-        HideDownLayer(game_, *platform_);
         break;
       case kCmdOptions:
         RunDialog(dialogs_.options);
@@ -296,8 +240,8 @@ void MainWindow::RunCommandUnguided(int commandId) {
       default:
         return;
     }
+    UpdateCommandStates(game_, *platform_);
   }
-  UpdateCommandStates(game_, *platform_);
   status_->Refresh();
 }
 

@@ -8,7 +8,7 @@
 #include <map>
 #include <span>
 
-#include "shell/menu_table.h"
+#include "model/menu_table.h"
 
 namespace kelvane {
 

@@ -11,7 +11,7 @@
 #include "model/command_ids.h"
 #include "model/move_history.h"
 #include "shell/guide_bubble.h"
-#include "shell/menu_table.h"
+#include "model/menu_table.h"
 #include "shell/table_menu.h"
 #include "test_registry.h"
 #include "window_fixture.h"

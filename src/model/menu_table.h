@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main menu bar declared once as data: every item, separator, submenu and shortcut.
+// The main menu bar declared once as data: every item, separator, submenu and shortcut, for
+// every shell to build its own menus from.
 #pragma once
 
 #include <array>
 #include <span>
+
+// Marks a menu text for the translators; the shells translate it in the context "Menu".
+#define MENU_TEXT(text) text
 
 namespace kelvane {
 
