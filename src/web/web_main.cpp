@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <optional>
+#include <string>
 
 #include "model/command_states.h"
 #include "model/field_cursor.h"
@@ -14,7 +15,9 @@
 #include "model/motion_timeline.h"
 #include "render/client_input.h"
 #include "render/composed_start.h"
+#include "render/game_commands.h"
 #include "render/skins.h"
+#include "web/menu_json.h"
 #include "web/skin_sheets.h"
 #include "web/web_platform.h"
 
@@ -92,6 +95,19 @@ EMSCRIPTEN_KEEPALIVE void kelvane_tap(int x, int y) {
 EMSCRIPTEN_KEEPALIVE void kelvane_wheel(int delta) {
   kelvane::WheelOnClientArea(game, platform, delta);
   platform.KeepChanges();
+}
+
+// The menus the page builds, as JSON (see web/menu_json.h).
+EMSCRIPTEN_KEEPALIVE const char* kelvane_menus() {
+  static const std::string json = kelvane::MenusJson();
+  return json.c_str();
+}
+
+// Runs a menu command the core runs by itself; false for the others.
+EMSCRIPTEN_KEEPALIVE int kelvane_command(int commandId) {
+  const bool ran = kelvane::RunGameCommand(game, platform, commandId);
+  platform.KeepChanges();
+  return ran ? 1 : 0;
 }
 
 }  // extern "C"

@@ -140,6 +140,7 @@ function resize(width, height, ratio) {
 const commandStates = new Map();
 function commandState(id, enabled, checked) {
   commandStates.set(id, {enabled, checked});
+  showCommandState(id);
 }
 
 // The player's files live in the browser's IndexedDB, mounted at the game's folder and read
@@ -298,6 +299,7 @@ async function skinPixels(number) {
 async function start() {
   seedShippedPuzzles();
   const skin = Module.ccall('kelvane_load', 'number', ['string'], [gameFolder]);
+  buildMenus(JSON.parse(Module.ccall('kelvane_menus', 'string', [], [])));
   const pixels = skin ? await skinPixels(skin) : null;
   if (pixels) {
     const at = Module._malloc(pixels.length);

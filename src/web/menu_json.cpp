@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Writes the menu table and the orientation popups as JSON.
+#include "web/menu_json.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+#include "model/command_ids.h"
+#include "model/menu_table.h"
+#include "model/orientation_menus.h"
+
+namespace kelvane {
+
+namespace {
+
+// The commands whose dialogs, background work or guide the page does not have yet.
+constexpr std::array kNotInPageYet{
+    kCmdNew,
+    kCmdSavePuzzle,
+    kCmdNextPuzzle,
+    kCmdOptions,
+    kCmdTestPuzzle,
+    kCmdHintOnePiece,
+    kCmdShowAllPieces,
+    kCmdNextSolution,
+    kCmdPreviousSolution,
+    kCmdLeaveSolutions,
+    kCmdTutorial,
+    kCmdGuidedFirstPuzzle,
+    kCmdAbout,
+    kCmdHomePage,
+};
+
+std::string Quoted(std::string_view text) {
+  std::string out = "\"";
+  for (const char c : text) {
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (c == '\t') {
+      out += "\\t";
+    } else {
+      out += c;
+    }
+  }
+  return out + '"';
+}
+
+const char* KindName(MenuEntryKind kind) {
+  switch (kind) {
+    case MenuEntryKind::Menu:
+      return "menu";
+    case MenuEntryKind::EndMenu:
+      return "end";
+    case MenuEntryKind::Command:
+      return "command";
+    case MenuEntryKind::BarCommand:
+      return "bar";
+    case MenuEntryKind::Separator:
+      return "separator";
+  }
+  return "separator";
+}
+
+const char* WhoRuns(int id) {
+  if (id == kCmdFullScreen) {
+    return "fullScreen";
+  }
+  if (id == kCmdUserManual) {
+    return "manual";
+  }
+  return std::ranges::find(kNotInPageYet, id) != kNotInPageYet.end() ? "notYet" : "core";
+}
+
+std::string EntryJson(const MenuEntry& entry) {
+  std::string keys;
+  for (const char* key : entry.keys) {
+    if (key != nullptr) {
+      keys += (keys.empty() ? "" : ",") + Quoted(key);
+    }
+  }
+  return "{\"kind\":" + Quoted(KindName(entry.kind)) + ",\"id\":" + std::to_string(entry.id) +
+         ",\"text\":" + Quoted(entry.text) + ",\"keys\":[" + keys +
+         "],\"checkable\":" + (entry.checkable ? "true" : "false") +
+         ",\"does\":" + Quoted(WhoRuns(entry.id)) + "}";
+}
+
+std::string OrientationMenuJson(int menuId) {
+  std::string items;
+  for (const OrientationMenuItem& item : OrientationMenuLayout(menuId).items) {
+    items += (items.empty() ? "{\"id\":" : ",{\"id\":") + std::to_string(item.commandId) +
+             ",\"label\":" + Quoted(item.label) +
+             ",\"column\":" + (item.startsColumn ? "true}" : "false}");
+  }
+  return Quoted(std::to_string(menuId)) + ":[" + items + "]";
+}
+
+}  // namespace
+
+std::string MenusJson() {
+  std::string menu;
+  // The page drops the separator that Exit leaves doubled.
+  for (const MenuEntry& entry : MainMenuTable()) {
+    if (entry.id != kCmdExit) {
+      menu += (menu.empty() ? "" : ",") + EntryJson(entry);
+    }
+  }
+  return "{\"menu\":[" + menu + "],\"orientation\":{" + OrientationMenuJson(kOrientationMenu8) +
+         "," + OrientationMenuJson(kOrientationMenu12) + "," +
+         OrientationMenuJson(kOrientationMenu24) + "}}";
+}
+
+}  // namespace kelvane
