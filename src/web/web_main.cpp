@@ -11,6 +11,7 @@
 
 #include "model/command_states.h"
 #include "model/field_cursor.h"
+#include "model/field_input.h"
 #include "model/game.h"
 #include "model/motion_timeline.h"
 #include "render/client_input.h"
@@ -108,6 +109,15 @@ EMSCRIPTEN_KEEPALIVE int kelvane_command(int commandId) {
   const bool ran = kelvane::RunGameCommand(game, platform, commandId);
   platform.KeepChanges();
   return ran ? 1 : 0;
+}
+
+// The orientation popup to open for the selected piece (130, 131 or 132), or 0 for none.
+EMSCRIPTEN_KEEPALIVE int kelvane_orientation_menu() {
+  return kelvane::OrientationMenuToOpen(game, platform).value_or(0);
+}
+
+EMSCRIPTEN_KEEPALIVE void kelvane_paint_orientation_item(int commandId, int selected) {
+  platform.PaintOrientationItem(commandId, selected != 0);
 }
 
 }  // extern "C"

@@ -9,6 +9,7 @@
 #include "model/command_states.h"
 #include "render/client_frame.h"
 #include "render/layout.h"
+#include "render/panel_item.h"
 
 namespace kelvane {
 
@@ -22,6 +23,9 @@ EM_ASYNC_JS(int, AskPage, (const char* text, const char* caption, int style), {
 EM_JS(void, PageCopy,
       (const void* pixels, int stride, int left, int top, int width, int height, int toX, int toY),
       { Module.kelvane.copy(pixels, stride, left, top, width, height, toX, toY); });
+EM_JS(void, PageCopyItem,
+      (int commandId, const void* pixels, int stride, int left, int top, int width, int height),
+      { Module.kelvane.copyItem(commandId, pixels, stride, left, top, width, height); });
 EM_JS(void, PageBeep, (), { Module.kelvane.beep(); });
 EM_JS(void, PagePlaySound, (const char* name), { Module.kelvane.playSound(UTF8ToString(name)); });
 EM_JS(void, PageInvalidate, (), { Module.kelvane.invalidate(); });
@@ -48,6 +52,17 @@ void WebPlatform::Paint() {
     PageCopy(back.pixels.data(), back.width, source.left, source.top, source.Width(),
              source.Height(), to.x, to.y);
   });
+}
+
+void WebPlatform::PaintOrientationItem(int commandId, bool selected) {
+  // Any control id but the panel's marks an orientation-menu item.
+  DrawPanelItem(game_, *this, {0, commandId, {0, 0, kPanelItemSize, kPanelItemSize}, selected},
+                [commandId](const Surface& back, std::span<const Rect> areas) {
+                  for (const Rect& area : areas) {
+                    PageCopyItem(commandId, back.pixels.data(), back.width, area.left, area.top,
+                                 area.Width(), area.Height());
+                  }
+                });
 }
 
 void WebPlatform::KeepChanges() {

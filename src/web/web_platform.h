@@ -29,6 +29,9 @@ class WebPlatform : public Platform {
   // Composes the whole client area and hands it to the page's canvas.
   void Paint();
 
+  // Composes the orientation popup's item `commandId` and hands it to the page's item canvas.
+  void PaintOrientationItem(int commandId, bool selected);
+
   // Writes the kept files whose text changed since this page last wrote them; the page carries
   // every write on to the browser's storage.
   void KeepChanges();

@@ -334,6 +334,9 @@ window.addEventListener('keydown', (event) => {
   if (event.key === 'Alt') {
     menuBar.classList.add('mnemonics');
   }
+  if (keyInPopup(event)) {
+    return;
+  }
   if (openPath.length > 0) {
     event.preventDefault();
     event.stopImmediatePropagation();

@@ -9,11 +9,12 @@ const context = canvas.getContext('2d');
 const gameFolder = '/game';
 const startedAt = performance.now();
 
-// Calls into the core run one after another: a call that waits for a dialog holds the rest.
+// Calls into the core run one after another: a call that waits for a dialog holds the rest. The
+// promise gives the call's result, of type `returns`.
 let coreQueue = Promise.resolve();
-function callCore(name, args = []) {
+function callCore(name, args = [], returns = null) {
   const types = args.map(() => 'number');
-  coreQueue = coreQueue.then(() => Module.ccall(name, null, types, args, {async: true}));
+  coreQueue = coreQueue.then(() => Module.ccall(name, returns, types, args, {async: true}));
   return coreQueue.catch(reportProblem);
 }
 
@@ -106,12 +107,12 @@ function beep() {
   tone.stop(audioContext().currentTime + 0.08);
 }
 
-// BackBuffer pixels are 0xAARRGGBB words; the canvas takes RGBA bytes.
-function copy(pixels, stride, left, top, width, height, toX, toY) {
+// BackBuffer pixels are 0xAARRGGBB words; a canvas takes RGBA bytes.
+function copyPixels(target, pixels, stride, left, top, width, height, toX, toY) {
   if (width <= 0 || height <= 0) {
     return;
   }
-  const image = context.createImageData(width, height);
+  const image = target.createImageData(width, height);
   const out = image.data;
   const words = Module.HEAPU32;
   let o = 0;
@@ -125,7 +126,10 @@ function copy(pixels, stride, left, top, width, height, toX, toY) {
       out[o + 3] = 255;
     }
   }
-  context.putImageData(image, toX, toY);
+  target.putImageData(image, toX, toY);
+}
+function copy(...area) {
+  copyPixels(context, ...area);
 }
 
 // The canvas holds device pixels; it is shown at the client area's logical size.
@@ -368,7 +372,7 @@ window.addEventListener('keydown', (event) => {
 
 var Module = {
   kelvane: {showMessage, beep, playSound, invalidate: paintSoon, resize, commandState, copy,
-    commandStates, started: false},
+    copyItem: (...area) => copyItem(...area), commandStates, started: false},
   preRun: [loadPlayerFiles],
   onRuntimeInitialized: () => start().catch(reportProblem),
   printErr: (text) => console.warn(text),
