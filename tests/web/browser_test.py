@@ -5,7 +5,8 @@
 # without an error and shows the native first frame; piece 1 is chosen and laid by clicks; the
 # files reach the browser's storage; a second tab says the game is open elsewhere; a reload resumes
 # with the native frame and the same files; the default figure is won by clicks, taps, keys and the
-# wheel, with the congratulation shown. Usage: browser_test.py SITE_FOLDER CHECKS_JS REFERENCE_PROGRAM
+# wheel, with the congratulation shown; the menu bar and the orientation popup reach the core.
+# Usage: browser_test.py SITE_FOLDER CHECKS_JS REFERENCE_PROGRAM
 import os
 import subprocess
 import sys
@@ -58,9 +59,49 @@ def run(browser, url, session, failures, seen):
         failures.append('the last piece brought no congratulation')
     tab.evaluate('document.querySelector("#message-buttons button").click()')
     settle(tab)
+    menus_and_popup(tab, [line.split()[1:3] for line in session if line.split()[0] in ('press', 'tap')], failures)
     errors = tab.errors()
     if errors or tab.evaluate('!document.getElementById("problem").hidden'):
         failures.append('the page reported errors: %s' % errors[:3])
+
+
+def click_element(tab, selector, button='left'):
+    x, y = tab.evaluate('kelvaneTest.look(%r)' % selector)[:2]
+    tab.click(x, y, button)
+    return settle(tab)
+
+
+# On the won figure: Ctrl+1 checks Hide piece 1, Redo shows greyed, Field > Rotate +90 degrees turns
+# the frame; after Ctrl+R (Restart puzzle) and Ctrl+Right (the turn back), piece 1 is chosen and
+# two items of its popup give two previews at the last cell laid on. `presses` are the session's clicks
+# and taps, the first on the panel's piece 1.
+def menus_and_popup(tab, presses, failures):
+    ctrl = 2
+    tab.key(ord('1'), ctrl)
+    click_element(tab, '#menubar > .bar-item:nth-child(2)')
+    hide, redo = (tab.evaluate('kelvaneTest.look(\'[data-id="%d"]\')' % id) for id in (32852, 32911))
+    if not hide[4] or not redo[3]:
+        failures.append('Hide piece 1 checked %s, Redo greyed %s' % (hide[4], redo[3]))
+    before = tab.evaluate('kelvaneTest.frame()')
+    click_element(tab, '[data-id="32850"]')
+    if tab.evaluate('kelvaneTest.frame()') == before or tab.evaluate('kelvaneTest.look(\'[data-id="32850"]\')')[2]:
+        failures.append('Field > Rotate +90 degrees did not turn the frame and close the menu')
+    for code in (ord('R'), 39):
+        tab.key(code, ctrl)
+        settle(tab)
+    tab.click(*canvas_point(tab, *map(int, presses[0])))
+    settle(tab)
+    previews = []
+    for item in (1, 2):
+        tab.click(*canvas_point(tab, *map(int, presses[-1])), button='right')
+        settle(tab)
+        if tab.evaluate('document.querySelectorAll("#orientation-popup canvas").length') < 8:
+            failures.append('no orientation popup at a right click on the field')
+            return
+        click_element(tab, '#orientation-popup canvas:nth-of-type(%d)' % item)
+        previews.append(tab.evaluate('kelvaneTest.frame()'))
+    if previews[0] == previews[1] or tab.evaluate('!!document.getElementById("orientation-popup")'):
+        failures.append('two orientations chosen in the popup gave the same preview')
 
 
 # Replays the native session's inputs up to the line `until`, holding the page's frame against each

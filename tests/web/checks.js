@@ -39,6 +39,17 @@ const kelvaneTest = {
     }
   },
 
+  // Where to click an element, and how a menu item shows: [x, y, shown, greyed, checked].
+  look(selector) {
+    const element = document.querySelector(selector);
+    if (!element) {
+      return null;
+    }
+    const box = element.getBoundingClientRect();
+    return [box.left + box.width / 2, box.top + box.height / 2, element.offsetParent !== null,
+      element.classList.contains('disabled'), element.getAttribute('aria-checked') === 'true'];
+  },
+
   undoEnabled() {
     return (Module.kelvane.commandStates.get(32910) || {}).enabled === true;
   },

@@ -112,16 +112,18 @@ class Tab:
         self.browser.send('Target.closeTarget', {'targetId': self.target})
 
     # The browser's own input events, at (x, y) of the page.
-    def click(self, x, y):
+    def click(self, x, y, button='left'):
         self.send('Input.dispatchMouseEvent', {'type': 'mouseMoved', 'x': x, 'y': y})
         for kind in ('mousePressed', 'mouseReleased'):
-            self.send('Input.dispatchMouseEvent', {'type': kind, 'x': x, 'y': y, 'button': 'left', 'clickCount': 1})
+            self.send('Input.dispatchMouseEvent', {'type': kind, 'x': x, 'y': y, 'button': button, 'clickCount': 1})
 
-    def key(self, code):
+    # `modifiers` as the protocol counts them: Alt 1, Ctrl 2, Meta 4, Shift 8.
+    def key(self, code, modifiers=0):
         name = chr(code).lower() if chr(code).isalpha() else ''
         for kind in ('rawKeyDown', 'keyUp'):
             self.send('Input.dispatchKeyEvent', {'type': kind, 'windowsVirtualKeyCode': code, 'key': name,
-                                                 'code': 'Key' + name.upper() if name else ''})
+                                                 'code': 'Key' + name.upper() if name else '',
+                                                 'modifiers': modifiers})
 
     def wheel(self, x, y, delta_y):
         self.send('Input.dispatchMouseEvent', {'type': 'mouseWheel', 'x': x, 'y': y, 'deltaX': 0, 'deltaY': delta_y})
