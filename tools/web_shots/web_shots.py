@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Pictures of the web page for the manual and the README, from a built site in headless Chromium:
-# play at a desktop's size with a piece's preview under the pointer, and the touch layout at a
-# phone's width after a first tap. Usage: web_shots.py SITE_FOLDER OUTPUT_FOLDER
+# play at a desktop's size with a piece's preview under the pointer, the Field menu open at its
+# Hide piece submenu, the Game menu, the orientation popup, and the touch layout at a phone's width after a first
+# tap. Usage: web_shots.py SITE_FOLDER OUTPUT_FOLDER
 import os
 import sys
 import tempfile
@@ -21,6 +22,16 @@ def canvas_point(tab, x, y):
     return box[0] + x, box[1] + y
 
 
+def element_point(tab, selector):
+    return tab.evaluate('(() => { const b = document.querySelector(%r).getBoundingClientRect(); '
+                        'return [b.left + b.width / 2, b.top + b.height / 2]; })()' % selector)
+
+
+def move(tab, x, y):
+    tab.send('Input.dispatchMouseEvent', {'type': 'mouseMoved', 'x': x, 'y': y})
+    time.sleep(0.3)
+
+
 def main():
     site, out = sys.argv[1:3]
     address = devtools.serve(site)
@@ -33,6 +44,26 @@ def main():
             tab.send('Input.dispatchMouseEvent', dict(zip('xy', canvas_point(tab, 380, 260)), type='mouseMoved'))
             time.sleep(0.3)
             tab.screenshot(os.path.join(out, 'web-page.png'))
+            # The piece laid and hidden (Ctrl+2): a checked item in the Hide piece submenu.
+            tab.click(*canvas_point(tab, 380, 260))
+            tab.key(ord('2'), 2)
+            tab.click(*element_point(tab, '#menubar > .bar-item:nth-child(2)'))
+            move(tab, *element_point(tab, '.bar-item.open .item.submenu'))
+            move(tab, *element_point(tab, '.item.submenu.open [data-id="32859"]'))
+            tab.screenshot(os.path.join(out, 'web-menu.png'))
+            tab.evaluate('closeMenus()')
+            # The Game menu: Alt+N where the browser keeps Ctrl+N.
+            tab.click(*element_point(tab, '#menubar > .bar-item:nth-child(1)'))
+            move(tab, *element_point(tab, '.bar-item.open .item.submenu'))
+            tab.screenshot(os.path.join(out, 'web-menu-game.png'))
+            tab.evaluate('closeMenus()')
+            tab.key(ord('2'), 2)
+            tab.click(*canvas_point(tab, 64, 240))
+            move(tab, *canvas_point(tab, 380, 260))
+            tab.click(*canvas_point(tab, 380, 260), 'right')
+            time.sleep(0.3)
+            move(tab, *element_point(tab, '#orientation-popup .column:nth-child(2) canvas:nth-of-type(3)'))
+            tab.screenshot(os.path.join(out, 'web-popup.png'))
             tab.close()
 
             phone = browser.open('about:blank')
