@@ -14,7 +14,7 @@ export CCACHE_NOHASHDIR := 1
 CMAKE_FLAGS += $(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE))
 
 .PHONY: run test deps build build-asan build-fuzz fuzz coverage install package check-package clean \
-  web serve-web
+  web web-tests serve-web
 
 deps:
 	@sh tools/install-deps.sh
@@ -53,6 +53,10 @@ web: deps
 	  -DKELVANE_WERROR=ON
 	NODE_PATH=/usr/share/nodejs cmake --build build-web -j $(JOBS)
 
+# The core's tests compiled for node, in the web build's folder; `make test` runs them.
+web-tests: web
+	NODE_PATH=/usr/share/nodejs cmake --build build-web -j $(JOBS) --target kelvane_core_tests
+
 # Serves the site on this machine only; any plain static host serves it as well.
 WEB_PORT ?= 8080
 serve-web: web
@@ -66,7 +70,7 @@ run: build
 # The fuzz run comes first; the test-to-code line ratio closes the output and fails the run only
 # above TEST_RATIO_LIMIT per cent.
 TEST_RATIO_LIMIT ?= 40
-test: build build-asan web
+test: build build-asan web-tests
 	@sh tools/check_spdx.sh
 	$(MAKE) fuzz
 	$(MAKE) check-package

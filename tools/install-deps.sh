@@ -3,7 +3,7 @@
 # Installs the Debian 12 packages that building, testing and running Kelvane need.
 set -e
 PACKAGES="build-essential cmake ninja-build ccache pkg-config clang libclang-rt-dev \
-  libgtest-dev libgmock-dev libbenchmark-dev \
+  libgtest-dev libgmock-dev googletest libbenchmark-dev \
   qt6-base-dev qt6-multimedia-dev libqt6svg6 qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev libxkbcommon-dev \
   xvfb xauth xdotool imagemagick fonts-urw-base35 fonts-dejavu-core libpng-dev \
   file lintian desktop-file-utils appstream man-db gcovr emscripten chromium python3"

@@ -68,6 +68,18 @@ template <class R, class P, class T>
 constexpr void replace_if(R&& r, P pred, const T& value) {
   std::replace_if(std::begin(r), std::end(r), pred, value);
 }
+template <class R>
+constexpr auto max_element(R&& r) {
+  return std::max_element(std::begin(r), std::end(r));
+}
+template <class R>
+constexpr auto adjacent_find(R&& r) {
+  return std::adjacent_find(std::begin(r), std::end(r));
+}
+template <class R>
+constexpr void reverse(R&& r) {
+  std::reverse(std::begin(r), std::end(r));
+}
 template <class Cmp, class Proj>
 constexpr auto compat_projected(Cmp& comp, Proj& proj) {
   return [&](const auto& a, const auto& b) {

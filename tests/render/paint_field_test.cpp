@@ -174,7 +174,9 @@ TEST(PaintField, CreateModeTintsEveryCellAlikeAndHasNoPreview) {
 
 // Guards that the player clicks the shaded cell, and that the cells tile the floor without gaps.
 TEST(PaintField, ThePointerHitsTheDiamondThatIsTinted) {
-  for (const auto& [scale, layer] : {std::pair{2, 0}, std::pair{3, 2}}) {
+  for (const auto& [scale, tintedLayer] : {std::pair{2, 0}, std::pair{3, 2}}) {
+    // A copy: a lambda cannot capture a structured binding in every compiler we build with.
+    const int layer = tintedLayer;
     Frame f(scale);
     f.game->currentLayer = layer;
     Surface& picture = f.game->graphics.backBuffer;

@@ -43,7 +43,9 @@ TEST_F(NewGameDialog, ListsSortedAndPreselectsWithoutRegardToCaseAndMarksTheSolv
               "[SIZE]\r\nDX = 1\r\nDY = 1\r\nDZ = 1\r\n[Z0]\r\nY0 = 1\r\n");
   }
   fs::create_directories("Puzzles/x.kvp");
-  ASSERT_EQ(mkfifo("Puzzles/pipe.kvp", 0600), 0);
+  if (testing::kPipesAndSizeLimits) {
+    ASSERT_EQ(mkfifo("Puzzles/pipe.kvp", 0600), 0);
+  }
   fs::create_symlink("missing-target.kvp", "Puzzles/dangling.kvp");
   fs::create_symlink("/dev/zero", "Puzzles/endless.kvp");
   game->solved.figures.insert(FigureKey(figure));

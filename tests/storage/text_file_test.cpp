@@ -34,6 +34,9 @@ TEST_F(TextFile, ObstaclesAreNotReplaced) {
       {"no folder", [] {}},
   };
   for (const auto& [name, lay] : obstacles) {
+    if (name == "named pipe" && !testing::kPipesAndSizeLimits) {
+      continue;
+    }
     SCOPED_TRACE(name);
     lay();
     const auto before = Snapshot();
@@ -49,6 +52,9 @@ TEST_F(TextFile, ObstaclesAreNotReplaced) {
 TEST_F(TextFile, ReplacingLeavesExactlyTheNewTextOrTheOldFileWhole) {
   WriteFile("cube.kvp", std::string(500, 'x'));
   EXPECT_EQ(ReplaceFile("cube.kvp", "old"), FileWriteResult::Written);
+  if (!testing::kPipesAndSizeLimits) {
+    GTEST_SKIP() << "no file-size limit to cut the write short";
+  }
   std::signal(SIGXFSZ, SIG_IGN);
   rlimit saved{};
   getrlimit(RLIMIT_FSIZE, &saved);
@@ -98,7 +104,10 @@ TEST_F(TextFile, ReadsWholeRegularFilesOnly) {
   ASSERT_EQ(mkfifo("pipe", 0600), 0);
   fs::create_symlink("/dev/zero", "endless");
   WriteFile("huge.txt", std::string(kMaxTextFileSize + 1, '1'));
-  for (const char* unreadable : {"missing.txt", "folder", "pipe", "endless", "huge.txt"}) {
+  for (const std::string unreadable : {"missing.txt", "folder", "pipe", "endless", "huge.txt"}) {
+    if (unreadable == "pipe" && !testing::kPipesAndSizeLimits) {
+      continue;
+    }
     EXPECT_EQ(ReadTextFile(unreadable), std::nullopt) << unreadable;
   }
 }
