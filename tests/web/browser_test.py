@@ -5,7 +5,7 @@
 # without an error and shows the native first frame; piece 1 is chosen and laid by clicks; the
 # files reach the browser's storage; a second tab says the game is open elsewhere; a reload resumes
 # with the native frame and the same files; the default figure is won by clicks, taps, keys and the
-# wheel, with the congratulation shown; the menu bar and the orientation popup reach the core.
+# wheel, with the congratulation shown; the menu bar, the orientation popup and the touch gestures reach the core.
 # Usage: browser_test.py SITE_FOLDER CHECKS_JS REFERENCE_PROGRAM
 import os
 import subprocess
@@ -59,7 +59,9 @@ def run(browser, url, session, failures, seen):
         failures.append('the last piece brought no congratulation')
     tab.evaluate('document.querySelector("#message-buttons button").click()')
     settle(tab)
-    menus_and_popup(tab, [line.split()[1:3] for line in session if line.split()[0] in ('press', 'tap')], failures)
+    presses = [line.split()[1:3] for line in session if line.split()[0] in ('press', 'tap')]
+    menus_and_popup(tab, presses, failures)
+    touch_gestures(tab, presses[-1], failures)
     errors = tab.errors()
     if errors or tab.evaluate('!document.getElementById("problem").hidden'):
         failures.append('the page reported errors: %s' % errors[:3])
@@ -102,6 +104,23 @@ def menus_and_popup(tab, presses, failures):
         previews.append(tab.evaluate('kelvaneTest.frame()'))
     if previews[0] == previews[1] or tab.evaluate('!!document.getElementById("orientation-popup")'):
         failures.append('two orientations chosen in the popup gave the same preview')
+
+
+# A long press on the field opens the popup; two fingers swiped sideways turn the frame.
+def touch_gestures(tab, at, failures):
+    tab.touch('touchStart', [canvas_point(tab, *map(int, at))])
+    time.sleep(0.7)
+    tab.touch('touchEnd', [])
+    tab.wait('!!document.getElementById("orientation-popup")', 'the popup at a long press')
+    before = tab.evaluate('kelvaneTest.frame()')
+    x, y = canvas_point(tab, 300, 200)
+    tab.touch('touchStart', [(x, y), (x, y + 40)])
+    for step in (20, 40, 60):
+        tab.touch('touchMove', [(x + step, y), (x + step, y + 40)])
+    tab.touch('touchEnd', [])
+    settle(tab)
+    if tab.evaluate('kelvaneTest.frame()') == before or tab.evaluate('!!document.getElementById("orientation-popup")'):
+        failures.append('a two-finger swipe did not close the popup and turn the view')
 
 
 # Replays the native session's inputs up to the line `until`, holding the page's frame against each

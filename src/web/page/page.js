@@ -330,29 +330,6 @@ canvas.addEventListener('mousedown', (event) => {
   }
 });
 canvas.addEventListener('contextmenu', (event) => event.preventDefault());
-// A finger lifted near where it went down is a tap. The touch events are taken whole, so the
-// browser sends no emulated mouse events after them: touch has no hover to show a preview.
-const kTapSlop = 10;
-let touchStart = null;
-canvas.addEventListener('touchstart', (event) => {
-  event.preventDefault();
-  touchStart = event.touches.length === 1 ? clientPoint(event.touches[0]) : null;
-}, {passive: false});
-canvas.addEventListener('touchmove', (event) => {
-  event.preventDefault();
-  const [x, y] = clientPoint(event.changedTouches[0]);
-  if (touchStart && Math.hypot(x - touchStart[0], y - touchStart[1]) > kTapSlop) {
-    touchStart = null;
-  }
-}, {passive: false});
-canvas.addEventListener('touchend', (event) => {
-  event.preventDefault();
-  if (touchStart && event.touches.length === 0) {
-    callCore('kelvane_tap', clientPoint(event.changedTouches[0]));
-  }
-  touchStart = null;
-}, {passive: false});
-canvas.addEventListener('touchcancel', () => { touchStart = null; });
 canvas.addEventListener('wheel', (event) => {
   event.preventDefault();
   if (event.deltaY !== 0) {
