@@ -76,6 +76,17 @@ std::array<int, 32> BitOrder(const CoverTable& table) {
   return bit;
 }
 
+// Bit i set when placements[i] lies within `allowed`, for the first up to 64 of `count`:
+// worked out without a branch, which a rare fit would mispredict.
+inline std::uint64_t FitMask(const std::uint64_t* placements, int count, std::uint64_t allowed) {
+  const int end = std::min(count, 64);
+  std::uint64_t fits = 0;
+  for (int i = 0; i < end; ++i) {
+    fits |= std::uint64_t{(placements[i] & ~allowed) == 0} << i;
+  }
+  return fits;
+}
+
 std::size_t HashOf(std::uint64_t key, int shift) {
   return static_cast<std::size_t>((key * 0x9e3779b97f4a7c15u) >> shift);
 }
@@ -191,14 +202,15 @@ std::uint64_t FillingCounter<kStopAtFirst>::CountLastTwo(Word free, unsigned ent
   const Placement entryBits = Placement{entries} << 32;
   std::uint64_t total = 0;
   const auto [first, last] = Stretch(low, entries);
-  for (int i = first; i < last; ++i) {
-    const Placement placement = covers_[i];
-    // The other entry's placement is then the rest of the free cells.
-    if ((placement & ~(free | entryBits)) == 0 && IsPlacement((placement ^ entryBits) ^ free)) {
-      if (kStopAtFirst) {
-        return 1;
+  for (int base = first; base < last; base += 64) {
+    for (std::uint64_t fits = FitMask(&covers_[base], last - base, free | entryBits); fits != 0; fits &= fits - 1) {
+      // The other entry's placement is then the rest of the free cells.
+      if (IsPlacement((covers_[base + std::countr_zero(fits)] ^ entryBits) ^ free)) {
+        if (kStopAtFirst) {
+          return 1;
+        }
+        ++total;
       }
-      ++total;
     }
   }
   return total;
@@ -241,8 +253,8 @@ int FillingCounter<kStopAtFirst>::TightestCell(Word free, unsigned entries,
     int fits = 0;
     const Placement allowed = free | Placement{entries} << 32;
     const auto [first, last] = Stretch(b, entries);
-    for (int i = first; i < last && fits < fewest; ++i) {
-      fits += (covers_[i] & ~allowed) == 0 ? 1 : 0;
+    for (int base = first; base < last && fits < fewest; base += 64) {
+      fits += BitCount(FitMask(&covers_[base], last - base, allowed));
     }
     if (fits < fewest) {
       best = b;
@@ -260,14 +272,15 @@ std::uint64_t FillingCounter<kStopAtFirst>::Branch(Word free, unsigned entries, 
   std::uint64_t total = 0;
   const Placement allowed = free | Placement{entries} << 32;
   const auto [first, last] = Stretch(cell, entries);
-  for (int i = first; i < last; ++i) {
-    const Placement placement = covers_[i];
-    if ((placement & ~allowed) == 0) {
+  for (int base = first; base < last; base += 64) {
+    for (std::uint64_t fits = FitMask(&covers_[base], last - base, allowed); fits != 0; fits &= fits - 1) {
+      const int i = base + std::countr_zero(fits);
+      const Placement placement = covers_[i];
       const Word cells = static_cast<Word>(placement);
       total += Search(free ^ cells, entries & ~static_cast<unsigned>(placement >> 32),
                       tip - coverTips_[i], Without(counts, cells));
       if (kStopAtFirst && total != 0) {
-        break;
+        return total;
       }
     }
   }
