@@ -11,36 +11,49 @@ namespace kelvane {
 
 namespace {
 
+// The free cells' numbers on a grid of the box with two cells of margin all round: a piece laid
+// with its first cube inside reaches at most two cells past it, so no placement needs a bounds
+// check.
+struct PaddedNumbers {
+  static constexpr int kMargin = 2;
+  static constexpr int kSide = kGridSize + 2 * kMargin;
+  int strideY = 0;
+  int strideZ = 0;
+  std::array<std::int16_t, kSide * kSide * kSide> number;
+  // Each free cell's index in `number`.
+  std::vector<int> at;
+
+  template <typename Set>
+  PaddedNumbers(const BasicCoverTable<Set>& table, Extents box)
+      : strideY(box.x + 2 * kMargin), strideZ(strideY * (box.y + 2 * kMargin)) {
+    number.fill(kNoCell);
+    at.resize(table.cellCount);
+    for (int cell = 0; cell < table.cellCount; ++cell) {
+      const int index = table.gridIndex[cell];
+      at[cell] = Step({index % kGridSize + kMargin, index / kGridSize % kGridSize + kMargin,
+                       index / (kGridSize * kGridSize) + kMargin});
+      number[at[cell]] = static_cast<std::int16_t>(cell);
+    }
+  }
+  int Step(Offset d) const { return d.x + strideY * d.y + strideZ * d.z; }
+};
+
 // Each orientation laid with its first cube on each free cell in turn: the other cubes are
-// steps of the grid index from it, and the box is checked once for the whole orientation.
+// steps from it.
 template <typename Set>
-void AddPlacements(BasicCoverTable<Set>& table, int entry, Extents box,
-                   const CellNumbers& cellNumber) {
+void AddPlacements(BasicCoverTable<Set>& table, int entry, const PaddedNumbers& padded) {
   for (const PieceOrientation& shape : PieceOrientations()[table.piece[entry]]) {
     const Offset& first = shape.cubes[0];
     std::array<int, 4> step{};
-    Offset low{0, 0, 0};
-    Offset high{0, 0, 0};
     for (int i = 1; i < shape.cubeCount; ++i) {
-      const Offset d{shape.cubes[i].x - first.x, shape.cubes[i].y - first.y,
-                     shape.cubes[i].z - first.z};
-      step[i] = d.x + kGridSize * (d.y + kGridSize * d.z);
-      low = {std::min(low.x, d.x), std::min(low.y, d.y), std::min(low.z, d.z)};
-      high = {std::max(high.x, d.x), std::max(high.y, d.y), std::max(high.z, d.z)};
+      step[i] = padded.Step(
+          {shape.cubes[i].x - first.x, shape.cubes[i].y - first.y, shape.cubes[i].z - first.z});
     }
     for (int cell = 0; cell < table.cellCount; ++cell) {
-      const int index = table.gridIndex[cell];
-      const int x = index % kGridSize;
-      const int y = index / kGridSize % kGridSize;
-      const int z = index / (kGridSize * kGridSize);
-      if (x + low.x < 0 || y + low.y < 0 || z + low.z < 0 || x + high.x >= box.x ||
-          y + high.y >= box.y || z + high.z >= box.z) {
-        continue;
-      }
       Set placement = Set::Single(cell);
       bool fits = true;
       for (int i = 1; i < shape.cubeCount && fits; ++i) {
-        const int number = cellNumber[index + step[i]];
+        const int number = padded.number[padded.at[cell] + step[i]];
         fits = number != kNoCell;
         placement |= Set::Single(fits ? number : cell);
       }
@@ -76,8 +89,9 @@ std::optional<BasicCoverTable<Set>> BuildCoverTable(const CellGrid& figure, cons
   for (unsigned mask = 1; mask < table.cubesOf.size(); ++mask) {
     table.cubesOf[mask] = table.cubesOf[mask & (mask - 1)] + table.cubes[std::countr_zero(mask)];
   }
+  const PaddedNumbers padded(table, box);
   for (int e = 0; e < table.entryCount; ++e) {
-    AddPlacements(table, e, box, cellNumber);
+    AddPlacements(table, e, padded);
   }
   constexpr std::array<int, 6> kSteps{
       1, -1, kGridSize, -kGridSize, kGridSize * kGridSize, -kGridSize * kGridSize};
