@@ -87,6 +87,21 @@ inline std::uint64_t FitMask(const std::uint64_t* placements, int count, std::ui
   return fits;
 }
 
+// Calls visit(i) for each placements[i], first <= i < last, that lies within `allowed`, until it
+// returns true.
+template <typename Visit>
+inline void ForEachFit(const std::uint64_t* placements, int first, int last, std::uint64_t allowed,
+                       Visit visit) {
+  for (int base = first; base < last; base += 64) {
+    for (std::uint64_t fits = FitMask(placements + base, last - base, allowed); fits != 0;
+         fits &= fits - 1) {
+      if (visit(base + std::countr_zero(fits))) {
+        return;
+      }
+    }
+  }
+}
+
 std::size_t HashOf(std::uint64_t key, int shift) {
   return static_cast<std::size_t>((key * 0x9e3779b97f4a7c15u) >> shift);
 }
@@ -113,30 +128,39 @@ FillingCounter<kStopAtFirst>::FillingCounter(const CoverTable& table, SearchCont
   }
   std::array<int, kPieceCount> tilt{};
   std::vector<Placement> all;
+  std::vector<std::int8_t> tips;
+  Sizes coverSizes{};
+  Sizes firstSizes{};
   for (int e = 0; e < table.entryCount; ++e) {
     for (const CellSet& placement : table.placements[e]) {
       Word cells = 0;
       ForEachCell(placement, [&](int cell) {
         cells |= Word{1} << bit_[cell];
-        ++coverBegin_[bit_[cell] + 1];
+        ++coverSizes[bit_[cell]][e];
       });
+      ++firstSizes[std::countr_zero(cells)][e];
       all.push_back(cells | Placement{1} << (32 + e));
-      tilt[e] = std::max(tilt[e], std::abs(TipOf(cells, odd_)));
+      tips.push_back(static_cast<std::int8_t>(TipOf(cells, odd_)));
+      tilt[e] = std::max(tilt[e], std::abs(tips.back()));
     }
   }
-  std::partial_sum(coverBegin_.begin(), coverBegin_.end(), coverBegin_.begin());
-  covers_.resize(coverBegin_.back());
-  coverTips_.resize(coverBegin_.back());
-  std::array<int, 32> next{};
-  std::copy(coverBegin_.begin(), coverBegin_.end() - 1, next.begin());
+  covers_ = LaidOut(coverSizes);
+  firsts_ = LaidOut(firstSizes);
+  coverTips_.resize(covers_.placements.size());
+  Sizes nextCover = covers_.entryBegin;
+  Sizes nextFirst = firsts_.entryBegin;
   const int knownBits = std::bit_width(2 * all.size() + 1);
   known_.resize(std::size_t{1} << knownBits);
   knownShift_ = 64 - knownBits;
-  for (const Placement placement : all) {
-    for (Word rest = static_cast<Word>(placement); rest != 0; rest &= rest - 1) {
-      const int at = next[std::countr_zero(rest)]++;
-      covers_[at] = placement;
-      coverTips_[at] = static_cast<std::int8_t>(TipOf(static_cast<Word>(placement), odd_));
+  for (std::size_t k = 0; k < all.size(); ++k) {
+    const Placement placement = all[k];
+    const int e = std::countr_zero(placement >> 32);
+    const Word cells = static_cast<Word>(placement);
+    firsts_.placements[nextFirst[std::countr_zero(cells)][e]++] = placement;
+    for (Word rest = cells; rest != 0; rest &= rest - 1) {
+      const int at = nextCover[std::countr_zero(rest)][e]++;
+      covers_.placements[at] = placement;
+      coverTips_[at] = tips[k];
     }
     std::size_t slot = HashOf(placement, knownShift_);
     while (known_[slot] != 0) {
@@ -144,18 +168,25 @@ FillingCounter<kStopAtFirst>::FillingCounter(const CoverTable& table, SearchCont
     }
     known_[slot] = placement;
   }
-  for (int b = 0; b < 32; ++b) {
-    int i = coverBegin_[b];
-    for (int e = 0; e <= kPieceCount; ++e) {
-      while (i < coverBegin_[b + 1] && std::countr_zero(covers_[i] >> 32) < e) {
-        ++i;
-      }
-      entryBegin_[b][e] = i;
-    }
-  }
   for (unsigned mask = 1; mask < tilt_.size(); ++mask) {
     tilt_[mask] = tilt_[mask & (mask - 1)] + tilt[std::countr_zero(mask)];
   }
+}
+
+// Room for sizes[b][e] placements under bit b of entry e, bit by bit and entry by entry.
+template <bool kStopAtFirst>
+typename FillingCounter<kStopAtFirst>::Lists FillingCounter<kStopAtFirst>::LaidOut(
+    const Sizes& sizes) {
+  Lists lists;
+  int at = 0;
+  for (int b = 0; b < 32; ++b) {
+    for (int e = 0; e <= kPieceCount; ++e) {
+      lists.entryBegin[b][e] = at;
+      at += sizes[b][e];
+    }
+  }
+  lists.placements.resize(at);
+  return lists;
 }
 
 template <bool kStopAtFirst>
@@ -190,29 +221,23 @@ bool FillingCounter<kStopAtFirst>::IsPlacement(Placement placement) const {
   }
 }
 
-template <bool kStopAtFirst>
-std::pair<int, int> FillingCounter<kStopAtFirst>::Stretch(int b, unsigned entries) const {
-  return {entryBegin_[b][std::countr_zero(entries)], entryBegin_[b][std::bit_width(entries)]};
-}
-
-// Ways for the two entries to fill `free`: one of them covers its lowest cell.
+// Ways for the two entries to fill `free`: one of them covers its lowest cell, and no cell below
+// it, which is taken.
 template <bool kStopAtFirst>
 std::uint64_t FillingCounter<kStopAtFirst>::CountLastTwo(Word free, unsigned entries) const {
   const int low = std::countr_zero(free);
   const Placement entryBits = Placement{entries} << 32;
   std::uint64_t total = 0;
-  const auto [first, last] = Stretch(low, entries);
-  for (int base = first; base < last; base += 64) {
-    for (std::uint64_t fits = FitMask(&covers_[base], last - base, free | entryBits); fits != 0; fits &= fits - 1) {
-      // The other entry's placement is then the rest of the free cells.
-      if (IsPlacement((covers_[base + std::countr_zero(fits)] ^ entryBits) ^ free)) {
-        if (kStopAtFirst) {
-          return 1;
-        }
-        ++total;
-      }
+  const auto [first, last] = firsts_.Stretch(low, entries);
+  const Placement* placements = firsts_.placements.data();
+  ForEachFit(placements, first, last, free | entryBits, [&](int i) {
+    // The other entry's placement is then the rest of the free cells.
+    if (IsPlacement((placements[i] ^ entryBits) ^ free)) {
+      ++total;
+      return kStopAtFirst;
     }
-  }
+    return false;
+  });
   return total;
 }
 
@@ -252,9 +277,9 @@ int FillingCounter<kStopAtFirst>::TightestCell(Word free, unsigned entries,
     const int b = std::countr_zero(rest);
     int fits = 0;
     const Placement allowed = free | Placement{entries} << 32;
-    const auto [first, last] = Stretch(b, entries);
-    for (int base = first; base < last && fits < fewest; base += 64) {
-      fits += BitCount(FitMask(&covers_[base], last - base, allowed));
+    const auto [first, last] = covers_.Stretch(b, entries);
+    for (int i = first; i < last && fits < fewest; ++i) {
+      fits += (covers_.placements[i] & ~allowed) == 0 ? 1 : 0;
     }
     if (fits < fewest) {
       best = b;
@@ -271,19 +296,14 @@ std::uint64_t FillingCounter<kStopAtFirst>::Branch(Word free, unsigned entries, 
   const int cell = TightestCell(free, entries, counts);
   std::uint64_t total = 0;
   const Placement allowed = free | Placement{entries} << 32;
-  const auto [first, last] = Stretch(cell, entries);
-  for (int base = first; base < last; base += 64) {
-    for (std::uint64_t fits = FitMask(&covers_[base], last - base, allowed); fits != 0; fits &= fits - 1) {
-      const int i = base + std::countr_zero(fits);
-      const Placement placement = covers_[i];
-      const Word cells = static_cast<Word>(placement);
-      total += Search(free ^ cells, entries & ~static_cast<unsigned>(placement >> 32),
-                      tip - coverTips_[i], Without(counts, cells));
-      if (kStopAtFirst && total != 0) {
-        return total;
-      }
-    }
-  }
+  const auto [first, last] = covers_.Stretch(cell, entries);
+  ForEachFit(covers_.placements.data(), first, last, allowed, [&](int i) {
+    const Placement placement = covers_.placements[i];
+    const Word cells = static_cast<Word>(placement);
+    total += Search(free ^ cells, entries & ~static_cast<unsigned>(placement >> 32),
+                    tip - coverTips_[i], Without(counts, cells));
+    return kStopAtFirst && total != 0;
+  });
   return total;
 }
 

@@ -4,7 +4,9 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "analysis/cover_table.h"
@@ -44,21 +46,31 @@ class FillingCounter {
   std::uint64_t Branch(Word free, unsigned entries, int tip, const NeighbourCounts& counts);
   int TightestCell(Word free, unsigned entries, const NeighbourCounts& counts) const;
   NeighbourCounts Without(NeighbourCounts counts, Word cells) const;
+  using Sizes = std::array<std::array<int, kPieceCount + 1>, 32>;
+  // Placements listed under some of their bits, entry by entry: those under bit b from entry e
+  // on start at placements[entryBegin[b][e]].
+  struct Lists {
+    std::vector<Placement> placements;
+    Sizes entryBegin{};
+
+    // The stretch under bit b that holds the placements of `entries`, and others.
+    std::pair<int, int> Stretch(int b, unsigned entries) const {
+      return {entryBegin[b][std::countr_zero(entries)], entryBegin[b][std::bit_width(entries)]};
+    }
+  };
+  static Lists LaidOut(const Sizes& sizes);
+
   bool IsPlacement(Placement placement) const;
   std::uint64_t CountLastTwo(Word free, unsigned entries) const;
-  // The stretch of covers_ over bit b that holds the placements of `entries`, and others.
-  std::pair<int, int> Stretch(int b, unsigned entries) const;
 
   SearchControl& control_;
   // Each table cell's bit in a Word.
   std::array<int, 32> bit_{};
   // The cells next to each cell.
   std::array<Word, 32> neighbours_{};
-  // The placements that cover bit b lie in covers_[coverBegin_[b] … coverBegin_[b + 1]).
-  std::vector<Placement> covers_;
-  std::array<int, 33> coverBegin_{};
-  // Those of entries e and above start at entryBegin_[b][e], entry by entry.
-  std::array<std::array<int, kPieceCount + 1>, 32> entryBegin_{};
+  // Each placement under every bit it covers, and under its lowest bit alone.
+  Lists covers_;
+  Lists firsts_;
   // How many more odd cells than even ones each of covers_ covers.
   std::vector<std::int8_t> coverTips_;
   // Every placement, open-addressed by its cells and entry: 0 marks a free slot.
