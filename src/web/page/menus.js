@@ -12,13 +12,13 @@ const namedKeys = {Up: 38, Down: 40, Left: 37, Right: 39, Del: 46, Home: 36, End
 const menuCommands = new Map();
 const menuBar = document.getElementById('menubar');
 
-function pageKey(spec) {
-  return browserKeys.includes(spec) ? spec.replace('Ctrl+', 'Alt+') : spec;
+function pageKey(shortcut) {
+  return browserKeys.includes(shortcut) ? shortcut.replace('Ctrl+', 'Alt+') : shortcut;
 }
 
 // "Ctrl+Shift+Z" as what a keydown event carries.
-function parseKey(spec) {
-  const parts = spec.split('+');
+function parseKey(shortcut) {
+  const parts = shortcut.split('+');
   // "Alt++" would name the plus key; no table key does.
   const name = parts.pop() || '+';
   const key = {ctrl: parts.includes('Ctrl'), alt: parts.includes('Alt'),
