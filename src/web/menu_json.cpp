@@ -20,9 +20,6 @@ constexpr std::array kNotInPageYet{
     kCmdSavePuzzle,
     kCmdNextPuzzle,
     kCmdOptions,
-    kCmdTestPuzzle,
-    kCmdHintOnePiece,
-    kCmdShowAllPieces,
     kCmdNextSolution,
     kCmdPreviousSolution,
     kCmdLeaveSolutions,
@@ -69,6 +66,9 @@ const char* WhoRuns(int id) {
   }
   if (id == kCmdUserManual) {
     return "manual";
+  }
+  if (id == kCmdTestPuzzle || id == kCmdHintOnePiece || id == kCmdShowAllPieces) {
+    return "analyse";
   }
   return std::ranges::find(kNotInPageYet, id) != kNotInPageYet.end() ? "notYet" : "core";
 }

@@ -9,6 +9,9 @@
 #include <optional>
 #include <string>
 
+#include "analysis/analyse.h"
+#include "analysis/search_text.h"
+#include "model/command_ids.h"
 #include "model/command_states.h"
 #include "model/field_cursor.h"
 #include "model/field_input.h"
@@ -29,6 +32,12 @@ kelvane::Game game;
 kelvane::WebPlatform platform(game);
 // The cell whose preview a first touch tap showed; a second tap there lays the piece.
 std::optional<kelvane::FloorCell> tapPreview;
+
+kelvane::AnalyseMode AnalyseModeOf(int commandId) {
+  return commandId == kelvane::kCmdHintOnePiece    ? kelvane::AnalyseMode::Hint
+         : commandId == kelvane::kCmdShowAllPieces ? kelvane::AnalyseMode::ShowAll
+                                                   : kelvane::AnalyseMode::Test;
+}
 
 }  // namespace
 
@@ -118,6 +127,27 @@ EMSCRIPTEN_KEEPALIVE int kelvane_orientation_menu() {
 
 EMSCRIPTEN_KEEPALIVE void kelvane_paint_orientation_item(int commandId, int selected) {
   platform.PaintOrientationItem(commandId, selected != 0);
+}
+
+// An Analyse command's question, and the request for the page's search worker; empty when Show all
+// was declined.
+EMSCRIPTEN_KEEPALIVE const char* kelvane_analyse_begin(int commandId) {
+  static std::string request;
+  request.clear();
+  if (kelvane::ConfirmAnalysis(game, platform, AnalyseModeOf(commandId))) {
+    request = kelvane::SearchRequestText(game);
+  }
+  return request.c_str();
+}
+
+// The command's report of the worker's answer; an answer that is none for this game (the game
+// changed meanwhile, or the worker failed) does nothing.
+EMSCRIPTEN_KEEPALIVE void kelvane_analyse_end(int commandId, const char* answer) {
+  if (const std::optional<bool> found = kelvane::TakeSearchAnswer(game, answer)) {
+    kelvane::ReportAnalysis(game, platform, AnalyseModeOf(commandId), *found);
+  }
+  kelvane::UpdateCommandStates(game, platform);
+  platform.KeepChanges();
 }
 
 }  // extern "C"

@@ -5,7 +5,8 @@
 # without an error and shows the native first frame; piece 1 is chosen and laid by clicks; the
 # files reach the browser's storage; a second tab says the game is open elsewhere; a reload resumes
 # with the native frame and the same files; the default figure is won by clicks, taps, keys and the
-# wheel, with the congratulation shown; the menu bar, the orientation popup and the touch gestures reach the core.
+# wheel, with the congratulation shown; Show all pieces, searched in the page's worker, lays the
+# native completion; the menu bar, the orientation popup and the touch gestures reach the core.
 # Usage: browser_test.py SITE_FOLDER CHECKS_JS REFERENCE_PROGRAM
 import os
 import subprocess
@@ -59,6 +60,7 @@ def run(browser, url, session, failures, seen):
         failures.append('the last piece brought no congratulation')
     tab.evaluate('document.querySelector("#message-buttons button").click()')
     settle(tab)
+    show_all(tab, inputs, failures)
     presses = [line.split()[1:3] for line in session if line.split()[0] in ('press', 'tap')]
     menus_and_popup(tab, presses, failures)
     touch_gestures(tab, presses[-1], failures)
@@ -71,6 +73,25 @@ def click_element(tab, selector, button='left'):
     x, y = tab.evaluate('kelvaneTest.look(%r)' % selector)[:2]
     tab.click(x, y, button)
     return settle(tab)
+
+
+# Restart puzzle by its key, then Analyse > Show all pieces from the menu bar, answered Yes and OK:
+# the search worker's completion arrives in the frame as the native core's does.
+def show_all(tab, inputs, failures):
+    next(inputs)
+    expected = next(inputs).split()[1:]
+    tab.key(ord('R'), 2)
+    settle(tab)
+    click_element(tab, '#menubar > .bar-item:has([data-id="32886"])')
+    click_element(tab, '[data-id="32886"]')
+    for text in ('Are you shure?', 'Test is passed successfully'):
+        tab.wait('document.getElementById("message").open && '
+                 'document.getElementById("message-text").textContent === %r' % text, text)
+        tab.evaluate('document.querySelector("#message-buttons button").click()')
+    tab.send('Input.dispatchMouseEvent', {'type': 'mouseMoved', 'x': 1270, 'y': 790})
+    settle(tab)
+    if tab.evaluate('kelvaneTest.frame()') != ' '.join(expected):
+        failures.append('after Show all pieces the frame is %s, native %s' % (tab.evaluate('kelvaneTest.frame()'), expected))
 
 
 # On the won figure: Ctrl+1 checks Hide piece 1, Redo shows greyed, Field > Rotate +90 degrees turns

@@ -6,10 +6,11 @@
 //                                                   key codes
 //   reload             the page is loaded anew
 //   won                the game congratulated
+//   shown all          Restart puzzle and Show all pieces ran, and the frame they end with follows
 // The session: the first frame; piece 1 chosen and laid; a reload and the frame it resumes with;
 // then the default figure completed, each piece chosen, turned by keys, its layer reached by the
 // wheel and the piece laid by a click; one piece is chosen and laid by touch taps instead, with the
-// frame its first tap on the field previews.
+// frame its first tap on the field previews; at last the puzzle restarted and all pieces shown.
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -17,6 +18,8 @@
 #include <optional>
 #include <string>
 
+#include "analysis/analyse.h"
+#include "model/command_ids.h"
 #include "model/field_cursor.h"
 #include "model/game.h"
 #include "model/headless_platform.h"
@@ -26,6 +29,7 @@
 #include "render/client_frame.h"
 #include "render/client_input.h"
 #include "render/composed_start.h"
+#include "render/game_commands.h"
 #include "render/hit_test.h"
 #include "render/layout.h"
 #include "storage/kept_files.h"
@@ -192,5 +196,17 @@ int main(int argc, char** argv) {
     return 1;
   }
   std::printf("won\n");
+  // Puzzle > Restart puzzle, then Analyse > Show all pieces answered Yes, its pieces arrived and
+  // the pointer gone to the menus.
+  Game& game = *visit->game;
+  RunGameCommand(game, visit->platform, kCmdRestartPuzzle);
+  FinishMotion(game, visit->platform);
+  visit->platform.questionAnswer = MessageAnswer::Yes;
+  AnalysePuzzle(game, visit->platform, AnalyseMode::ShowAll);
+  FinishMotion(game, visit->platform);
+  visit->platform.pointer = {-1, -1};
+  HideFieldCursor(game, visit->platform);
+  std::printf("shown all\n");
+  PrintFrame(*visit);
   return 0;
 }

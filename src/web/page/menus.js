@@ -158,6 +158,8 @@ function runMenuCommand(id) {
       .catch(() => {});
   } else if (command.row.does === 'manual') {
     window.open('help/index.html', '_blank', 'noopener');
+  } else if (command.row.does === 'analyse') {
+    runAnalyseCommand(id);
   } else {
     callCore('kelvane_command', [id]);
   }

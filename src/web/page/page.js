@@ -10,10 +10,15 @@ const gameFolder = '/game';
 const startedAt = performance.now();
 
 // Calls into the core run one after another: a call that waits for a dialog holds the rest. The
-// promise gives the call's result, of type `returns`.
+// promise gives the call's result, of type `returns`. While inputHeld (a search runs), only the
+// frames reach the core.
 let coreQueue = Promise.resolve();
+let inputHeld = false;
 function callCore(name, args = [], returns = null) {
-  const types = args.map(() => 'number');
+  if (inputHeld && !name.startsWith('kelvane_paint')) {
+    return Promise.resolve(null);
+  }
+  const types = args.map((arg) => typeof arg === 'string' ? 'string' : 'number');
   coreQueue = coreQueue.then(() => Module.ccall(name, returns, types, args, {async: true}));
   return coreQueue.catch(reportProblem);
 }
