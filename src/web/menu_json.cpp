@@ -16,17 +16,8 @@ namespace {
 
 // The commands whose dialogs, background work or guide the page does not have yet.
 constexpr std::array kNotInPageYet{
-    kCmdNew,
-    kCmdSavePuzzle,
-    kCmdNextPuzzle,
-    kCmdOptions,
-    kCmdNextSolution,
-    kCmdPreviousSolution,
-    kCmdLeaveSolutions,
-    kCmdTutorial,
-    kCmdGuidedFirstPuzzle,
-    kCmdAbout,
-    kCmdHomePage,
+    kCmdNew,      kCmdSavePuzzle,        kCmdNextPuzzle, kCmdOptions,
+    kCmdTutorial, kCmdGuidedFirstPuzzle, kCmdAbout,      kCmdHomePage,
 };
 
 std::string Quoted(std::string_view text) {
@@ -69,6 +60,12 @@ const char* WhoRuns(int id) {
   }
   if (id == kCmdTestPuzzle || id == kCmdHintOnePiece || id == kCmdShowAllPieces) {
     return "analyse";
+  }
+  if (id == kCmdNextPuzzle) {
+    return "nextPuzzle";
+  }
+  if (id == kCmdNextSolution || id == kCmdPreviousSolution || id == kCmdLeaveSolutions) {
+    return "solutions";
   }
   return std::ranges::find(kNotInPageYet, id) != kNotInPageYet.end() ? "notYet" : "core";
 }

@@ -1,17 +1,51 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The search worker's instance of the core: answers the Analyse commands' search requests.
+// The search worker's instance of the core: answers the page's search requests, each as text.
 #include <emscripten.h>
 
+#include <atomic>
 #include <string>
 
+#include "analysis/player_count.h"
 #include "analysis/search_text.h"
+#include "analysis/solution_browser.h"
+#include "storage/grade_text.h"
+
+namespace {
+
+const char* Handed(std::string text) {
+  static std::string handed;
+  handed = std::move(text);
+  return handed.c_str();
+}
+
+// The page ends a search that is no longer wanted by ending the worker.
+const std::atomic<bool> neverStopped{false};
+
+}  // namespace
 
 extern "C" {
 
 EMSCRIPTEN_KEEPALIVE const char* kelvane_search(const char* request) {
-  static std::string answer;
-  answer = kelvane::AnswerSearchRequest(request);
-  return answer.c_str();
+  return Handed(kelvane::AnswerSearchRequest(request));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* kelvane_solutions(const char* request) {
+  const auto search = kelvane::ReadSolutionSearch(request);
+  return Handed(search ? kelvane::SolutionsFoundText(*kelvane::RunSolutionSearch(*search, nullptr))
+                       : "");
+}
+
+// The distinct completions of a position; empty when there are too many to count.
+EMSCRIPTEN_KEEPALIVE const char* kelvane_count(const char* request) {
+  const auto position = kelvane::ReadPosition(request);
+  const auto count = position
+                         ? kelvane::CountForPlayer(position->first, position->second, neverStopped)
+                         : std::nullopt;
+  return Handed(count && !count->tooMany ? std::to_string(count->counts.distinct) : "");
+}
+
+EMSCRIPTEN_KEEPALIVE const char* kelvane_grade(const char* request) {
+  return Handed(kelvane::AnswerGradeRequest(request));
 }
 
 }  // extern "C"

@@ -5,22 +5,31 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <charconv>
 #include <chrono>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "analysis/analyse.h"
 #include "analysis/search_text.h"
+#include "analysis/solution_browser.h"
 #include "model/command_ids.h"
 #include "model/command_states.h"
 #include "model/field_cursor.h"
 #include "model/field_input.h"
 #include "model/game.h"
+#include "model/game_messages.h"
 #include "model/motion_timeline.h"
 #include "render/client_input.h"
 #include "render/composed_start.h"
 #include "render/game_commands.h"
 #include "render/skins.h"
+#include "storage/grade_text.h"
+#include "storage/grades_file.h"
+#include "storage/library_order.h"
+#include "storage/next_puzzle.h"
 #include "web/menu_json.h"
 #include "web/skin_sheets.h"
 #include "web/web_platform.h"
@@ -32,6 +41,26 @@ kelvane::Game game;
 kelvane::WebPlatform platform(game);
 // The cell whose preview a first touch tap showed; a second tap there lays the piece.
 std::optional<kelvane::FloorCell> tapPreview;
+
+// The solution browser's search that the page's worker runs for the step under way.
+std::optional<kelvane::SolutionSearch> solutionSearch;
+
+// A request text handed to the page, alive until the next.
+const char* Handed(std::string text) {
+  static std::string handed;
+  handed = std::move(text);
+  return handed.c_str();
+}
+
+void TakeSolutionStep(int commandId, const kelvane::SolutionsFound* found) {
+  const int step = commandId == kelvane::kCmdPreviousSolution ? -1 : 1;
+  if (!kelvane::TakeSolutionStep(game, platform.solutions, step,
+                                 solutionSearch ? &*solutionSearch : nullptr, found)) {
+    kelvane::ShowGameMessage(game, platform, "No solution to show for this figure.",
+                             kelvane::MessageStyle::Information);
+  }
+  platform.Invalidate(false);
+}
 
 kelvane::AnalyseMode AnalyseModeOf(int commandId) {
   return commandId == kelvane::kCmdHintOnePiece    ? kelvane::AnalyseMode::Hint
@@ -132,12 +161,9 @@ EMSCRIPTEN_KEEPALIVE void kelvane_paint_orientation_item(int commandId, int sele
 // An Analyse command's question, and the request for the page's search worker; empty when Show all
 // was declined.
 EMSCRIPTEN_KEEPALIVE const char* kelvane_analyse_begin(int commandId) {
-  static std::string request;
-  request.clear();
-  if (kelvane::ConfirmAnalysis(game, platform, AnalyseModeOf(commandId))) {
-    request = kelvane::SearchRequestText(game);
-  }
-  return request.c_str();
+  return Handed(kelvane::ConfirmAnalysis(game, platform, AnalyseModeOf(commandId))
+                    ? kelvane::SearchRequestText(game)
+                    : "");
 }
 
 // The command's report of the worker's answer; an answer that is none for this game (the game
@@ -148,6 +174,85 @@ EMSCRIPTEN_KEEPALIVE void kelvane_analyse_end(int commandId, const char* answer)
   }
   kelvane::UpdateCommandStates(game, platform);
   platform.KeepChanges();
+}
+
+// Next, Previous or Leave solutions: the search the step needs for the page's worker, or empty
+// when the step is taken already.
+EMSCRIPTEN_KEEPALIVE const char* kelvane_solutions_begin(int commandId) {
+  const int step = commandId == kelvane::kCmdPreviousSolution ? -1 : 1;
+  solutionSearch.reset();
+  if (commandId == kelvane::kCmdLeaveSolutions) {
+    kelvane::LeaveSolutions(game, platform.solutions);
+    platform.Invalidate(false);
+  } else if ((solutionSearch = kelvane::SearchForStep(game, platform.solutions, step))) {
+    return Handed(kelvane::SolutionSearchText(*solutionSearch));
+  } else {
+    TakeSolutionStep(commandId, nullptr);
+  }
+  kelvane::UpdateCommandStates(game, platform);
+  platform.KeepChanges();
+  return Handed("");
+}
+
+// The step with what the worker found; an answer that is none for this figure does nothing.
+EMSCRIPTEN_KEEPALIVE void kelvane_solutions_end(int commandId, const char* answer) {
+  if (const auto found = kelvane::ReadSolutionsFound(answer, game.figure);
+      found && solutionSearch) {
+    TakeSolutionStep(commandId, &*found);
+  }
+  solutionSearch.reset();
+  kelvane::UpdateCommandStates(game, platform);
+  platform.KeepChanges();
+}
+
+// Next puzzle, as the desktop starts it once the library is graded: the figures still to grade
+// for the page's background worker, or empty when none is, the next puzzle started.
+EMSCRIPTEN_KEEPALIVE const char* kelvane_next_puzzle_begin() {
+  const kelvane::PuzzleGrades grades = kelvane::LoadGrades();
+  const std::vector<std::string> keys =
+      kelvane::UngradedKeys(kelvane::OpenNewGameList(game), grades);
+  if (!keys.empty()) {
+    return Handed(kelvane::GradeRequestText(keys));
+  }
+  kelvane::StartNextPuzzle(game, platform, grades);
+  kelvane::UpdateCommandStates(game, platform);
+  platform.KeepChanges();
+  return Handed("");
+}
+
+// The worker's grades join the cache (another tab's grades kept), and the next puzzle starts.
+EMSCRIPTEN_KEEPALIVE void kelvane_next_puzzle_end(const char* answer) {
+  kelvane::PuzzleGrades grades = kelvane::LoadGrades();
+  if (std::optional<kelvane::PuzzleGrades> found = kelvane::ParseGradesText(answer)) {
+    grades.tiers.merge(found->tiers);
+    kelvane::SaveGrades(grades);
+  }
+  kelvane::StartNextPuzzle(game, platform, grades);
+  kelvane::UpdateCommandStates(game, platform);
+  platform.KeepChanges();
+}
+
+// The count of the browsed solutions for the page's background worker, while their total is not
+// known; else empty.
+EMSCRIPTEN_KEEPALIVE const char* kelvane_solutions_count() {
+  const kelvane::SolutionBrowser& browser = platform.solutions;
+  return Handed(kelvane::IsBrowsing(game, browser) && !browser.total
+                    ? kelvane::PositionText(browser.figure, browser.keptField)
+                    : "");
+}
+
+// The count's answer, taken while the same solutions are browsed.
+EMSCRIPTEN_KEEPALIVE void kelvane_solutions_counted(const char* request, const char* total) {
+  kelvane::SolutionBrowser& browser = platform.solutions;
+  const std::string_view digits = total;
+  std::uint64_t count = 0;
+  if (std::from_chars(digits.data(), digits.data() + digits.size(), count).ptr !=
+          digits.data() + digits.size() ||
+      digits.empty() || request != std::string_view(kelvane_solutions_count())) {
+    return;
+  }
+  browser.total = count;
+  platform.Invalidate(false);
 }
 
 }  // extern "C"

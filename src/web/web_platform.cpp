@@ -6,7 +6,9 @@
 
 #include <string>
 
+#include "model/command_ids.h"
 #include "model/command_states.h"
+#include "model/pixel_surface.h"
 #include "render/client_frame.h"
 #include "render/layout.h"
 #include "render/panel_item.h"
@@ -31,6 +33,8 @@ EM_JS(void, PagePlaySound, (const char* name), { Module.kelvane.playSound(UTF8To
 EM_JS(void, PageInvalidate, (), { Module.kelvane.invalidate(); });
 EM_JS(void, PageResize, (int width, int height, int ratio),
       { Module.kelvane.resize(width, height, ratio); });
+EM_JS(void, PageCaption, (const char* lines, int x, int y, int back, int ink),
+      { Module.kelvane.caption(UTF8ToString(lines), x, y, back, ink); });
 EM_JS(void, PageCommandState, (int id, int enabled, int checked),
       { Module.kelvane.commandState(id, !!enabled, !!checked); });
 
@@ -52,6 +56,19 @@ void WebPlatform::Paint() {
     PageCopy(back.pixels.data(), back.width, source.left, source.top, source.Width(),
              source.Height(), to.x, to.y);
   });
+  std::string caption;
+  if (IsBrowsing(game_, solutions)) {
+    caption = SolutionCaption(solutions);
+    if (GridHasCells(solutions.player.field)) {
+      caption += solutions.fromPlayersPieces
+                     ? "\nwith your pieces where they lie"
+                     : "\nyour pieces allow no completion: the figure's own solutions";
+    }
+  }
+  // Beside the panel at the top, as the desktop shows it.
+  PageCaption(caption.c_str(), PanelRect(game_).right, 0,
+              static_cast<int>(PixelFromColour(game_.settings.COLOR_BACK) & 0xFFFFFF),
+              static_cast<int>(PixelFromColour(game_.settings.COLOR_INK) & 0xFFFFFF));
 }
 
 void WebPlatform::PaintOrientationItem(int commandId, bool selected) {
@@ -96,6 +113,9 @@ void WebPlatform::ApplyCommandStates(const CommandStates& states) {
   for (const CommandState& state : states.items) {
     PageCommandState(state.commandId, state.enabled, state.checked);
   }
+  PageCommandState(kCmdNextSolution, game_.createMode == 0, false);
+  PageCommandState(kCmdPreviousSolution, game_.createMode == 0, false);
+  PageCommandState(kCmdLeaveSolutions, IsBrowsing(game_, solutions), false);
 }
 
 void WebPlatform::FitWindow() {

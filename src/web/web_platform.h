@@ -2,6 +2,7 @@
 // The game's Platform in the browser: page dialogs, Web Audio, and the canvas's panel and frames.
 #pragma once
 
+#include "analysis/solution_browser.h"
 #include "model/game.h"
 #include "model/platform.h"
 #include "storage/kept_files.h"
@@ -26,7 +27,8 @@ class WebPlatform : public Platform {
   Point CursorPosition() override { return pointer_; }
   std::optional<std::string> ClipboardText() override { return std::nullopt; }
 
-  // Composes the whole client area and hands it to the page's canvas.
+  // Composes the whole client area and hands it to the page's canvas, with the solution
+  // browser's caption.
   void Paint();
 
   // Composes the orientation popup's item `commandId` and hands it to the page's item canvas.
@@ -38,6 +40,9 @@ class WebPlatform : public Platform {
 
   // Where the page last saw the pointer, in client coordinates; (-1, -1) once it left the canvas.
   void SetPointer(Point pointer) { pointer_ = pointer; }
+
+  // Next, Previous and Leave solutions step through this game's solutions.
+  SolutionBrowser solutions;
 
  private:
   Game& game_;

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "analysis/analyse.h"
+#include "analysis/solution_browser.h"
 #include "figures.h"
 
 namespace kelvane::testing {
@@ -58,6 +59,44 @@ TEST(SearchTextTest, AnythingElseIsNoRequestAndNoAnswer) {
   game->field = PieceSevenAt(0);
   EXPECT_EQ(TakeSearchAnswer(*game, answer), std::nullopt) << "the answer moves a laid piece";
   EXPECT_FALSE(GridHasCells(game->WorkGrid));
+}
+
+// Browsing with every search carried across text steps as browsing here does: back from the last
+// (its number counted), round the end and on, from the figure's own solutions past piece 7.
+TEST(SearchTextTest, TheSolutionBrowserAcrossTextStepsAsHere) {
+  auto here = GameOn(Block(3, 3, 3));
+  here->field = PieceSevenAt(0);
+  auto there = std::make_unique<Game>(*here);
+  SolutionBrowser browsedHere, browsedThere;
+  int searches = 0;
+  for (const int step : {-1, 1, 1, 1, 1, 1, -1}) {
+    ASSERT_TRUE(StepSolutions(*here, browsedHere, step));
+    const auto search = SearchForStep(*there, browsedThere, step);
+    std::optional<SolutionsFound> found;
+    if (search) {
+      const auto request = ReadSolutionSearch(SolutionSearchText(*search));
+      ASSERT_TRUE(request);
+      found = ReadSolutionsFound(SolutionsFoundText(*RunSolutionSearch(*request, nullptr)),
+                                 there->figure);
+      ASSERT_TRUE(found);
+      ++searches;
+    }
+    ASSERT_TRUE(TakeSolutionStep(*there, browsedThere, step, search ? &*search : nullptr,
+                                 found ? &*found : nullptr));
+    EXPECT_TRUE(GridEquals(there->field, here->field));
+    EXPECT_EQ(SolutionCaption(browsedThere), SolutionCaption(browsedHere));
+  }
+  EXPECT_GE(searches, 2);
+  SolutionsFound found = *RunSolutionSearch(*SearchForStep(*here, {}, 1), nullptr);
+  const std::string text = SolutionsFoundText(found);
+  ASSERT_TRUE(ReadSolutionsFound(text, here->figure));
+  found.run.completions[0].cells[0][0] = CellGrid::Index(5, 5, 5);
+  const std::size_t total = text.find('\n') - 1;
+  for (const std::string& bad :
+       {SolutionsFoundText(found), "solutions 2" + text.substr(11),
+        text.substr(0, total) + "x" + text.substr(total + 1), text + "x\n"}) {
+    EXPECT_FALSE(ReadSolutionsFound(bad, here->figure)) << bad.substr(0, 20);
+  }
 }
 
 }  // namespace

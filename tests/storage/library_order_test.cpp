@@ -10,6 +10,7 @@
 #include "model/char_buffer.h"
 #include "model/solved_puzzles.h"
 #include "scoped_temp_dir.h"
+#include "storage/grade_text.h"
 #include "storage/next_puzzle.h"
 #include "storage/puzzle_file.h"
 #include "support/fake_platform.h"
@@ -131,6 +132,9 @@ TEST_F(Library, TheGradeCacheReadsBackRegradesAChangedFileAndSetsADamagedOneAsid
   std::atomic<bool> cancel = false;
   EXPECT_EQ(GradeKeys(ungraded, cancel).tiers,
             (std::map<std::string, Tier>{{ungraded[0], Tier::Easy}}));
+  // Graded in another instance of the core, across text.
+  EXPECT_EQ(ParseGradesText(AnswerGradeRequest(GradeRequestText({ungraded[0], "no key"}))),
+            GradeKeys(ungraded, cancel));
   cancel = true;
   EXPECT_TRUE(GradeKeys(ungraded, cancel).tiers.empty());
 

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The Analyse commands: the core asks its question and writes the search's request, a Web Worker
-// holding a second instance of the core searches, and the core reports the answer. The page goes
-// on painting; a search that takes longer than a moment shows a progress dialog, whose Cancel
-// ends the worker and leaves the game as it was.
+// The solver's commands: the core writes a search's request, a Web Worker holding a second
+// instance of the core searches, and the core takes the answer. The page goes on painting; a
+// search that the player waits for and that takes longer than a moment shows a progress dialog,
+// whose Cancel ends the worker and leaves the game as it was. The browsed solutions' count and
+// the library's grading run in workers of their own, in the background.
 'use strict';
 
 // A search that ends sooner shows no dialog: no flash for the common case.
@@ -10,10 +11,11 @@ const progressDelayMs = 150;
 let searchWorker = null;
 
 // The worker's answer, null when the player cancelled, undefined when the worker failed.
-function searchInWorker(request) {
+function searchInWorker(entry, request, label) {
   searchWorker = searchWorker || new Worker('search_worker.js');
   const worker = searchWorker;
   const dialog = document.getElementById('progress');
+  document.getElementById('progress-label').textContent = label;
   return new Promise((resolve) => {
     let over = false;
     const finish = (answer) => {
@@ -37,22 +39,95 @@ function searchInWorker(request) {
       event.preventDefault();
       stop(undefined);
     };
-    worker.postMessage(request);
+    worker.postMessage({entry, request});
   });
 }
 
-async function runAnalyseCommand(id) {
-  const request = await callCore('kelvane_analyse_begin', [id], 'string');
+// Runs the core's `begin` for the command, the search its request asks for, and the core's `end`
+// with the answer. The game takes no input meanwhile, as the desktop's progress window holds it.
+async function searchForCommand(id, begin, entry, end, label) {
+  const request = await callCore(begin, [id], 'string');
   if (!request) {
     return;
   }
-  // The game takes no input meanwhile, as the desktop's progress window holds it.
   inputHeld = true;
-  const answer = await searchInWorker(request);
+  const answer = await searchInWorker(entry, request, label);
   inputHeld = false;
   if (answer === undefined) {
     showMessage('The search could not run in this browser.', 'Kelvane', 2);
   } else if (answer !== null) {
-    callCore('kelvane_analyse_end', [id, answer]);
+    await callCore(end, [id, answer]);
   }
+}
+
+function runAnalyseCommand(id) {
+  searchForCommand(id, 'kelvane_analyse_begin', 'kelvane_search', 'kelvane_analyse_end',
+    'Searching for a completion\u2026');
+}
+
+async function runSolutionCommand(id) {
+  await searchForCommand(id, 'kelvane_solutions_begin', 'kelvane_solutions',
+    'kelvane_solutions_end', 'Finding solutions\u2026');
+  countSolutions();
+}
+
+// A search the player does not wait for, in a worker of its own: its answer, or undefined when
+// the worker failed or `job.stop()` ended it first.
+function inBackground(entry, request, job = {}) {
+  const worker = new Worker('search_worker.js');
+  return new Promise((resolve) => {
+    const end = (answer) => {
+      worker.terminate();
+      resolve(answer);
+    };
+    job.stop = () => end(undefined);
+    worker.onmessage = (event) => end(event.data);
+    worker.onerror = (event) => {
+      event.preventDefault();
+      end(undefined);
+    };
+    worker.postMessage({entry, request});
+  });
+}
+
+// The count the caption's "of N" waits for; a count of other solutions gives way to it.
+let counting = {request: '', stop: () => {}};
+async function countSolutions() {
+  const request = await callCore('kelvane_solutions_count', [], 'string');
+  if (!request || request === counting.request) {
+    return;
+  }
+  counting.stop();
+  const job = counting = {request};
+  const total = await inBackground('kelvane_count', request, job);
+  if (counting === job) {
+    counting = {request: '', stop: () => {}};
+  }
+  if (total) {
+    callCore('kelvane_solutions_counted', [request, total]);
+  }
+}
+
+// Next puzzle starts once the library's figures are graded, as on the desktop.
+async function runNextPuzzle() {
+  const request = await callCore('kelvane_next_puzzle_begin', [], 'string');
+  if (request) {
+    callCore('kelvane_next_puzzle_end', [(await inBackground('kelvane_grade', request)) || '']);
+  }
+}
+
+// The solution browser's caption beside the panel, in the game's colours.
+function showCaption(lines, x, y, back, ink) {
+  const caption = document.getElementById('caption');
+  caption.hidden = !lines;
+  if (!lines || caption.dataset.lines === lines) {
+    return;
+  }
+  const shade = (colour, factor) => 'rgb(' + [16, 8, 0].map((shift) =>
+    Math.min(255, Math.round(((colour >> shift) & 255) * factor))).join(',') + ')';
+  caption.dataset.lines = lines;
+  caption.replaceChildren(...lines.split('\n').map((line) =>
+    Object.assign(document.createElement('div'), {textContent: line})));
+  Object.assign(caption.style, {left: x + 10 + 'px', top: y + 10 + 'px',
+    background: shade(back, 1.12), borderColor: shade(ink, 1), color: shade(ink, 1 / 1.6)});
 }

@@ -160,6 +160,10 @@ function runMenuCommand(id) {
     window.open('help/index.html', '_blank', 'noopener');
   } else if (command.row.does === 'analyse') {
     runAnalyseCommand(id);
+  } else if (command.row.does === 'solutions') {
+    runSolutionCommand(id);
+  } else if (command.row.does === 'nextPuzzle') {
+    runNextPuzzle();
   } else {
     callCore('kelvane_command', [id]);
   }

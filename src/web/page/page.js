@@ -354,6 +354,7 @@ window.addEventListener('keydown', (event) => {
 
 var Module = {
   kelvane: {showMessage, beep, playSound, invalidate: paintSoon, resize, commandState, copy,
+    caption: (...lines) => showCaption(...lines),
     copyItem: (...area) => copyItem(...area), commandStates, started: false},
   preRun: [loadPlayerFiles],
   onRuntimeInitialized: () => start().catch(reportProblem),

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The Web Worker that runs the Analyse commands' search in its own instance of the core: each
-// message is a request's text, each reply the answer's text.
+// The Web Worker that runs the solver's searches in its own instance of the core: each message
+// names the core's entry point and gives the request's text; each reply is the answer's text.
 'use strict';
 
 var Module = {};
@@ -10,5 +10,6 @@ const ready = new Promise((resolve) => {
 importScripts('kelvane_search.js');
 
 onmessage = (event) => ready.then(() => {
-  postMessage(Module.ccall('kelvane_search', 'string', ['string'], [event.data]));
+  const {entry, request} = event.data;
+  postMessage(Module.ccall(entry, 'string', ['string'], [request]));
 });
