@@ -44,6 +44,15 @@ EMSCRIPTEN_KEEPALIVE const char* kelvane_count(const char* request) {
   return Handed(count && !count->tooMany ? std::to_string(count->counts.distinct) : "");
 }
 
+// "1" when the position can still be completed, "0" when not, empty when it is too large to tell.
+EMSCRIPTEN_KEEPALIVE const char* kelvane_completable(const char* request) {
+  const auto position = kelvane::ReadPosition(request);
+  const std::optional<bool> completable =
+      position ? kelvane::CompletableForPlayer(position->first, position->second, neverStopped)
+               : std::nullopt;
+  return Handed(completable ? (*completable ? "1" : "0") : "");
+}
+
 EMSCRIPTEN_KEEPALIVE const char* kelvane_grade(const char* request) {
   return Handed(kelvane::AnswerGradeRequest(request));
 }

@@ -232,6 +232,14 @@ EMSCRIPTEN_KEEPALIVE void kelvane_next_puzzle_end(const char* answer) {
   platform.KeepChanges();
 }
 
+// "Can it still be done?" after each move in play, when the player asked for it: the position for
+// the page's background worker, or empty for no mark.
+EMSCRIPTEN_KEEPALIVE const char* kelvane_completable_request() {
+  return Handed(game.createMode == 0 && game.extras.canStillBeDone
+                    ? kelvane::PositionText(game.figure, game.field)
+                    : "");
+}
+
 // The count of the browsed solutions for the page's background worker, while their total is not
 // known; else empty.
 EMSCRIPTEN_KEEPALIVE const char* kelvane_solutions_count() {

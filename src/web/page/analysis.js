@@ -116,18 +116,21 @@ async function runNextPuzzle() {
   }
 }
 
-// The solution browser's caption beside the panel, in the game's colours.
+// The solution browser's caption beside the panel at the top, and the completion mark at the
+// bottom, on plates in the game's colours.
 function showCaption(lines, x, y, back, ink) {
   const caption = document.getElementById('caption');
-  caption.hidden = !lines;
-  if (!lines || caption.dataset.lines === lines) {
-    return;
-  }
+  const mark = document.getElementById('completion-mark');
   const shade = (colour, factor) => 'rgb(' + [16, 8, 0].map((shift) =>
     Math.min(255, Math.round(((colour >> shift) & 255) * factor))).join(',') + ')';
-  caption.dataset.lines = lines;
-  caption.replaceChildren(...lines.split('\n').map((line) =>
-    Object.assign(document.createElement('div'), {textContent: line})));
-  Object.assign(caption.style, {left: x + 10 + 'px', top: y + 10 + 'px',
-    background: shade(back, 1.12), borderColor: shade(ink, 1), color: shade(ink, 1 / 1.6)});
+  const looks = {background: shade(back, 1.12), borderColor: shade(ink, 1),
+    color: shade(ink, 1 / 1.6), left: x + 10 + 'px'};
+  Object.assign(caption.style, looks, {top: y + 10 + 'px'});
+  Object.assign(mark.style, looks, {bottom: '10px'});
+  caption.hidden = !lines;
+  if (lines && caption.dataset.lines !== lines) {
+    caption.dataset.lines = lines;
+    caption.replaceChildren(...lines.split('\n').map((line) =>
+      Object.assign(document.createElement('div'), {textContent: line})));
+  }
 }
