@@ -76,32 +76,6 @@ std::array<int, 32> BitOrder(const CoverTable& table) {
   return bit;
 }
 
-// Bit i set when placements[i] lies within `allowed`, for the first up to 64 of `count`:
-// worked out without a branch, which a rare fit would mispredict.
-inline std::uint64_t FitMask(const std::uint64_t* placements, int count, std::uint64_t allowed) {
-  const int end = std::min(count, 64);
-  std::uint64_t fits = 0;
-  for (int i = 0; i < end; ++i) {
-    fits |= std::uint64_t{(placements[i] & ~allowed) == 0} << i;
-  }
-  return fits;
-}
-
-// Calls visit(i) for each placements[i], first <= i < last, that lies within `allowed`, until it
-// returns true.
-template <typename Visit>
-inline void ForEachFit(const std::uint64_t* placements, int first, int last, std::uint64_t allowed,
-                       Visit visit) {
-  for (int base = first; base < last; base += 64) {
-    for (std::uint64_t fits = FitMask(placements + base, last - base, allowed); fits != 0;
-         fits &= fits - 1) {
-      if (visit(base + std::countr_zero(fits))) {
-        return;
-      }
-    }
-  }
-}
-
 std::size_t HashOf(std::uint64_t key, int shift) {
   return static_cast<std::size_t>((key * 0x9e3779b97f4a7c15u) >> shift);
 }
@@ -127,66 +101,111 @@ FillingCounter<kStopAtFirst>::FillingCounter(const CoverTable& table, SearchCont
     odd_ |= static_cast<Word>(parity & 1) << bit_[cell];
   }
   std::array<int, kPieceCount> tilt{};
+  std::size_t count = 0;
+  for (int e = 0; e < table.entryCount; ++e) {
+    count += table.placements[e].size();
+  }
   std::vector<Placement> all;
-  std::vector<std::int8_t> tips;
-  Sizes coverSizes{};
-  Sizes firstSizes{};
+  std::vector<Move> moves;
+  all.reserve(count);
+  moves.reserve(count);
+  std::array<int, 32> coverSizes{};
+  std::array<int, 32> firstSizes{};
   for (int e = 0; e < table.entryCount; ++e) {
     for (const CellSet& placement : table.placements[e]) {
       Word cells = 0;
+      Move& move = moves.emplace_back();
       ForEachCell(placement, [&](int cell) {
-        cells |= Word{1} << bit_[cell];
-        ++coverSizes[bit_[cell]][e];
+        const int b = bit_[cell];
+        cells |= Word{1} << b;
+        ++coverSizes[b];
+        move.tip += (odd_ >> b & 1) != 0 ? 1 : -1;
       });
-      ++firstSizes[std::countr_zero(cells)][e];
+      ++firstSizes[std::countr_zero(cells)];
       all.push_back(cells | Placement{1} << (32 + e));
-      tips.push_back(static_cast<std::int8_t>(TipOf(cells, odd_)));
-      tilt[e] = std::max(tilt[e], std::abs(tips.back()));
+      tilt[e] = std::max(tilt[e], std::abs(move.tip));
+      for (Word rest = cells; rest != 0; rest &= rest - 1) {
+        Word carry = neighbours_[std::countr_zero(rest)];
+        move.loss.one ^= carry;
+        carry &= ~move.loss.one;
+        move.loss.two ^= carry;
+        carry &= ~move.loss.two;
+        move.loss.four ^= carry;
+      }
     }
   }
-  covers_ = LaidOut(coverSizes);
-  firsts_ = LaidOut(firstSizes);
-  coverTips_.resize(covers_.placements.size());
-  Sizes nextCover = covers_.entryBegin;
-  Sizes nextFirst = firsts_.entryBegin;
+  covers_ = Blocks(coverSizes);
+  firsts_ = Blocks(firstSizes);
+  coverMoves_.resize(covers_.placements.size());
+  std::array<int, 32> nextCover{};
+  std::array<int, 32> nextFirst{};
+  for (int b = 0; b < 32; ++b) {
+    nextCover[b] = 64 * covers_.begin[b];
+    nextFirst[b] = 64 * firsts_.begin[b];
+  }
   const int knownBits = std::bit_width(2 * all.size() + 1);
   known_.resize(std::size_t{1} << knownBits);
   knownShift_ = 64 - knownBits;
   for (std::size_t k = 0; k < all.size(); ++k) {
     const Placement placement = all[k];
-    const int e = std::countr_zero(placement >> 32);
     const Word cells = static_cast<Word>(placement);
-    firsts_.placements[nextFirst[std::countr_zero(cells)][e]++] = placement;
+    firsts_.placements[nextFirst[std::countr_zero(cells)]++] = placement;
     for (Word rest = cells; rest != 0; rest &= rest - 1) {
-      const int at = nextCover[std::countr_zero(rest)][e]++;
+      const int at = nextCover[std::countr_zero(rest)]++;
       covers_.placements[at] = placement;
-      coverTips_[at] = tips[k];
+      coverMoves_[at] = moves[k];
     }
     std::size_t slot = HashOf(placement, knownShift_);
     while (known_[slot] != 0) {
       slot = (slot + 1) & (known_.size() - 1);
     }
     known_[slot] = placement;
+    const std::size_t mark = HashOf(placement, 64 - kMarkBits);
+    marks_[mark / 64] |= std::uint64_t{1} << (mark % 64);
   }
   for (unsigned mask = 1; mask < tilt_.size(); ++mask) {
     tilt_[mask] = tilt_[mask & (mask - 1)] + tilt[std::countr_zero(mask)];
   }
 }
 
-// Room for sizes[b][e] placements under bit b of entry e, bit by bit and entry by entry.
 template <bool kStopAtFirst>
-typename FillingCounter<kStopAtFirst>::Lists FillingCounter<kStopAtFirst>::LaidOut(
-    const Sizes& sizes) {
-  Lists lists;
-  int at = 0;
+FillingCounter<kStopAtFirst>::Blocks::Blocks(const std::array<int, 32>& sizes) {
   for (int b = 0; b < 32; ++b) {
-    for (int e = 0; e <= kPieceCount; ++e) {
-      lists.entryBegin[b][e] = at;
-      at += sizes[b][e];
-    }
+    begin[b + 1] = begin[b] + (sizes[b] + 63) / 64;
   }
-  lists.placements.resize(at);
-  return lists;
+  blocks.resize(begin[32]);
+  placements.resize(64 * blocks.size());
+}
+
+template <bool kStopAtFirst>
+void FillingCounter<kStopAtFirst>::Blocks::WorkOut(int b) {
+  worked |= Word{1} << b;
+  for (int at = 64 * begin[b]; at < 64 * begin[b + 1]; ++at) {
+    const Word cells = static_cast<Word>(placements[at]);
+    if (cells == 0) {
+      continue;
+    }
+    Block& block = blocks[at / 64];
+    const std::uint64_t self = std::uint64_t{1} << (at % 64);
+    for (Word rest = cells; rest != 0; rest &= rest - 1) {
+      block.covering[std::countr_zero(rest)] |= self;
+    }
+    block.ofEntry[std::countr_zero(placements[at] >> 32)] |= self;
+    block.reach |= cells;
+  }
+}
+
+// Bit j set when the block's placement j is one of `entries` and lies within `free`.
+template <bool kStopAtFirst>
+std::uint64_t FillingCounter<kStopAtFirst>::Fits(const Block& block, Word free, unsigned entries) {
+  std::uint64_t fits = 0;
+  for (unsigned rest = entries; rest != 0; rest &= rest - 1) {
+    fits |= block.ofEntry[std::countr_zero(rest)];
+  }
+  for (Word taken = block.reach & ~free; taken != 0; taken &= taken - 1) {
+    fits &= ~block.covering[std::countr_zero(taken)];
+  }
+  return fits;
 }
 
 template <bool kStopAtFirst>
@@ -209,7 +228,14 @@ std::uint64_t FillingCounter<kStopAtFirst>::Count(const CellSet& free, unsigned 
 }
 
 template <bool kStopAtFirst>
-bool FillingCounter<kStopAtFirst>::IsPlacement(Placement placement) const {
+inline bool FillingCounter<kStopAtFirst>::IsPlacement(Placement placement) const {
+  // Nearly every set asked about is none: most answers come from the marks alone.
+  const std::size_t mark = HashOf(placement, 64 - kMarkBits);
+  return (marks_[mark / 64] >> (mark % 64) & 1) != 0 && IsKnown(placement);
+}
+
+template <bool kStopAtFirst>
+bool FillingCounter<kStopAtFirst>::IsKnown(Placement placement) const {
   for (std::size_t slot = HashOf(placement, knownShift_);;
        slot = (slot + 1) & (known_.size() - 1)) {
     if (known_[slot] == placement) {
@@ -224,35 +250,35 @@ bool FillingCounter<kStopAtFirst>::IsPlacement(Placement placement) const {
 // Ways for the two entries to fill `free`: one of them covers its lowest cell, and no cell below
 // it, which is taken.
 template <bool kStopAtFirst>
-std::uint64_t FillingCounter<kStopAtFirst>::CountLastTwo(Word free, unsigned entries) const {
+std::uint64_t FillingCounter<kStopAtFirst>::CountLastTwo(Word free, unsigned entries) {
   const int low = std::countr_zero(free);
   const Placement entryBits = Placement{entries} << 32;
   std::uint64_t total = 0;
-  const auto [first, last] = firsts_.Stretch(low, entries);
-  const Placement* placements = firsts_.placements.data();
-  ForEachFit(placements, first, last, free | entryBits, [&](int i) {
-    // The other entry's placement is then the rest of the free cells.
-    if (IsPlacement((placements[i] ^ entryBits) ^ free)) {
-      ++total;
-      return kStopAtFirst;
+  const Block* blocks = firsts_.Under(low);
+  for (int k = firsts_.begin[low]; k < firsts_.begin[low + 1]; ++k) {
+    for (std::uint64_t fits = Fits(*blocks++, free, entries); fits != 0; fits &= fits - 1) {
+      // The other entry's placement is then the rest of the free cells.
+      if (IsPlacement((firsts_.placements[64 * k + std::countr_zero(fits)] ^ entryBits) ^ free)) {
+        ++total;
+        if (kStopAtFirst) {
+          return total;
+        }
+      }
     }
-    return false;
-  });
+  }
   return total;
 }
 
-// Each free neighbour of the cells taken loses one free neighbour.
+// Bit by bit subtraction: only free cells' counts mean anything, and those never go below 0.
 template <bool kStopAtFirst>
-typename FillingCounter<kStopAtFirst>::NeighbourCounts FillingCounter<kStopAtFirst>::Without(
-    NeighbourCounts counts, Word cells) const {
-  for (Word rest = cells; rest != 0; rest &= rest - 1) {
-    Word borrow = neighbours_[std::countr_zero(rest)];
-    counts.one ^= borrow;
-    borrow &= counts.one;
-    counts.two ^= borrow;
-    borrow &= counts.two;
-    counts.four ^= borrow;
-  }
+typename FillingCounter<kStopAtFirst>::NeighbourCounts FillingCounter<kStopAtFirst>::Less(
+    NeighbourCounts counts, const NeighbourCounts& loss) {
+  const Word borrowOne = ~counts.one & loss.one;
+  counts.one ^= loss.one;
+  const Word two = counts.two ^ loss.two;
+  const Word borrowTwo = (~counts.two & loss.two) | (~two & borrowOne);
+  counts.two = two ^ borrowOne;
+  counts.four ^= loss.four ^ borrowTwo;
   return counts;
 }
 
@@ -260,7 +286,7 @@ typename FillingCounter<kStopAtFirst>::NeighbourCounts FillingCounter<kStopAtFir
 // least covered with three pieces left).
 template <bool kStopAtFirst>
 int FillingCounter<kStopAtFirst>::TightestCell(Word free, unsigned entries,
-                                               const NeighbourCounts& counts) const {
+                                               const NeighbourCounts& counts) {
   Word tightest = free;
   for (const Word level : {counts.four, counts.two, counts.one}) {
     if ((tightest & ~level) != 0) {
@@ -276,10 +302,9 @@ int FillingCounter<kStopAtFirst>::TightestCell(Word free, unsigned entries,
   for (Word rest = tightest; rest != 0 && fewest > 2; rest &= rest - 1) {
     const int b = std::countr_zero(rest);
     int fits = 0;
-    const Placement allowed = free | Placement{entries} << 32;
-    const auto [first, last] = covers_.Stretch(b, entries);
-    for (int i = first; i < last && fits < fewest; ++i) {
-      fits += (covers_.placements[i] & ~allowed) == 0 ? 1 : 0;
+    const Block* blocks = covers_.Under(b);
+    for (int k = covers_.begin[b]; k < covers_.begin[b + 1] && fits < fewest; ++k) {
+      fits += BitCount(Fits(*blocks++, free, entries));
     }
     if (fits < fewest) {
       best = b;
@@ -294,17 +319,41 @@ template <bool kStopAtFirst>
 std::uint64_t FillingCounter<kStopAtFirst>::Branch(Word free, unsigned entries, int tip,
                                                    const NeighbourCounts& counts) {
   const int cell = TightestCell(free, entries, counts);
+  const bool lastTwoNext = kEntriesIn[entries] == 3;
   std::uint64_t total = 0;
-  const Placement allowed = free | Placement{entries} << 32;
-  const auto [first, last] = covers_.Stretch(cell, entries);
-  ForEachFit(covers_.placements.data(), first, last, allowed, [&](int i) {
-    const Placement placement = covers_.placements[i];
-    const Word cells = static_cast<Word>(placement);
-    total += Search(free ^ cells, entries & ~static_cast<unsigned>(placement >> 32),
-                    tip - coverTips_[i], Without(counts, cells));
-    return kStopAtFirst && total != 0;
-  });
+  const Block* blocks = covers_.Under(cell);
+  for (int k = covers_.begin[cell]; k < covers_.begin[cell + 1]; ++k) {
+    for (std::uint64_t fits = Fits(*blocks++, free, entries); fits != 0; fits &= fits - 1) {
+      const int i = 64 * k + std::countr_zero(fits);
+      const Placement placement = covers_.placements[i];
+      const Word cells = static_cast<Word>(placement);
+      const Move& move = coverMoves_[i];
+      const Word rest = free ^ cells;
+      const unsigned others = entries & ~static_cast<unsigned>(placement >> 32);
+      const NeighbourCounts after = Less(counts, move.loss);
+      total += lastTwoNext ? TwoLeft(rest, others, tip - move.tip, after)
+                           : Search(rest, others, tip - move.tip, after);
+      if (kStopAtFirst && total != 0) {
+        return total;
+      }
+    }
+  }
   return total;
+}
+
+// A free cell without a free neighbour, or more odd cells than even ones (or the other way round)
+// than the pieces can make up.
+template <bool kStopAtFirst>
+bool FillingCounter<kStopAtFirst>::Hopeless(Word free, unsigned entries, int tip,
+                                            const NeighbourCounts& counts) const {
+  return (free & ~(counts.one | counts.two | counts.four)) != 0 || std::abs(tip) > tilt_[entries];
+}
+
+// Not memoised: matching the last two pieces costs less than looking them up.
+template <bool kStopAtFirst>
+std::uint64_t FillingCounter<kStopAtFirst>::TwoLeft(Word free, unsigned entries, int tip,
+                                                    const NeighbourCounts& counts) {
+  return Hopeless(free, entries, tip, counts) ? 0 : CountLastTwo(free, entries);
 }
 
 template <bool kStopAtFirst>
@@ -317,9 +366,10 @@ std::uint64_t FillingCounter<kStopAtFirst>::Search(Word free, unsigned entries, 
   if (left == 1) {
     return IsPlacement(free | Placement{entries} << 32) ? 1 : 0;
   }
-  // A free cell without a free neighbour, or more odd cells than even ones (or the other way
-  // round) than the pieces can make up.
-  if ((free & ~(counts.one | counts.two | counts.four)) != 0 || std::abs(tip) > tilt_[entries]) {
+  if (left == 2) {
+    return TwoLeft(free, entries, tip, counts);
+  }
+  if (Hopeless(free, entries, tip, counts)) {
     return 0;
   }
   const std::uint64_t key = free | std::uint64_t{entries} << 27;
@@ -327,8 +377,7 @@ std::uint64_t FillingCounter<kStopAtFirst>::Search(Word free, unsigned entries, 
   if ((slot & kKeyMask) == key) {
     return slot >> kKeyBits;
   }
-  const std::uint64_t total =
-      left == 2 ? CountLastTwo(free, entries) : Branch(free, entries, tip, counts);
+  const std::uint64_t total = Branch(free, entries, tip, counts);
   if (total <= kLargestKept && control_.Finished()) {
     slot = key | total << kKeyBits;
   }

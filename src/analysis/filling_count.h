@@ -6,7 +6,6 @@
 #include <array>
 #include <bit>
 #include <cstdint>
-#include <utility>
 #include <vector>
 
 #include "analysis/cover_table.h"
@@ -44,38 +43,67 @@ class FillingCounter {
   // `tip`: how many more odd cells than even ones `free` holds.
   std::uint64_t Search(Word free, unsigned entries, int tip, const NeighbourCounts& counts);
   std::uint64_t Branch(Word free, unsigned entries, int tip, const NeighbourCounts& counts);
-  int TightestCell(Word free, unsigned entries, const NeighbourCounts& counts) const;
-  NeighbourCounts Without(NeighbourCounts counts, Word cells) const;
-  using Sizes = std::array<std::array<int, kPieceCount + 1>, 32>;
-  // Placements listed under some of their bits, entry by entry: those under bit b from entry e
-  // on start at placements[entryBegin[b][e]].
-  struct Lists {
-    std::vector<Placement> placements;
-    Sizes entryBegin{};
-
-    // The stretch under bit b that holds the placements of `entries`, and others.
-    std::pair<int, int> Stretch(int b, unsigned entries) const {
-      return {entryBegin[b][std::countr_zero(entries)], entryBegin[b][std::bit_width(entries)]};
-    }
+  int TightestCell(Word free, unsigned entries, const NeighbourCounts& counts);
+  // What laying a placement takes away: from each cell, the free neighbours it covers, and
+  // from the balance of odd and even free cells, the odd cells it covers less the even ones.
+  struct Move {
+    NeighbourCounts loss;
+    int tip = 0;
   };
-  static Lists LaidOut(const Sizes& sizes);
+  static NeighbourCounts Less(NeighbourCounts counts, const NeighbourCounts& loss);
+  // Placements listed under some of their bits, 64 to a block: bit b's in blocks[begin[b] …
+  // begin[b + 1]), block k's j-th at placements[64 * k + j] (0 past the last). Each block says
+  // which of its placements cover each bit and which are each entry's, so that those that fit
+  // are found a taken cell at a time, not one by one. A bit's blocks are worked out the first
+  // time it is asked for: a search that stops at the first cover asks for few.
+  struct Block {
+    std::array<std::uint64_t, 32> covering{};
+    std::array<std::uint64_t, kPieceCount> ofEntry{};
+    // Every bit its placements cover.
+    Word reach = 0;
+  };
+  struct Blocks {
+    std::vector<Block> blocks;
+    std::array<int, 33> begin{};
+    std::vector<Placement> placements;
+    Word worked = 0;
+
+    Blocks() = default;
+    // Room for sizes[b] placements under each bit b.
+    explicit Blocks(const std::array<int, 32>& sizes);
+    // Bit b's blocks.
+    const Block* Under(int b) {
+      if ((worked >> b & 1) == 0) {
+        WorkOut(b);
+      }
+      return blocks.data() + begin[b];
+    }
+    void WorkOut(int b);
+  };
+  static std::uint64_t Fits(const Block& block, Word free, unsigned entries);
 
   bool IsPlacement(Placement placement) const;
-  std::uint64_t CountLastTwo(Word free, unsigned entries) const;
+  bool IsKnown(Placement placement) const;
+  std::uint64_t CountLastTwo(Word free, unsigned entries);
+  bool Hopeless(Word free, unsigned entries, int tip, const NeighbourCounts& counts) const;
+  std::uint64_t TwoLeft(Word free, unsigned entries, int tip, const NeighbourCounts& counts);
 
   SearchControl& control_;
   // Each table cell's bit in a Word.
   std::array<int, 32> bit_{};
   // The cells next to each cell.
   std::array<Word, 32> neighbours_{};
-  // Each placement under every bit it covers, and under its lowest bit alone.
-  Lists covers_;
-  Lists firsts_;
-  // How many more odd cells than even ones each of covers_ covers.
-  std::vector<std::int8_t> coverTips_;
+  // Each placement under every bit it covers, with its Move at the same index; and under its
+  // lowest bit alone.
+  Blocks covers_;
+  std::vector<Move> coverMoves_;
+  Blocks firsts_;
   // Every placement, open-addressed by its cells and entry: 0 marks a free slot.
   std::vector<Placement> known_;
   int knownShift_;
+  // A bit for each hash of a placement, with more bits than known_ has slots.
+  static constexpr int kMarkBits = 15;
+  std::array<std::uint64_t, (1 << kMarkBits) / 64> marks_{};
   // Cells of odd x + y + z, and how far the entries of a mask can tip the balance of odd and
   // even cells they cover.
   Word odd_ = 0;
