@@ -289,6 +289,34 @@ Das laufende Spiel und die Optionen dieser Sitzung gehen beim Beenden verloren.<
         <source>Amount: %1</source>
         <translation>Anzahl: %1</translation>
     </message>
+    <message>
+        <source>1. Simple</source>
+        <translation>1. Schlicht</translation>
+    </message>
+    <message>
+        <source>2. Rounded</source>
+        <translation>2. Abgerundet</translation>
+    </message>
+    <message>
+        <source>3. Smoothed</source>
+        <translation>3. Geglättet</translation>
+    </message>
+    <message>
+        <source>4. Oak</source>
+        <translation>4. Eiche</translation>
+    </message>
+    <message>
+        <source>5. Polished</source>
+        <translation>5. Poliert</translation>
+    </message>
+    <message>
+        <source>6. Ashen</source>
+        <translation>6. Aschgrau</translation>
+    </message>
+    <message>
+        <source>7. Sharpen</source>
+        <translation>7. Scharfkantig</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -567,34 +595,6 @@ Das laufende Spiel und die Optionen dieser Sitzung gehen beim Beenden verloren.<
 </context>
 <context>
     <name>kelvane::OptionsDialog</name>
-    <message>
-        <source>1. Simple</source>
-        <translation>1. Schlicht</translation>
-    </message>
-    <message>
-        <source>2. Rounded</source>
-        <translation>2. Abgerundet</translation>
-    </message>
-    <message>
-        <source>3. Smoothed</source>
-        <translation>3. Geglättet</translation>
-    </message>
-    <message>
-        <source>4. Oak</source>
-        <translation>4. Eiche</translation>
-    </message>
-    <message>
-        <source>5. Polished</source>
-        <translation>5. Poliert</translation>
-    </message>
-    <message>
-        <source>6. Ashen</source>
-        <translation>6. Aschgrau</translation>
-    </message>
-    <message>
-        <source>7. Sharpen</source>
-        <translation>7. Scharfkantig</translation>
-    </message>
     <message>
         <source>Options</source>
         <translation>Optionen</translation>

@@ -289,6 +289,34 @@ La partida en curso y las opciones de esta sesión se perderán al salir.</trans
         <source>Amount: %1</source>
         <translation>Cantidad: %1</translation>
     </message>
+    <message>
+        <source>1. Simple</source>
+        <translation>1. Sencillo</translation>
+    </message>
+    <message>
+        <source>2. Rounded</source>
+        <translation>2. Redondeado</translation>
+    </message>
+    <message>
+        <source>3. Smoothed</source>
+        <translation>3. Suavizado</translation>
+    </message>
+    <message>
+        <source>4. Oak</source>
+        <translation>4. Roble</translation>
+    </message>
+    <message>
+        <source>5. Polished</source>
+        <translation>5. Pulido</translation>
+    </message>
+    <message>
+        <source>6. Ashen</source>
+        <translation>6. Ceniza</translation>
+    </message>
+    <message>
+        <source>7. Sharpen</source>
+        <translation>7. Afilado</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -567,34 +595,6 @@ La partida en curso y las opciones de esta sesión se perderán al salir.</trans
 </context>
 <context>
     <name>kelvane::OptionsDialog</name>
-    <message>
-        <source>1. Simple</source>
-        <translation>1. Sencillo</translation>
-    </message>
-    <message>
-        <source>2. Rounded</source>
-        <translation>2. Redondeado</translation>
-    </message>
-    <message>
-        <source>3. Smoothed</source>
-        <translation>3. Suavizado</translation>
-    </message>
-    <message>
-        <source>4. Oak</source>
-        <translation>4. Roble</translation>
-    </message>
-    <message>
-        <source>5. Polished</source>
-        <translation>5. Pulido</translation>
-    </message>
-    <message>
-        <source>6. Ashen</source>
-        <translation>6. Ceniza</translation>
-    </message>
-    <message>
-        <source>7. Sharpen</source>
-        <translation>7. Afilado</translation>
-    </message>
     <message>
         <source>Options</source>
         <translation>Opciones</translation>

@@ -289,6 +289,34 @@ La partie en cours et les options de cette session seront perdues à la fermetur
         <source>Amount: %1</source>
         <translation>Nombre&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>1. Simple</source>
+        <translation>1. Simple</translation>
+    </message>
+    <message>
+        <source>2. Rounded</source>
+        <translation>2. Arrondi</translation>
+    </message>
+    <message>
+        <source>3. Smoothed</source>
+        <translation>3. Adouci</translation>
+    </message>
+    <message>
+        <source>4. Oak</source>
+        <translation>4. Chêne</translation>
+    </message>
+    <message>
+        <source>5. Polished</source>
+        <translation>5. Poli</translation>
+    </message>
+    <message>
+        <source>6. Ashen</source>
+        <translation>6. Cendré</translation>
+    </message>
+    <message>
+        <source>7. Sharpen</source>
+        <translation>7. Aiguisé</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -567,34 +595,6 @@ La partie en cours et les options de cette session seront perdues à la fermetur
 </context>
 <context>
     <name>kelvane::OptionsDialog</name>
-    <message>
-        <source>1. Simple</source>
-        <translation>1. Simple</translation>
-    </message>
-    <message>
-        <source>2. Rounded</source>
-        <translation>2. Arrondi</translation>
-    </message>
-    <message>
-        <source>3. Smoothed</source>
-        <translation>3. Adouci</translation>
-    </message>
-    <message>
-        <source>4. Oak</source>
-        <translation>4. Chêne</translation>
-    </message>
-    <message>
-        <source>5. Polished</source>
-        <translation>5. Poli</translation>
-    </message>
-    <message>
-        <source>6. Ashen</source>
-        <translation>6. Cendré</translation>
-    </message>
-    <message>
-        <source>7. Sharpen</source>
-        <translation>7. Aiguisé</translation>
-    </message>
     <message>
         <source>Options</source>
         <translation>Options</translation>

@@ -2,14 +2,22 @@
 // The seven built-in skin sheets: which picture an index shows, decoding and loading it.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <span>
+#include <string_view>
 
+#include "model/text_template.h"
 #include "render/surface.h"
 
 namespace kelvane {
 
 inline constexpr int kSkinCount = 7;
+// The names the Options dialog lists, entry i naming SKIN_INDEX i.
+inline constexpr std::array<std::string_view, kSkinCount> kSkinNames{
+    PLAYER_TEXT("1. Simple"), PLAYER_TEXT("2. Rounded"),  PLAYER_TEXT("3. Smoothed"),
+    PLAYER_TEXT("4. Oak"),    PLAYER_TEXT("5. Polished"), PLAYER_TEXT("6. Ashen"),
+    PLAYER_TEXT("7. Sharpen")};
 // Every sheet is drawn for the scale-8 geometry at this size.
 inline constexpr int kSheetWidth = 1024;
 inline constexpr int kSheetHeight = 768;

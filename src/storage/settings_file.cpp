@@ -57,6 +57,10 @@ void SetDefaultSettings(Settings& settings) {
   }
 }
 
+std::int32_t KnownScale(std::int32_t scale) {
+  return scale < 2 || scale > 8 ? kDefaultScale : scale;
+}
+
 std::string FormatSettingsText(const Settings& settings) {
   std::string text = "[" + std::string(kLastSection) + "]";
   text += kLineEnd;
@@ -77,9 +81,7 @@ void ParseSettingsText(std::string_view text, Settings& settings) {
   for (const NumericSetting& option : kOptions) {
     Set(settings, option, ReadIniInt(text, kOptionsSection, option.key, option.defaultValue));
   }
-  if (settings.SCALE < 2 || settings.SCALE > 8) {
-    settings.SCALE = kDefaultScale;
-  }
+  settings.SCALE = KnownScale(settings.SCALE);
   SetBufferText(settings.PUZZLE,
                 ReadIniString(text, kLastSection, kPuzzleKey, "", settings.PUZZLE.size()));
 }

@@ -2,6 +2,7 @@
 // The settings file, ProductName + ".ini": the options and the last puzzle chosen.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,9 @@ namespace kelvane {
 
 // Puts the six option defaults into `settings`; PUZZLE is not touched.
 void SetDefaultSettings(Settings& settings);
+
+// `scale` when the game draws it (2…8), else the default 4.
+std::int32_t KnownScale(std::int32_t scale);
 
 // The file text: "[LAST]", PUZZLE, an empty line, "[OPTIONS]", the six options in key order and
 // a closing empty line, every line ended by CR LF.

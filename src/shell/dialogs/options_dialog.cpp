@@ -9,33 +9,17 @@
 #include <QPushButton>
 
 #include "render/cube_geometry.h"
-#include "render/device_pixels.h"
-#include "render/draw_cube_grid.h"
 #include "render/graphics_setup.h"
+#include "render/options_choice.h"
+#include "render/options_sample.h"
 #include "render/skins.h"
 #include "shell/dialogs/colour_button.h"
 #include "shell/dialogs/dialog_layout.h"
 #include "shell/list_box.h"
 #include "shell/translations.h"
-#include "storage/extra_options_file.h"
-#include "storage/language_choice_file.h"
-#include "storage/settings_file.h"
 
 namespace kelvane {
 namespace {
-
-constexpr std::array<const char*, kSkinCount> kSkinNames{
-    QT_TRANSLATE_NOOP("kelvane::OptionsDialog", "1. Simple"),
-    QT_TRANSLATE_NOOP("kelvane::OptionsDialog", "2. Rounded"),
-    QT_TRANSLATE_NOOP("kelvane::OptionsDialog", "3. Smoothed"),
-    QT_TRANSLATE_NOOP("kelvane::OptionsDialog", "4. Oak"),
-    QT_TRANSLATE_NOOP("kelvane::OptionsDialog", "5. Polished"),
-    QT_TRANSLATE_NOOP("kelvane::OptionsDialog", "6. Ashen"),
-    QT_TRANSLATE_NOOP("kelvane::OptionsDialog", "7. Sharpen")};
-
-// The pieces stand in four columns and two rows of 64-pixel slots; the square takes the eighth.
-constexpr int kPreviewSlot = 64;
-constexpr Point kSampleSquareOrigin{224, 96};
 
 QPushButton* AddButton(const DialogLayout& layout, const QString& text, DialogUnits place) {
   auto* button = new QPushButton(text);
@@ -81,8 +65,8 @@ OptionsDialog::OptionsDialog(Game& game, Platform& platform, QWidget* owner,
   }
   skinList_ = new ListBox;
   layout.Place(skinList_, {16, 73, 97, 79});
-  for (const char* name : kSkinNames) {
-    skinList_->addItem(tr(name));
+  for (const std::string_view name : kSkinNames) {
+    skinList_->addItem(CoreText(name));
   }
   canStillBeDoneBox_ = new QCheckBox(tr("Can it still be done?"));
   layout.PlaceText(canStillBeDoneBox_, {16, 174, 96, 9});
@@ -95,12 +79,9 @@ OptionsDialog::OptionsDialog(Game& game, Platform& platform, QWidget* owner,
   layout.PlaceText(new QLabel(tr("Language:")), {7, 209, 40, 10});
   languageBox_ = new QComboBox;
   layout.Place(languageBox_, {50, 207, 70, 14});
-  chosenLanguage_ = ChosenLanguage();
   for (const InterfaceLanguage& language : InterfaceLanguages()) {
     languageBox_->addItem(language.name, language.code);
   }
-  languageBox_->setCurrentIndex(
-      std::max(0, languageBox_->findData(QString::fromStdString(chosenLanguage_))));
   // Menus and dialogs are made in one language: another takes over at the next start.
   auto* languageNote = new QLabel(tr("The language changes at the next start."));
   languageNote->setObjectName("languageNote");
@@ -125,13 +106,7 @@ OptionsDialog::OptionsDialog(Game& game, Platform& platform, QWidget* owner,
     setTabOrder(tabOrder[i - 1], tabOrder[i]);
   }
 
-  for (int x = 0; x < 2; ++x) {
-    for (int y = 0; y < 2; ++y) {
-      SampleSquare.at(x, y, 0) = kPlainCube;
-    }
-  }
-  PutOptionsToDialog(game.settings);
-  PutExtrasToDialog(game.extras);
+  PutOptions(CurrentOptions(game));
   UpdateSkinPreview();
   backgroundButton_->setFocus();
 
@@ -150,16 +125,20 @@ OptionsDialog::OptionsDialog(Game& game, Platform& platform, QWidget* owner,
   });
   connect(&Button(OptionsButton::Apply), &QPushButton::clicked, this, &OptionsDialog::Store);
   connect(&Button(OptionsButton::SetToDefault), &QPushButton::clicked, this, [this] {
-    Settings defaults = game_.settings;
-    SetDefaultSettings(defaults);
-    PutOptionsToDialog(defaults);
-    PutExtrasToDialog(ExtraOptions{});
-    languageBox_->setCurrentIndex(0);
+    PutOptions(DefaultOptions(game_));
     preview_->update();
   });
   connect(&Button(OptionsButton::Help), &QPushButton::clicked, this,
           [this] { ShowHelp(kHelpOptions, openUrl_); });
   connect(&Button(OptionsButton::Cancel), &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void OptionsDialog::PutOptions(const OptionsChoice& choice) {
+  PutOptionsToDialog(choice.settings);
+  PutExtrasToDialog(choice.extras);
+  // A language this build does not speak shows as the system's.
+  languageBox_->setCurrentIndex(
+      std::max(0, languageBox_->findData(QString::fromStdString(choice.language))));
 }
 
 void OptionsDialog::PutOptionsToDialog(const Settings& settings) {
@@ -205,15 +184,10 @@ ExtraOptions OptionsDialog::ExtrasFromDialog() const {
 }
 
 void OptionsDialog::Store() {
-  GetOptionsFromDialog(game_.settings);
-  game_.extras = ExtrasFromDialog();
-  if (const std::string code = languageBox_->currentData().toString().toStdString();
-      code != chosenLanguage_) {
-    KeepChosenLanguage(game_, code);
-    chosenLanguage_ = code;
-  }
-  ApplyScaleAndSkin(game_, platform_);
-  platform_.Invalidate(false);
+  OptionsChoice choice{game_.settings, ExtrasFromDialog(),
+                       languageBox_->currentData().toString().toStdString()};
+  GetOptionsFromDialog(choice.settings);
+  ApplyOptions(game_, platform_, choice);
 }
 
 void OptionsDialog::ChooseColour(ColourButton& button) {
@@ -232,18 +206,7 @@ void OptionsDialog::UpdateSkinPreview() {
 std::optional<PreviewText> OptionsDialog::ComposePreview(Surface& target) {
   Settings shown;
   GetOptionsFromDialog(shown);
-  FillRect(target, {0, 0, target.width, target.height}, PixelFromColour(shown.COLOR_BACK));
-  const Checkers checkers = shown.SHOW_CHECKERS != 0 ? Checkers::On : Checkers::Off;
-  const int ratio = game_.graphics.pixelRatio;
-  const CubeGeometry g = ScaledGeometry(game_.thumbnailGeometry, ratio);
-  for (int k = 0; k < kPieceCount; ++k) {
-    const Point origin{(k % 4) * kPreviewSlot + kPreviewSlot / 2,
-                       (k / 4) * kPreviewSlot + kPreviewSlot / 2};
-    DrawCubeGrid(game_, target, ScaledPoint(origin, ratio), game_.pieceGrids[k], &previewSheet_,
-                 checkers, g);
-  }
-  DrawCubeGrid(game_, target, ScaledPoint(kSampleSquareOrigin, ratio), SampleSquare, &previewSheet_,
-               checkers, g);
+  ComposeOptionsSample(game_, target, previewSheet_, shown);
   return std::nullopt;
 }
 

@@ -4,11 +4,10 @@
 
 #include <QDialog>
 #include <array>
-#include <string>
 
-#include "model/cell_grid.h"
 #include "model/game.h"
 #include "model/platform.h"
+#include "render/options_choice.h"
 #include "render/surface.h"
 #include "shell/dialogs/colour_chooser.h"
 #include "shell/dialogs/help_commands.h"
@@ -60,6 +59,8 @@ class OptionsDialog : public QDialog {
   QPushButton& Button(OptionsButton which) { return *buttons_[static_cast<int>(which)]; }
 
  private:
+  // Every control, the language's included.
+  void PutOptions(const OptionsChoice& choice);
   void Store();
   void ChooseColour(ColourButton& button);
   void UpdateSkinPreview();
@@ -71,8 +72,6 @@ class OptionsDialog : public QDialog {
   UrlOpener openUrl_;
   // The chosen skin's thumbnail sheet, drawn from while the dialog is open.
   Surface previewSheet_;
-  // The four cubes of the sample square, shown beside the pieces.
-  CellGrid SampleSquare{};
   ColourButton* backgroundButton_ = nullptr;
   ColourButton* inkButton_ = nullptr;
   QListWidget* skinList_ = nullptr;
@@ -84,8 +83,6 @@ class OptionsDialog : public QDialog {
   QCheckBox* animationBox_ = nullptr;
   QComboBox* scaleBox_ = nullptr;
   QComboBox* languageBox_ = nullptr;
-  // The language as the extra options file holds it.
-  std::string chosenLanguage_;
   PreviewArea* preview_ = nullptr;
   std::array<QPushButton*, 5> buttons_{};
 };
