@@ -16,24 +16,9 @@ namespace {
 
 // The commands whose dialogs, background work or guide the page does not have yet.
 constexpr std::array kNotInPageYet{
-    kCmdNew,      kCmdSavePuzzle,        kCmdNextPuzzle, kCmdOptions,
-    kCmdTutorial, kCmdGuidedFirstPuzzle, kCmdAbout,      kCmdHomePage,
+    kCmdNew,   kCmdSavePuzzle, kCmdNextPuzzle, kCmdTutorial, kCmdGuidedFirstPuzzle,
+    kCmdAbout, kCmdHomePage,
 };
-
-std::string Quoted(std::string_view text) {
-  std::string out = "\"";
-  for (const char c : text) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (c == '\t') {
-      out += "\\t";
-    } else {
-      out += c;
-    }
-  }
-  return out + '"';
-}
 
 const char* KindName(MenuEntryKind kind) {
   switch (kind) {
@@ -67,6 +52,9 @@ const char* WhoRuns(int id) {
   if (id == kCmdNextSolution || id == kCmdPreviousSolution || id == kCmdLeaveSolutions) {
     return "solutions";
   }
+  if (id == kCmdOptions) {
+    return "options";
+  }
   return std::ranges::find(kNotInPageYet, id) != kNotInPageYet.end() ? "notYet" : "core";
 }
 
@@ -74,26 +62,41 @@ std::string EntryJson(const MenuEntry& entry) {
   std::string keys;
   for (const char* key : entry.keys) {
     if (key != nullptr) {
-      keys += (keys.empty() ? "" : ",") + Quoted(key);
+      keys += (keys.empty() ? "" : ",") + JsonQuoted(key);
     }
   }
-  return "{\"kind\":" + Quoted(KindName(entry.kind)) + ",\"id\":" + std::to_string(entry.id) +
-         ",\"text\":" + Quoted(entry.text) + ",\"keys\":[" + keys +
+  return "{\"kind\":" + JsonQuoted(KindName(entry.kind)) + ",\"id\":" + std::to_string(entry.id) +
+         ",\"text\":" + JsonQuoted(entry.text) + ",\"keys\":[" + keys +
          "],\"checkable\":" + (entry.checkable ? "true" : "false") +
-         ",\"does\":" + Quoted(WhoRuns(entry.id)) + "}";
+         ",\"does\":" + JsonQuoted(WhoRuns(entry.id)) + "}";
 }
 
 std::string OrientationMenuJson(int menuId) {
   std::string items;
   for (const OrientationMenuItem& item : OrientationMenuLayout(menuId).items) {
     items += (items.empty() ? "{\"id\":" : ",{\"id\":") + std::to_string(item.commandId) +
-             ",\"label\":" + Quoted(item.label) +
+             ",\"label\":" + JsonQuoted(item.label) +
              ",\"column\":" + (item.startsColumn ? "true}" : "false}");
   }
-  return Quoted(std::to_string(menuId)) + ":[" + items + "]";
+  return JsonQuoted(std::to_string(menuId)) + ":[" + items + "]";
 }
 
 }  // namespace
+
+std::string JsonQuoted(std::string_view text) {
+  std::string out = "\"";
+  for (const char c : text) {
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (c == '\t') {
+      out += "\\t";
+    } else {
+      out += c;
+    }
+  }
+  return out + '"';
+}
 
 std::string MenusJson() {
   std::string menu;

@@ -26,6 +26,11 @@ void KeepSkinSheet(int number, std::span<const std::uint8_t> rgba) {
   sheets[static_cast<std::size_t>(number - 1)] = std::move(sheet);
 }
 
+bool HasSkinSheet(int number) {
+  return number >= 1 && number <= kSkinCount &&
+         !sheets[static_cast<std::size_t>(number - 1)].pixels.empty();
+}
+
 Surface LoadSkinBitmap(int skinIndex) {
   return sheets[static_cast<std::size_t>(SkinNumber(skinIndex) - 1)];
 }

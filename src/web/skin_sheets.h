@@ -11,4 +11,7 @@ namespace kelvane {
 // 1024 × 768 sheet.
 void KeepSkinSheet(int number, std::span<const std::uint8_t> rgba);
 
+// Whether skin picture `number` (1…7) was kept.
+bool HasSkinSheet(int number);
+
 }  // namespace kelvane

@@ -22,6 +22,7 @@
 #include "model/game.h"
 #include "model/game_messages.h"
 #include "model/motion_timeline.h"
+#include "model/play_tally.h"
 #include "render/client_input.h"
 #include "render/composed_start.h"
 #include "render/game_commands.h"
@@ -32,6 +33,7 @@
 #include "storage/next_puzzle.h"
 #include "web/menu_json.h"
 #include "web/skin_sheets.h"
+#include "web/web_options.h"
 #include "web/web_platform.h"
 
 namespace {
@@ -261,6 +263,40 @@ EMSCRIPTEN_KEEPALIVE void kelvane_solutions_counted(const char* request, const c
   }
   browser.total = count;
   platform.Invalidate(false);
+}
+
+// A page dialog holds the clock while it is open, as a desktop dialog does.
+EMSCRIPTEN_KEEPALIVE void kelvane_hold_clock(int held) {
+  kelvane::SetClockPause(game, platform, kelvane::kPauseDialogOpen, held != 0);
+}
+
+// The Options dialog (see web/web_options.h).
+EMSCRIPTEN_KEEPALIVE const char* kelvane_options(int defaults) {
+  static std::string json;
+  json = kelvane::OptionsJson(game, defaults != 0);
+  return json.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE int kelvane_missing_skin(int skinIndex) {
+  return kelvane::MissingSkinPicture(skinIndex);
+}
+
+EMSCRIPTEN_KEEPALIVE void kelvane_paint_options_sample(int skinIndex, int background, int checkers,
+                                                       int width, int height) {
+  kelvane::PaintOptionsSample(game, skinIndex, static_cast<kelvane::Colour>(background),
+                              checkers != 0, width, height);
+}
+
+// The options in the order of kelvane::PageOption.
+EMSCRIPTEN_KEEPALIVE void kelvane_apply_options(int background, int ink, int checkers, int helpers,
+                                                int skin, int scale, int canStillBeDone,
+                                                int pieceNumbers, int clockAndMoves, int animation,
+                                                int language) {
+  kelvane::ApplyPageOptions(game, platform,
+                            {background, ink, checkers, helpers, skin, scale, canStillBeDone,
+                             pieceNumbers, clockAndMoves, animation, language});
+  kelvane::UpdateCommandStates(game, platform);
+  platform.KeepChanges();
 }
 
 }  // extern "C"

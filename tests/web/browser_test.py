@@ -6,7 +6,8 @@
 # files reach the browser's storage; a second tab says the game is open elsewhere; a reload resumes
 # with the native frame and the same files; the default figure is won by clicks, taps, keys and the
 # wheel, with the congratulation shown; Show all pieces, searched in the page's worker, lays the
-# native completion; the menu bar, the orientation popup and the touch gestures reach the core.
+# native completion; the menu bar, the orientation popup, the touch gestures and the Options
+# dialog reach the core.
 # Usage: browser_test.py SITE_FOLDER CHECKS_JS REFERENCE_PROGRAM
 import os
 import subprocess
@@ -64,6 +65,7 @@ def run(browser, url, session, failures, seen):
     presses = [line.split()[1:3] for line in session if line.split()[0] in ('press', 'tap')]
     menus_and_popup(tab, presses, failures)
     touch_gestures(tab, presses[-1], failures)
+    options_dialog(tab, failures)
     errors = tab.errors()
     if errors or tab.evaluate('!document.getElementById("problem").hidden'):
         failures.append('the page reported errors: %s' % errors[:3])
@@ -142,6 +144,26 @@ def touch_gestures(tab, at, failures):
     settle(tab)
     if tab.evaluate('kelvaneTest.frame()') == before or tab.evaluate('!!document.getElementById("orientation-popup")'):
         failures.append('a two-finger swipe did not close the popup and turn the view')
+
+
+# Options from the menu bar: the first custom colour for the background and the Oak skin, whose
+# picture is fetched only once it is shown, applied by OK, repaint the frame and reach the files.
+def options_dialog(tab, failures):
+    before = tab.evaluate('kelvaneTest.frame()')
+    skins = tab.evaluate('kelvaneTest.skinsFetched()')
+    for selector in ('#menubar > [data-id="32871"]', '#options .swatch', '#options .swatches button',
+                     '#options select.skins option:nth-child(4)', '#options button[type=submit]'):
+        click_element(tab, selector)
+    # OK closes the dialog once the core has the options.
+    tab.wait('!document.getElementById("options").open && kelvaneTest.filesSynced()',
+             'the options reaching the browser\'s storage')
+    settle(tab)
+    kept = tab.evaluate('kelvaneTest.playerFiles()["Kelvane.ini"]')
+    if (tab.evaluate('kelvaneTest.frame()') == before or
+            'COLOR_BACK = 255' not in kept or 'SKIN_INDEX = 3' not in kept or
+            [skins, tab.evaluate('kelvaneTest.skinsFetched()')] != [['skin-2.png'], ['skin-2.png', 'skin-4.png']]):
+        failures.append('Options did not apply the colour and skin: skins fetched %s, %s' % (
+            skins, kept))
 
 
 # Replays the native session's inputs up to the line `until`, holding the page's frame against each

@@ -66,6 +66,12 @@ const kelvaneTest = {
     return files;
   },
 
+  // The skin pictures this page has fetched, by file name.
+  skinsFetched() {
+    return performance.getEntriesByType('resource').map((entry) => entry.name)
+      .filter((name) => name.includes('/skins/')).map((name) => name.split('/').pop());
+  },
+
   filesSynced() {
     return syncState === 'idle' && document.documentElement.dataset.filesSynced !== undefined;
   },

@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Pictures of the web page for the manual and the README, from a built site in headless Chromium:
 # play at a desktop's size with a piece's preview under the pointer, the Field menu open at its
-# Hide piece submenu, the Game menu, the orientation popup, and the touch layout at a phone's width after a first
-# tap. Usage: web_shots.py SITE_FOLDER OUTPUT_FOLDER
+# Hide piece submenu, the Game menu, the orientation popup, Options with its colour chooser, and
+# the touch layout at a phone's width after a first tap.
+# Usage: web_shots.py SITE_FOLDER OUTPUT_FOLDER
 import os
 import sys
 import tempfile
@@ -64,6 +65,15 @@ def main():
             time.sleep(0.3)
             move(tab, *element_point(tab, '#orientation-popup .column:nth-child(2) canvas:nth-of-type(3)'))
             tab.screenshot(os.path.join(out, 'web-popup.png'))
+            # Options with the colour chooser open under Background.
+            tab.key(27)
+            tab.click(*element_point(tab, '#menubar > [data-id="32871"]'))
+            time.sleep(0.5)
+            tab.click(*element_point(tab, '#options .swatch'))
+            move(tab, *element_point(tab, '#options .swatches button:nth-child(7)'))
+            tab.screenshot(os.path.join(out, 'web-options.png'))
+            tab.key(27)
+            tab.key(27)
             tab.close()
 
             phone = browser.open('about:blank')

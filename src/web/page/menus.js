@@ -164,6 +164,8 @@ function runMenuCommand(id) {
     runSolutionCommand(id);
   } else if (command.row.does === 'nextPuzzle') {
     runNextPuzzle();
+  } else if (command.row.does === 'options') {
+    openOptionsDialog();
   } else {
     callCore('kelvane_command', [id]);
   }
@@ -334,7 +336,7 @@ function activate(item) {
 // Ahead of the page's own keys: the open menus take every key, then the shortcuts and Alt with a
 // menu's letter.
 window.addEventListener('keydown', (event) => {
-  if (document.getElementById('message').open || !Module.kelvane.started) {
+  if (document.querySelector('dialog[open]') || !Module.kelvane.started) {
     return;
   }
   if (event.key === 'Alt') {

@@ -305,17 +305,22 @@ async function skinPixels(number) {
   return sheet.getImageData(0, 0, picture.width, picture.height).data;
 }
 
+// Hands skin picture `number` to the core, between its calls.
+function giveSkinPicture(number, pixels) {
+  const at = Module._malloc(pixels.length);
+  Module.HEAPU8.set(pixels, at);
+  Module.ccall('kelvane_give_skin', null, ['number', 'number', 'number'],
+    [number, at, pixels.length]);
+  Module._free(at);
+}
+
 async function start() {
   seedShippedPuzzles();
   const skin = Module.ccall('kelvane_load', 'number', ['string'], [gameFolder]);
   buildMenus(JSON.parse(Module.ccall('kelvane_menus', 'string', [], [])));
   const pixels = skin ? await skinPixels(skin) : null;
   if (pixels) {
-    const at = Module._malloc(pixels.length);
-    Module.HEAPU8.set(pixels, at);
-    Module.ccall('kelvane_give_skin', null, ['number', 'number', 'number'],
-      [skin, at, pixels.length]);
-    Module._free(at);
+    giveSkinPicture(skin, pixels);
   }
   const ratio = Math.max(1, Math.round(window.devicePixelRatio || 1));
   Module.kelvane.started = true;
@@ -342,7 +347,7 @@ canvas.addEventListener('wheel', (event) => {
   }
 }, {passive: false});
 window.addEventListener('keydown', (event) => {
-  if (document.getElementById('message').open || event.ctrlKey || event.altKey || event.metaKey) {
+  if (document.querySelector('dialog[open]') || event.ctrlKey || event.altKey || event.metaKey) {
     return;
   }
   const code = event.keyCode;
