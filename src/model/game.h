@@ -64,6 +64,8 @@ struct Game {
   std::minstd_rand randomSource;
 
   Point layoutOrigin;
+  // The page on a narrow screen: the panel in two rows above the field, the preview below it.
+  bool stackedLayout = false;
 
   std::array<char, kNameBufferSize> ProductName{'K', 'e', 'l', 'v', 'a', 'n', 'e'};
   std::array<char, kNameBufferSize + 1> PuzzleName{};

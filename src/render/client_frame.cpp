@@ -11,12 +11,15 @@ namespace kelvane {
 
 std::optional<int> PanelItemAt(const Game& game, Point client) {
   const Rect panel = PanelRect(game);
-  if (client.x < panel.left || client.x >= panel.right || client.y < panel.top ||
-      client.y >= panel.bottom) {
-    return std::nullopt;
+  const int x = client.x - panel.left;
+  const int y = client.y - panel.top;
+  for (int item = 0; item < kPanelItemCount; ++item) {
+    const Rect r = PanelItemRect(game, item);
+    if (x >= r.left && x < r.right && y >= r.top && y < r.bottom) {
+      return item;
+    }
   }
-  const int item = (client.y - panel.top) / kPanelItemSize;
-  return item < kPanelItemCount ? std::optional<int>(item) : std::nullopt;
+  return std::nullopt;
 }
 
 void PaintClientArea(Game& game, Platform& platform, const CopyToClient& copy) {
@@ -29,7 +32,7 @@ void PaintClientArea(Game& game, Platform& platform, const CopyToClient& copy) {
   const int ratio = game.graphics.pixelRatio;
   const int selection = platform.PanelSelection();
   for (int item = 0; item < kPanelItemCount; ++item) {
-    const Rect rect{0, item * kPanelItemSize, panel.Width(), (item + 1) * kPanelItemSize};
+    const Rect rect = PanelItemRect(game, item);
     DrawPanelItem(
         game, platform, {kPiecePanelId, item, rect, item == selection},
         [&](const Surface& backBuffer, std::span<const Rect> areas) {

@@ -8,12 +8,10 @@
 
 #include "model/game.h"
 #include "model/platform.h"
+#include "render/layout.h"
 #include "render/surface.h"
 
 namespace kelvane {
-
-inline constexpr int kPanelItemCount = 8;
-inline constexpr int kPanelItemSize = 64;
 
 // Copies `source` of the BackBuffer (device pixels) to `destination` (its top-left corner, device
 // pixels of the client area).

@@ -11,6 +11,13 @@ namespace kelvane {
 namespace {
 
 constexpr int kMargin = 16;
+// Narrow screens have every pixel of their width counted.
+constexpr int kStackedMargin = 8;
+constexpr int kStackedColumns = 4;
+constexpr int kStackedRows = kPanelItemCount / kStackedColumns;
+constexpr int kStackedItemWidth = 88;
+constexpr Size kStackedPanel = {.width = kStackedColumns * kStackedItemWidth,
+                                .height = kStackedRows * kPanelItemSize};
 
 // How far the shorter of the panel and the scene is pushed down to centre it against the other.
 int PanelDrop(int sceneHeight) {
@@ -24,10 +31,36 @@ Size SceneSizeOf(Extents e, CubeGeometry g) {
   return {(e.x + e.y + 4) * g.W, (e.x + e.y + 4) * g.R + (e.z + 1) * g.E};
 }
 
-Size ClientSizeAt(const Game& game, CubeGeometry g) {
+Size ClientSizeAt(const Game& game, CubeGeometry g, bool stacked) {
   const Size scene = SceneSizeOf(GridExtents(game.figure), g);
+  if (stacked) {
+    const int scenes = game.createMode != 0 ? 1 : 2;
+    return {std::max(kStackedPanel.width, scene.width) + 2 * kStackedMargin,
+            kStackedPanel.height + scenes * scene.height + (scenes + 2) * kStackedMargin};
+  }
   const int width = game.createMode != 0 ? scene.width + 144 : 2 * scene.width + 160;
   return {width, std::max(scene.height, kPanelHeight) + 2 * kMargin};
+}
+
+bool Within(Size size, Size room) {
+  return size.width <= room.width && size.height <= room.height;
+}
+
+ClientLayout LayOutStacked(const Game& game, ClientLayout l) {
+  const CubeGeometry g = game.fieldGeometry;
+  const Extents e = l.figure;
+  const Point o = game.layoutOrigin;
+  const int width = ClientSizeAt(game, g, true).width;
+  const int panelLeft = o.x + (width - kStackedPanel.width) / 2;
+  const int panelTop = o.y + kStackedMargin;
+  l.panel = {panelLeft, panelTop, panelLeft + kStackedPanel.width, panelTop + kStackedPanel.height};
+  const int viewLeft = o.x + (width - l.scene.width) / 2;
+  const int viewTop = l.panel.bottom + kStackedMargin;
+  l.fieldView = {viewLeft, viewTop, viewLeft + l.scene.width, viewTop + l.scene.height};
+  l.helperOrigin = {viewLeft + (e.y + 2) * g.W, viewTop + (e.z + 1) * g.E};
+  l.previewOrigin = {l.helperOrigin.x, l.helperOrigin.y + l.scene.height + kStackedMargin};
+  l.figureOrigin = FigureOrigin(g, l.helperOrigin);
+  return l;
 }
 
 }  // namespace
@@ -38,6 +71,9 @@ ClientLayout LayOutClient(const Game& game) {
   const Extents e = GridExtents(game.figure);
   l.figure = e;
   l.scene = SceneSizeOf(e, g);
+  if (game.stackedLayout) {
+    return LayOutStacked(game, l);
+  }
   const Point o = game.layoutOrigin;
   const int panelTop = o.y + kMargin + PanelDrop(l.scene.height);
   l.panel = {o.x + kMargin, panelTop, o.x + kMargin + kPanelWidth, panelTop + kPanelHeight};
@@ -55,18 +91,44 @@ Size SceneSize(const Game& game) {
 }
 
 Size RequiredClientSize(const Game& game) {
-  return ClientSizeAt(game, game.fieldGeometry);
+  return ClientSizeAt(game, game.fieldGeometry, game.stackedLayout);
+}
+
+Rect PanelItemRect(const Game& game, int item) {
+  if (!game.stackedLayout) {
+    return {0, item * kPanelItemSize, kPanelWidth, (item + 1) * kPanelItemSize};
+  }
+  const int left = item % kStackedColumns * kStackedItemWidth;
+  const int top = item / kStackedColumns * kPanelItemSize;
+  return {left, top, left + kStackedItemWidth, top + kPanelItemSize};
 }
 
 int ScaleThatFits(const Game& game, FrameMargins margins, Size available) {
+  const Size room{available.width - margins.left - margins.right,
+                  available.height - margins.top - margins.bottom};
   for (int scale = DrawnScale(game.settings.SCALE); scale > kSmallestScale; --scale) {
-    const Size client = ClientSizeAt(game, FieldGeometry(scale));
-    if (client.width + margins.left + margins.right <= available.width &&
-        client.height + margins.top + margins.bottom <= available.height) {
+    if (Within(ClientSizeAt(game, FieldGeometry(scale), game.stackedLayout), room)) {
       return scale;
     }
   }
   return kSmallestScale;
+}
+
+PageFit FitToViewport(const Game& game, Size viewport) {
+  PageFit fit;
+  fit.stacked = ClientSizeAt(game, FieldGeometry(kSmallestScale), false).width > viewport.width;
+  for (int scale = DrawnScale(game.settings.SCALE); scale >= kSmallestScale; --scale) {
+    const Size client = ClientSizeAt(game, FieldGeometry(scale), fit.stacked);
+    if (Within(client, viewport)) {
+      fit.scale = scale;
+      return fit;
+    }
+    if (fit.scale == 0 && client.width <= viewport.width) {
+      fit.scale = scale;
+    }
+  }
+  fit.scale = std::max(fit.scale, kSmallestScale);
+  return fit;
 }
 
 Rect RequiredWindowRect(const Game& game, FrameMargins margins) {

@@ -36,6 +36,8 @@ struct FrameMargins {
 
 inline constexpr int kPanelWidth = 96;
 inline constexpr int kPanelHeight = 512;
+inline constexpr int kPanelItemCount = 8;
+inline constexpr int kPanelItemSize = 64;
 
 // Every place of the client area at once, from one look at the Figure.
 struct ClientLayout {
@@ -43,10 +45,11 @@ struct ClientLayout {
   // The scene's size w0 × h0: (X + Y + 4)·W by (X + Y + 4)·R + (Z + 1)·E.
   Size scene;
   // The piece panel's 96 × 512 rectangle and the field view's w0 × h0 rectangle, centred
-  // vertically against each other.
+  // vertically against each other; stacked, the panel's two rows and the field centred across.
   Rect panel;
   Rect fieldView;
-  // The helper origin of the field view, and of the target preview w0 + 16 to its right.
+  // The helper origin of the field view, and of the target preview w0 + 16 to its right
+  // (stacked, h0 + 8 below it).
   Point helperOrigin;
   Point previewOrigin;
   // FigureOrigin of the field view's helper origin: where the Figure and the Field are drawn.
@@ -56,8 +59,23 @@ ClientLayout LayOutClient(const Game& game);
 
 Size SceneSize(const Game& game);
 
-// 2·w0 + 160 (w0 + 144 in create mode) by max(h0, 512) + 32.
+// 2·w0 + 160 (w0 + 144 in create mode) by max(h0, 512) + 32; stacked, the panel's rows, the
+// field and the preview one above the other with 8 around each.
 Size RequiredClientSize(const Game& game);
+
+// Item 0…7's rectangle inside the panel: a column of 96 × 64 items, or stacked, two rows of four
+// narrower ones.
+Rect PanelItemRect(const Game& game, int item);
+
+// How the page's client area fits a browser viewport.
+struct PageFit {
+  bool stacked = false;
+  int scale = 0;
+};
+// Side by side where the field and its preview fit the viewport's width at the smallest scale,
+// else stacked, as on a phone; at the largest scale up to SCALE's that fits the whole viewport,
+// failing that its width, failing both the smallest.
+PageFit FitToViewport(const Game& game, Size viewport);
 
 // The largest whole scale from 2 up to SCALE whose window, with `margins`, fits within `available`;
 // 2 where none does, and the field then scrolls.

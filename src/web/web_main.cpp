@@ -90,6 +90,15 @@ EMSCRIPTEN_KEEPALIVE void kelvane_give_skin(int number, const std::uint8_t* rgba
   kelvane::KeepSkinSheet(number, {rgba, static_cast<std::size_t>(size)});
 }
 
+// The room the page has for the client area; once started, the area is fitted to it at once.
+EMSCRIPTEN_KEEPALIVE void kelvane_viewport(int width, int height, int started) {
+  platform.SetViewport({width, height});
+  if (started != 0) {
+    platform.FitWindow();
+    platform.Invalidate(true);
+  }
+}
+
 EMSCRIPTEN_KEEPALIVE void kelvane_start(int screenWidth, int screenHeight, int pixelRatio) {
   kelvane::StartComposedGame(game, platform, {screenWidth, screenHeight}, pixelRatio);
   platform.KeepChanges();

@@ -10,6 +10,8 @@
 #include "model/command_states.h"
 #include "model/pixel_surface.h"
 #include "render/client_frame.h"
+#include "render/cube_geometry.h"
+#include "render/graphics_setup.h"
 #include "render/layout.h"
 #include "render/panel_item.h"
 
@@ -119,6 +121,11 @@ void WebPlatform::ApplyCommandStates(const CommandStates& states) {
 }
 
 void WebPlatform::FitWindow() {
+  const PageFit fit = FitToViewport(game_, viewport_);
+  game_.stackedLayout = fit.stacked;
+  if (game_.fieldGeometry != FieldGeometry(fit.scale)) {
+    DrawFieldAtScale(game_, fit.scale);
+  }
   const Size client = RequiredClientSize(game_);
   PlaceContent(game_, client);
   PageResize(client.width, client.height, game_.graphics.pixelRatio);

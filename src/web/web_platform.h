@@ -5,6 +5,7 @@
 #include "analysis/solution_browser.h"
 #include "model/game.h"
 #include "model/platform.h"
+#include "render/layout.h"
 #include "storage/kept_files.h"
 
 namespace kelvane {
@@ -44,10 +45,14 @@ class WebPlatform : public Platform {
   // Next, Previous and Leave solutions step through this game's solutions.
   SolutionBrowser solutions;
 
+  // The room the page gives the client area, which the next fitting arranges it for.
+  void SetViewport(Size viewport) { viewport_ = viewport; }
+
  private:
   Game& game_;
   int selection_ = -1;
   Point pointer_{-1, -1};
+  Size viewport_;
   WrittenKeptFiles written_;
 };
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "render/client_frame.h"
 #include "render/render_fixture.h"
 
 namespace kelvane {
@@ -98,6 +99,31 @@ TEST(Layout, WindowsAddTheFrameAndAreFittedToContentAndScreen) {
     game->settings.SCALE = chosen;
     EXPECT_EQ(ScaleThatFits(*game, frame, available), drawn) << chosen << " " << available.width;
   }
+}
+
+// The page: side by side while that fits the viewport's width at scale 2 (592 for this figure),
+// else stacked; at the largest scale whose whole area fits, else whose width does.
+TEST(Layout, ThePageStacksOnNarrowViewports) {
+  auto game = testing::NewDrawingGame(2);
+  game->settings.SCALE = 4;
+  const std::pair<Size, PageFit> fits[] = {
+      {{1280, 700}, {false, 4}}, {{500, 900}, {true, 3}}, {{390, 660}, {true, 2}},
+      {{460, 500}, {true, 4}},   {{360, 500}, {true, 2}},
+  };
+  for (const auto& [viewport, fit] : fits) {
+    const PageFit chosen = FitToViewport(*game, viewport);
+    EXPECT_EQ(chosen.stacked, fit.stacked) << viewport.width << " " << viewport.height;
+    EXPECT_EQ(chosen.scale, fit.scale) << viewport.width << " " << viewport.height;
+  }
+  // Stacked at scale 2: the panel's two rows of four, then the field, then the preview.
+  game->stackedLayout = true;
+  EXPECT_EQ(RequiredClientSize(*game), (Size{368, 592}));
+  EXPECT_EQ(PanelRect(*game), (Rect{8, 8, 360, 136}));
+  EXPECT_EQ(FieldViewRect(*game), (Rect{76, 144, 292, 360}));
+  EXPECT_EQ(PreviewOrigin(*game).y, HelperOrigin(*game).y + 216 + 8);
+  EXPECT_EQ(PanelItemAt(*game, {8 + 2 * 88 + 5, 8 + 64 + 5}), 6);
+  EXPECT_EQ(PanelItemAt(*game, {11, 11}), 0);
+  EXPECT_EQ(PanelItemAt(*game, {360, 11}), std::nullopt);
 }
 
 }  // namespace

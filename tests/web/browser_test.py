@@ -7,7 +7,7 @@
 # with the native frame and the same files; the default figure is won by clicks, taps, keys and the
 # wheel, with the congratulation shown; Show all pieces, searched in the page's worker, lays the
 # native completion; the menu bar, the orientation popup, the touch gestures and the Options
-# dialog reach the core.
+# dialog reach the core; at a phone's width the area stacks and taps still reach it.
 # Usage: browser_test.py SITE_FOLDER CHECKS_JS REFERENCE_PROGRAM
 import os
 import subprocess
@@ -66,6 +66,7 @@ def run(browser, url, session, failures, seen):
     menus_and_popup(tab, presses, failures)
     touch_gestures(tab, presses[-1], failures)
     options_dialog(tab, failures)
+    phone_width(tab, failures)
     errors = tab.errors()
     if errors or tab.evaluate('!document.getElementById("problem").hidden'):
         failures.append('the page reported errors: %s' % errors[:3])
@@ -164,6 +165,23 @@ def options_dialog(tab, failures):
             [skins, tab.evaluate('kelvaneTest.skinsFetched()')] != [['skin-2.png'], ['skin-2.png', 'skin-4.png']]):
         failures.append('Options did not apply the colour and skin: skins fetched %s, %s' % (
             skins, kept))
+
+
+# At a phone's width the client area stacks and shrinks to the width; a tap on the panel's fourth
+# item, in the panel's top row, reaches the core through the shrinking and changes the frame.
+def phone_width(tab, failures):
+    tab.send('Emulation.setDeviceMetricsOverride', {'width': 360, 'height': 740, 'deviceScaleFactor': 1, 'mobile': True})
+    tab.wait('canvas.height > canvas.width && canvas.getBoundingClientRect().width <= 360', 'the stacked area')
+    settle(tab)
+    before = tab.evaluate('kelvaneTest.frame()')
+    shrunk = tab.evaluate('canvas.getBoundingClientRect().width / canvas.width')
+    box = tab.evaluate('kelvaneTest.canvasBox()')
+    tab.touch('touchStart', [(box['left'] + (8 + 3 * 88 + 44) * shrunk, box['top'] + 40 * shrunk)])
+    tab.touch('touchEnd', [])
+    settle(tab)
+    if tab.evaluate('kelvaneTest.frame()') == before:
+        failures.append('a tap on the stacked panel did not reach the core')
+    tab.send('Emulation.clearDeviceMetricsOverride')
 
 
 # Replays the native session's inputs up to the line `until`, holding the page's frame against each

@@ -137,14 +137,33 @@ function copy(...area) {
   copyPixels(context, ...area);
 }
 
+// The room the page has for the client area: the window below the menu bar.
+function viewport() {
+  return [document.documentElement.clientWidth,
+    Math.max(0, window.innerHeight - canvas.parentElement.offsetTop)];
+}
+// How much smaller than its logical size the canvas shows: narrower than the smallest
+// arrangement, it is shrunk to the window's width.
+let shownScale = 1;
+
 // The canvas holds device pixels; it is shown at the client area's logical size.
 function resize(width, height, ratio) {
   canvas.width = width * ratio;
   canvas.height = height * ratio;
-  canvas.style.width = width + 'px';
-  canvas.style.height = height + 'px';
+  shownScale = Math.min(1, viewport()[0] / width);
+  canvas.style.width = width * shownScale + 'px';
+  canvas.style.height = height * shownScale + 'px';
   paintSoon();
 }
+let refitPending = 0;
+window.addEventListener('resize', () => {
+  clearTimeout(refitPending);
+  refitPending = setTimeout(() => {
+    if (Module.kelvane.started) {
+      callCore('kelvane_viewport', [...viewport(), 1]);
+    }
+  }, 100);
+});
 
 const commandStates = new Map();
 function commandState(id, enabled, checked) {
@@ -323,6 +342,7 @@ async function start() {
     giveSkinPicture(skin, pixels);
   }
   const ratio = Math.max(1, Math.round(window.devicePixelRatio || 1));
+  Module.ccall('kelvane_viewport', null, ['number', 'number', 'number'], [...viewport(), 0]);
   Module.kelvane.started = true;
   await callCore('kelvane_start', [screen.width, screen.height, ratio]);
   paintSoon();
@@ -330,7 +350,8 @@ async function start() {
 
 function clientPoint(event) {
   const box = canvas.getBoundingClientRect();
-  return [Math.floor(event.clientX - box.left), Math.floor(event.clientY - box.top)];
+  return [Math.floor((event.clientX - box.left) / shownScale),
+    Math.floor((event.clientY - box.top) / shownScale)];
 }
 canvas.addEventListener('mousemove', (event) => callCore('kelvane_pointer_move', clientPoint(event)));
 canvas.addEventListener('mouseleave', () => callCore('kelvane_pointer_move', [-1, -1]));
