@@ -8,12 +8,16 @@
                                           from its source; for each language listed in
                                           translations/complete.txt, also when a text has no
                                           finished translation
+  translations.py web --out FOLDER        writes each language's finished translations for the
+                                          web page, FOLDER/<language>.json, and FOLDER/index.json
+                                          listing the languages
 
 lupdate reads the shell's sources, and a list of the core's texts made here: the core marks them
 with PLAYER_TEXT and PLAYER_COUNTED, and the menu's texts with MENU_TEXT, which lupdate does not
 know.
 """
 import argparse
+import json
 import pathlib
 import re
 import shutil
@@ -103,13 +107,35 @@ def problems(committed, fresh, complete):
     return said
 
 
+def write_web(out):
+    """Per language {context: {source: [form, ...]}}, the forms in the file's order, the page
+    choosing one by the language's plural rules."""
+    out.mkdir(parents=True, exist_ok=True)
+    languages = []
+    for target in ts_files():
+        language = target.stem.removeprefix("kelvane_")
+        table = {}
+        for (context, source), message in messages(target).items():
+            kind = message.find("translation").get("type")
+            texts = forms(message)
+            if kind not in ("unfinished", "obsolete", "vanished") and all(texts):
+                table.setdefault(context, {})[source] = texts
+        (out / f"{language}.json").write_text(json.dumps(table, ensure_ascii=False), encoding="utf-8")
+        languages.append(language)
+    (out / "index.json").write_text(json.dumps(languages), encoding="utf-8")
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("command", choices=["update", "check"])
+    parser.add_argument("command", choices=["update", "check", "web"])
     parser.add_argument("--lupdate", default="lupdate")
+    parser.add_argument("--out", type=pathlib.Path)
     parser.add_argument("--language", action="append",
                         help="only this language's file (update); repeat for more")
     arguments = parser.parse_args()
+    if arguments.command == "web":
+        write_web(arguments.out)
+        return 0
     targets = ts_files()
     if arguments.language:
         targets = [ROOT / "translations" / f"kelvane_{code}.ts" for code in arguments.language]

@@ -29,6 +29,7 @@
 #include "render/skins.h"
 #include "storage/grade_text.h"
 #include "storage/grades_file.h"
+#include "storage/language_choice_file.h"
 #include "storage/library_order.h"
 #include "storage/next_puzzle.h"
 #include "web/menu_json.h"
@@ -84,6 +85,13 @@ EMSCRIPTEN_KEEPALIVE int kelvane_load(const char* folder) {
   }
   kelvane::LoadPlayerFiles(game);
   return kelvane::SkinNumber(game.settings.SKIN_INDEX);
+}
+
+// The language chosen in Options, empty for the browser's own.
+EMSCRIPTEN_KEEPALIVE const char* kelvane_language() {
+  static std::string chosen;
+  chosen = kelvane::ChosenLanguage();
+  return chosen.c_str();
 }
 
 EMSCRIPTEN_KEEPALIVE void kelvane_give_skin(int number, const std::uint8_t* rgba, int size) {

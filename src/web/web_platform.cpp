@@ -4,6 +4,7 @@
 
 #include <emscripten.h>
 
+#include <cstdlib>
 #include <string>
 
 #include "model/command_ids.h"
@@ -30,6 +31,17 @@ EM_JS(void, PageCopy,
 EM_JS(void, PageCopyItem,
       (int commandId, const void* pixels, int stride, int left, int top, int width, int height),
       { Module.kelvane.copyItem(commandId, pixels, stride, left, top, width, height); });
+// The page's translation (malloc'd, for the caller to free), or null where it has none.
+EM_JS(char*, PageTranslation, (const char* source, int count, int counted), {
+  const text = Module.kelvane.translate(UTF8ToString(source), counted ? count : null);
+  if (!text) {
+    return 0;
+  }
+  const size = lengthBytesUTF8(text) + 1;
+  const at = _malloc(size);
+  stringToUTF8(text, at, size);
+  return at;
+});
 EM_JS(void, PageBeep, (), { Module.kelvane.beep(); });
 EM_JS(void, PagePlaySound, (const char* name), { Module.kelvane.playSound(UTF8ToString(name)); });
 EM_JS(void, PageInvalidate, (), { Module.kelvane.invalidate(); });
@@ -86,6 +98,18 @@ void WebPlatform::PaintOrientationItem(int commandId, bool selected) {
 
 void WebPlatform::KeepChanges() {
   WriteChangedKeptFiles(game_, *this, written_);
+}
+
+std::string WebPlatform::WordTemplate(std::string_view source, const std::vector<std::string>& args,
+                                      std::optional<long> count) const {
+  char* const translated = PageTranslation(std::string(source).c_str(),
+                                           static_cast<int>(count.value_or(0)), count.has_value());
+  if (translated == nullptr) {
+    return EnglishWording().Word(source, args, count);
+  }
+  const std::string text = translated;
+  std::free(translated);
+  return FillTemplate(text, args, count);
 }
 
 void WebPlatform::Beep() {

@@ -2,6 +2,11 @@
 // The game's Platform in the browser: page dialogs, Web Audio, and the canvas's panel and frames.
 #pragma once
 
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
 #include "analysis/solution_browser.h"
 #include "model/game.h"
 #include "model/platform.h"
@@ -47,6 +52,11 @@ class WebPlatform : public Platform {
 
   // The room the page gives the client area, which the next fitting arranges it for.
   void SetViewport(Size viewport) { viewport_ = viewport; }
+
+ protected:
+  // The page's translation of the template, else its English.
+  std::string WordTemplate(std::string_view source, const std::vector<std::string>& args,
+                           std::optional<long> count) const override;
 
  private:
   Game& game_;

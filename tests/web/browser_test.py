@@ -7,7 +7,8 @@
 # with the native frame and the same files; the default figure is won by clicks, taps, keys and the
 # wheel, with the congratulation shown; Show all pieces, searched in the page's worker, lays the
 # native completion; the menu bar, the orientation popup, the touch gestures and the Options
-# dialog reach the core; at a phone's width the area stacks and taps still reach it.
+# dialog reach the core; at a phone's width the area stacks and taps still reach it; a German
+# browser gets German menus.
 # Usage: browser_test.py SITE_FOLDER CHECKS_JS REFERENCE_PROGRAM
 import os
 import subprocess
@@ -67,6 +68,7 @@ def run(browser, url, session, failures, seen):
     touch_gestures(tab, presses[-1], failures)
     options_dialog(tab, failures)
     phone_width(tab, failures)
+    spoken_language(tab, failures)
     errors = tab.errors()
     if errors or tab.evaluate('!document.getElementById("problem").hidden'):
         failures.append('the page reported errors: %s' % errors[:3])
@@ -182,6 +184,16 @@ def phone_width(tab, failures):
     if tab.evaluate('kelvaneTest.frame()') == before:
         failures.append('a tap on the stacked panel did not reach the core')
     tab.send('Emulation.clearDeviceMetricsOverride')
+
+
+# A browser that asks for German gets the menus from the German translation file.
+def spoken_language(tab, failures):
+    tab.send('Emulation.setUserAgentOverride', {'userAgent': 'Mozilla/5.0', 'acceptLanguage': 'de'})
+    tab.send('Page.reload')
+    tab.wait('document.documentElement.dataset.firstFrameMs', 'the first frame in German')
+    game = tab.evaluate('document.querySelector("#menubar > .bar-item > .label").textContent')
+    if game != 'Spiel' or tab.evaluate('document.documentElement.lang') != 'de':
+        failures.append('a German browser got the menu %r' % game)
 
 
 # Replays the native session's inputs up to the line `until`, holding the page's frame against each

@@ -70,7 +70,7 @@ function makeItem(row, onBar) {
   const item = document.createElement('div');
   item.className = onBar ? 'bar-item' : 'item';
   item.setAttribute('role', 'menuitem');
-  const [label, shown = ''] = row.text.split('\t');
+  const [label, shown = ''] = translated('Menu', row.text).split('\t');
   const keys = row.keys.map(pageKey);
   const substituted = row.keys.length > 0 && keys[0] !== row.keys[0];
   if (onBar) {

@@ -64,7 +64,7 @@ function showMessage(text, caption, style) {
   const choices = messageButtons[style] || messageButtons[0];
   for (const [label, answer] of choices) {
     const button = document.createElement('button');
-    button.textContent = label;
+    button.textContent = buttonWord(label);
     button.value = String(answer);
     buttons.append(button);
   }
@@ -336,8 +336,9 @@ function giveSkinPicture(number, pixels) {
 async function start() {
   seedShippedPuzzles();
   const skin = Module.ccall('kelvane_load', 'number', ['string'], [gameFolder]);
+  const [pixels] = await Promise.all([skin ? skinPixels(skin) : null,
+    loadLanguage(Module.ccall('kelvane_language', 'string', [], []))]);
   buildMenus(JSON.parse(Module.ccall('kelvane_menus', 'string', [], [])));
-  const pixels = skin ? await skinPixels(skin) : null;
   if (pixels) {
     giveSkinPicture(skin, pixels);
   }
@@ -381,7 +382,8 @@ window.addEventListener('keydown', (event) => {
 var Module = {
   kelvane: {showMessage, beep, playSound, invalidate: paintSoon, resize, commandState, copy,
     caption: (...lines) => showCaption(...lines),
-    copyItem: (...area) => copyItem(...area), commandStates, started: false},
+    copyItem: (...area) => copyItem(...area), commandStates, started: false,
+    translate: (source, count) => translation('Kelvane', source, count)},
   preRun: [loadPlayerFiles],
   onRuntimeInitialized: () => start().catch(reportProblem),
   printErr: (text) => console.warn(text),
