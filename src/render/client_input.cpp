@@ -51,6 +51,12 @@ void TapClientArea(Game& game, Platform& platform, Point client,
       [&](std::optional<FloorCell> cell) { FieldTap(game, platform, cell, previewed); });
 }
 
+std::optional<Point> MenuKeyPopupPlace(Game& game, Platform& platform) {
+  ShowFieldCursor(game, platform);
+  const std::optional<FloorCell> cell = FieldCursorCell(game);
+  return cell ? std::optional<Point>(FloorCellCentre(game, *cell)) : std::nullopt;
+}
+
 bool KeyOnClientArea(Game& game, Platform& platform, int virtualKey) {
   const bool turn = virtualKey == 'X' || virtualKey == 'Y' || virtualKey == 'Z';
   const bool arrow = virtualKey >= kKeyLeft && virtualKey <= kKeyDown;

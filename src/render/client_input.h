@@ -26,6 +26,10 @@ void TapClientArea(Game& game, Platform& platform, Point client,
 // piece, the arrows move the keyboard's cell, Enter and Space press there. False for other keys.
 bool KeyOnClientArea(Game& game, Platform& platform, int virtualKey);
 
+// The menu key: shows the keyboard's cell and gives where the orientation popup opens, the centre
+// of that cell; none without a cell.
+std::optional<Point> MenuKeyPopupPlace(Game& game, Platform& platform);
+
 // The wheel: the layer moves up for a positive delta, down otherwise.
 void WheelOnClientArea(Game& game, Platform& platform, int delta);
 

@@ -26,6 +26,7 @@
 #include "model/game_init.h"
 #include "model/layers.h"
 #include "model/play_tally.h"
+#include "render/client_input.h"
 #include "render/cube_geometry.h"
 #include "render/game_commands.h"
 #include "render/graphics_setup.h"
@@ -458,10 +459,8 @@ void MainWindow::PressFieldKey(QKeyEvent* event) {
       PressAtFieldCursor(game_, *platform_);
       break;
     case Qt::Key_Menu:
-      ShowFieldCursor(game_, *platform_);
-      if (const std::optional<FloorCell> cell = FieldCursorCell(game_)) {
-        const Point centre = FloorCellCentre(game_, *cell);
-        OpenOrientationPopup(field_->mapToGlobal(QPoint(centre.x, centre.y)));
+      if (const std::optional<Point> centre = MenuKeyPopupPlace(game_, *platform_)) {
+        OpenOrientationPopup(field_->mapToGlobal(QPoint(centre->x, centre->y)));
       }
       break;
     default:

@@ -173,6 +173,12 @@ EMSCRIPTEN_KEEPALIVE int kelvane_orientation_menu() {
   return kelvane::OrientationMenuToOpen(game, platform).value_or(0);
 }
 
+// The menu key: where its orientation popup opens, x · 65536 + y in client coordinates, or -1.
+EMSCRIPTEN_KEEPALIVE int kelvane_menu_key() {
+  const std::optional<kelvane::Point> place = kelvane::MenuKeyPopupPlace(game, platform);
+  return place ? place->x * 65536 + place->y : -1;
+}
+
 EMSCRIPTEN_KEEPALIVE void kelvane_paint_orientation_item(int commandId, int selected) {
   platform.PaintOrientationItem(commandId, selected != 0);
 }

@@ -57,10 +57,14 @@ async function openOrientationPopup(x, y) {
   element.setAttribute('role', 'menu');
   const items = [];
   let column = null;
+  let columnIndex = -1;
+  let row = 0;
   for (const entry of Module.kelvane.orientationMenus[menuId]) {
     if (!column || entry.column) {
       column = element.appendChild(document.createElement('div'));
       column.className = 'column';
+      columnIndex += 1;
+      row = 0;
     }
     const picture = Object.assign(document.createElement('canvas'),
       {width: 64 * ratio, height: 64 * ratio, title: entry.label});
@@ -70,7 +74,7 @@ async function openOrientationPopup(x, y) {
     picture.addEventListener('mousemove', () => highlightOrientation(index));
     picture.addEventListener('click', () => chooseOrientation(index));
     column.append(picture);
-    items.push({id: entry.id, canvas: picture});
+    items.push({id: entry.id, canvas: picture, column: columnIndex, row: row++});
   }
   element.addEventListener('contextmenu', (event) => event.preventDefault());
   element.addEventListener('mouseleave', () => highlightOrientation(-1));
@@ -82,7 +86,19 @@ async function openOrientationPopup(x, y) {
   items.forEach((_, index) => paintOrientationItem(index, false));
 }
 
-// The keys while the popup is open: Up and Down move, Enter chooses, Escape closes.
+// The item beside `at` in the next column (`step` 1) or the one before (-1), round the ends, in the
+// same row or the last of a shorter column.
+function besideOrientation(at, step) {
+  const items = orientationPopup.items;
+  const columns = items[items.length - 1].column + 1;
+  const from = at >= 0 ? items[at] : {column: step > 0 ? -1 : columns, row: 0};
+  const column = (from.column + step + columns) % columns;
+  const inColumn = items.filter((item) => item.column === column);
+  return items.indexOf(inColumn[Math.min(from.row, inColumn.length - 1)]);
+}
+
+// The keys while the popup is open: Up and Down move in a column and Left and Right across them,
+// Enter chooses, Escape closes.
 function keyInPopup(event) {
   if (!orientationPopup) {
     return false;
@@ -97,6 +113,8 @@ function keyInPopup(event) {
     highlightOrientation((at + 1) % count);
   } else if (event.key === 'ArrowUp') {
     highlightOrientation(at <= 0 ? count - 1 : at - 1);
+  } else if (event.key === 'ArrowRight' || event.key === 'ArrowLeft') {
+    highlightOrientation(besideOrientation(at, event.key === 'ArrowRight' ? 1 : -1));
   } else if (event.key === 'Enter' && at >= 0) {
     chooseOrientation(at);
   }
@@ -106,6 +124,21 @@ function keyInPopup(event) {
 canvas.addEventListener('contextmenu', (event) => {
   event.preventDefault();
   openOrientationPopup(event.clientX, event.clientY);
+});
+// The menu key (or Shift+F10) sends its event to the page's body: the popup opens at the
+// keyboard's cell, as on the desktop.
+document.body.addEventListener('contextmenu', (event) => {
+  if (event.target !== document.body) {
+    return;
+  }
+  event.preventDefault();
+  callCore('kelvane_menu_key', [], 'number').then((place) => {
+    if (place >= 0) {
+      const box = canvas.getBoundingClientRect();
+      openOrientationPopup(box.left + Math.floor(place / 65536) * shownScale,
+        box.top + (place % 65536) * shownScale);
+    }
+  });
 });
 document.addEventListener('mousedown', (event) => {
   if (orientationPopup && !orientationPopup.element.contains(event.target)) {
