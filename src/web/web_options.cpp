@@ -26,7 +26,10 @@ struct PageLanguage {
   std::string_view code;
   std::string_view name;
 };
-constexpr std::array<PageLanguage, 2> kPageLanguages{{{"", "System"}, {"en", "English"}}};
+// The languages of the translation files the site is built with (lang/index.json), each named in
+// itself.
+constexpr std::array<PageLanguage, 5> kPageLanguages{
+    {{"", "System"}, {"en", "English"}, {"de", "Deutsch"}, {"es", "Español"}, {"fr", "Français"}}};
 
 // The sample's sheet, made again only when another skin is shown or its picture arrived.
 struct SampleSheet {
