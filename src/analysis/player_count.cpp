@@ -30,4 +30,18 @@ std::optional<bool> CompletableForPlayer(const CellGrid& figure, const CellGrid&
   return CanStillComplete(figure, field, Bounded(stop, {}));
 }
 
+std::string CountsWording(const PlayerCount& count, const Wording& words) {
+  if (count.tooMany) {
+    return words.Word(kTooManyToCount);
+  }
+  const Tier tier = TierOf(count.counts.distinct);
+  if (tier == Tier::None) {
+    return words.Word(TierName(tier));
+  }
+  return words.Word(PLAYER_COUNTED("%1 completion(s) · %2 distinct · %3"),
+                    {words.Number(count.counts.completions), words.Number(count.counts.distinct),
+                     words.Word(TierName(tier))},
+                    static_cast<long>(count.counts.completions));
+}
+
 }  // namespace kelvane

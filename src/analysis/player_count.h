@@ -7,6 +7,7 @@
 #include <chrono>
 #include <functional>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "analysis/count_limits.h"
@@ -21,6 +22,8 @@ namespace kelvane {
 inline constexpr std::chrono::seconds kPlayerCountTime{10};
 
 inline constexpr std::string_view kTooManyToCount = PLAYER_TEXT("too many to count");
+// Shown where a count will come.
+inline constexpr std::string_view kCountingMessage = PLAYER_TEXT("counting…");
 
 struct PlayerCount {
   CompletionCounts counts;
@@ -38,5 +41,9 @@ std::optional<PlayerCount> CountForPlayer(const CellGrid& figure, const CellGrid
 // The "can it still be done?" answer within the same time; nothing when stopped or out of time.
 std::optional<bool> CompletableForPlayer(const CellGrid& figure, const CellGrid& field,
                                          const std::atomic<bool>& stop);
+
+// "11,520 completions · 240 distinct · Easy", in the singular where the completions are one; the
+// tier's name alone for a figure without completion; "too many to count" for `tooMany`.
+std::string CountsWording(const PlayerCount& count, const Wording& words = EnglishWording());
 
 }  // namespace kelvane

@@ -35,6 +35,14 @@ std::string Wording::WordTemplate(std::string_view source, const std::vector<std
   return FillTemplate(english, args, count);
 }
 
+std::string Wording::WordNumber(unsigned long long n) const {
+  std::string digits = std::to_string(n);
+  for (std::size_t at = digits.size(); at > 3; at -= 3) {
+    digits.insert(at - 3, 1, ',');
+  }
+  return digits;
+}
+
 const Wording& EnglishWording() {
   static const Wording english;
   return english;

@@ -31,9 +31,13 @@ class Wording {
     return WordTemplate(source, args, count);
   }
 
+  // A count as the player's language writes it; the English wording groups thousands with commas.
+  std::string Number(unsigned long long n) const { return WordNumber(n); }
+
  protected:
   virtual std::string WordTemplate(std::string_view source, const std::vector<std::string>& args,
                                    std::optional<long> count) const;
+  virtual std::string WordNumber(unsigned long long n) const;
 };
 
 // The templates' own English, for callers without a shell.

@@ -75,7 +75,11 @@ std::optional<std::string> QtPlatform::ClipboardText() {
 
 std::string QtPlatform::WordTemplate(std::string_view source, const std::vector<std::string>& args,
                                      std::optional<long> count) const {
-  return TranslatedWording(source, args, count);
+  return InterfaceWording().Word(source, args, count);
+}
+
+std::string QtPlatform::WordNumber(unsigned long long n) const {
+  return InterfaceWording().Number(n);
 }
 
 }  // namespace kelvane

@@ -32,6 +32,7 @@ class QtPlatform : public Platform {
   // The core's texts in the language installed.
   std::string WordTemplate(std::string_view source, const std::vector<std::string>& args,
                            std::optional<long> count) const override;
+  std::string WordNumber(unsigned long long n) const override;
 
  private:
   MainWindow& window_;

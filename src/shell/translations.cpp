@@ -129,6 +129,21 @@ std::string TranslatedWording(std::string_view source, const std::vector<std::st
   return FillTemplate(translated.toStdString(), args, count);
 }
 
+const Wording& InterfaceWording() {
+  class Installed : public Wording {
+   protected:
+    std::string WordTemplate(std::string_view source, const std::vector<std::string>& args,
+                             std::optional<long> count) const override {
+      return TranslatedWording(source, args, count);
+    }
+    std::string WordNumber(unsigned long long n) const override {
+      return InterfaceLocale().toString(static_cast<qulonglong>(n)).toStdString();
+    }
+  };
+  static const Installed installed;
+  return installed;
+}
+
 QString Worded(std::string_view source, const QStringList& args, std::optional<long> count) {
   std::vector<std::string> texts;
   for (const QString& arg : args) {

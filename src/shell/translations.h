@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/text_template.h"
+
 namespace kelvane {
 
 // A language the Options dialog offers: its code ("de"), empty for the system's, and its name in
@@ -41,6 +43,8 @@ QString CoreText(std::string_view source);
 // Wording does, from its translation when there is one, else from the English.
 std::string TranslatedWording(std::string_view source, const std::vector<std::string>& args,
                               std::optional<long> count);
+// The core's Wording in the language installed, numbers written the locale's way.
+const Wording& InterfaceWording();
 QString Worded(std::string_view source, const QStringList& args = {},
                std::optional<long> count = std::nullopt);
 

@@ -9,6 +9,7 @@
 #include "model/game_messages.h"
 #include "model/puzzle_start.h"
 #include "model/solved_puzzles.h"
+#include "model/status_line.h"
 #include "storage/puzzle_file.h"
 #include "storage/text_case.h"
 
@@ -73,6 +74,23 @@ NewGamePreview PreviewSelection(const NewGameList& list, CellGrid& LoadedFigure)
   }
   return ReadPuzzleFile(list.entries[list.selection], LoadedFigure) ? NewGamePreview::Figure
                                                                     : NewGamePreview::InvalidFormat;
+}
+
+std::string_view PreviewMessage(NewGamePreview shown) {
+  switch (shown) {
+    case NewGamePreview::NotSelected:
+      return kPuzzleNotSelectedMessage;
+    case NewGamePreview::InvalidFormat:
+      return kInvalidPuzzleMessage;
+    case NewGamePreview::Figure:
+      break;
+  }
+  return {};
+}
+
+std::string PreviewBestSuffix(const Game& game, const CellGrid& figure, const Wording& words) {
+  const std::optional<PuzzleBest> best = BestOf(game.bests, figure);
+  return best ? " · " + BestText(*best, words) : std::string();
 }
 
 bool ConfirmNewGame(Game& game, Platform& platform, const NewGameList& list,

@@ -54,6 +54,14 @@ enum class NewGamePreview {
 // Reads the selected entry into `LoadedFigure` and says what the preview area shows.
 NewGamePreview PreviewSelection(const NewGameList& list, CellGrid& LoadedFigure);
 
+// The message the preview area writes for `shown` (untranslated); empty for a figure.
+std::string_view PreviewMessage(NewGamePreview shown);
+
+// What follows the counts under the preview: " · Best 1:58, 12 moves" when the player has a best
+// on `figure`, else nothing.
+std::string PreviewBestSuffix(const Game& game, const CellGrid& figure,
+                              const Wording& words = EnglishWording());
+
 // OK: reads the selected entry again, starts its figure and remembers it in PUZZLE. Without a
 // selection, or when the entry does not read, shows that message and starts nothing. True when
 // the dialog ends.

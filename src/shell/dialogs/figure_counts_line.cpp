@@ -4,18 +4,12 @@
 #include "shell/translations.h"
 
 #include <QLabel>
-#include <QLocale>
 #include <map>
 #include <string>
 
 namespace kelvane {
 
 namespace {
-
-constexpr const char* kCounting = QT_TRANSLATE_NOOP("Kelvane", "counting…");
-// Worded by the number of completions, which the locale writes.
-constexpr const char* kCompletions =
-    QT_TRANSLATE_N_NOOP("Kelvane", "%1 completion(s) · %2 distinct · %3");
 
 // Counted once per run: the same figure under another file name is not counted again.
 std::map<std::string, QString>& Counted() {
@@ -29,8 +23,8 @@ std::string KeyOf(const CellGrid& figure) {
 
 }  // namespace
 
-FigureCountsLine::FigureCountsLine(QLabel& label, QObject* parent)
-    : QObject(parent), label_(label), job_(this) {}
+FigureCountsLine::FigureCountsLine(QLabel& label, const Wording& words, QObject* parent)
+    : QObject(parent), label_(label), words_(words), job_(this) {}
 
 void FigureCountsLine::Show(const CellGrid& figure, const QString& suffix) {
   job_.Stop();
@@ -39,12 +33,13 @@ void FigureCountsLine::Show(const CellGrid& figure, const QString& suffix) {
     label_.setText(found->second + suffix);
     return;
   }
-  label_.setText(CoreText(kCounting));
+  label_.setText(CoreText(kCountingMessage));
   job_.Start(
       [figure](const std::atomic<bool>& stop) { return CountForPlayer(figure, CellGrid{}, stop); },
       [this, key = std::move(key), suffix](const std::optional<PlayerCount>& count) {
         if (count) {
-          label_.setText((Counted()[key] = CountsWording(*count)) + suffix);
+          label_.setText((Counted()[key] = QString::fromStdString(CountsWording(*count, words_))) +
+                         suffix);
         }
       });
 }
@@ -52,22 +47,6 @@ void FigureCountsLine::Show(const CellGrid& figure, const QString& suffix) {
 void FigureCountsLine::Clear() {
   job_.Stop();
   label_.clear();
-}
-
-QString CountsWording(const PlayerCount& count) {
-  if (count.tooMany) {
-    return CoreText(kTooManyToCount);
-  }
-  const Tier tier = TierOf(count.counts.distinct);
-  if (tier == Tier::None) {
-    return CoreText(TierName(tier));
-  }
-  const QLocale numbers = InterfaceLocale();
-  return Worded(
-      kCompletions,
-      {numbers.toString(static_cast<qulonglong>(count.counts.completions)),
-       numbers.toString(static_cast<qulonglong>(count.counts.distinct)), CoreText(TierName(tier))},
-      static_cast<long>(count.counts.completions));
 }
 
 }  // namespace kelvane

@@ -9,6 +9,7 @@
 
 #include "analysis/player_count.h"
 #include "model/cell_grid.h"
+#include "model/text_template.h"
 #include "shell/background_job.h"
 
 class QLabel;
@@ -17,7 +18,8 @@ namespace kelvane {
 
 class FigureCountsLine : public QObject {
  public:
-  FigureCountsLine(QLabel& label, QObject* parent);
+  // Worded by `words`, which outlives the line.
+  FigureCountsLine(QLabel& label, const Wording& words, QObject* parent);
 
   // Shows the counts of `figure` with every piece still to lay, followed by `suffix`: at once
   // when counted before in this run, otherwise "counting…" until the worker has counted. The
@@ -28,11 +30,8 @@ class FigureCountsLine : public QObject {
 
  private:
   QLabel& label_;
+  const Wording& words_;
   BackgroundJob job_;
 };
-
-// The line for `count`, in the singular where a count is one; "too many to count" for a figure
-// too large to count in the time a player waits.
-QString CountsWording(const PlayerCount& count);
 
 }  // namespace kelvane

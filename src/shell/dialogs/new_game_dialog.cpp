@@ -8,10 +8,8 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "model/status_line.h"
 #include "model/utf8_text.h"
-#include "render/device_pixels.h"
-#include "render/draw_cube_grid.h"
+#include "render/new_game_preview.h"
 #include "shell/dialogs/dialog_layout.h"
 #include "shell/dialogs/figure_counts_line.h"
 #include "shell/list_box.h"
@@ -72,7 +70,7 @@ NewGameDialog::NewGameDialog(Game& game, Platform& platform, QWidget* owner)
   layout.Place(preview_, {145, 7, 128, 118});
   counts_ = new QLabel;
   layout.Place(counts_, {145, 128, 193, 10});
-  countsLine_ = new FigureCountsLine(*counts_, this);
+  countsLine_ = new FigureCountsLine(*counts_, platform_, this);
   // Counting waits until the selection rests for an event-loop turn, so the list never lags.
   countTimer_ = new QTimer(this);
   countTimer_->setSingleShot(true);
@@ -134,11 +132,7 @@ void NewGameDialog::ShowCounts() {
     countsLine_->Clear();
     return;
   }
-  QString best;
-  if (const std::optional<PuzzleBest> found = BestOf(game_.bests, figure)) {
-    best = QString(" · ") + QString::fromStdString(BestText(*found, platform_));
-  }
-  countsLine_->Show(figure, best);
+  countsLine_->Show(figure, QString::fromStdString(PreviewBestSuffix(game_, figure, platform_)));
 }
 
 void NewGameDialog::Confirm() {
@@ -148,20 +142,11 @@ void NewGameDialog::Confirm() {
 }
 
 std::optional<PreviewText> NewGameDialog::ComposePreview(Surface& target) {
-  const Settings& settings = game_.settings;
-  FillRect(target, {0, 0, target.width, target.height}, PixelFromColour(settings.COLOR_BACK));
-  previewShown_ = PreviewSelection(list_, LoadedFigure);
-  switch (previewShown_) {
-    case NewGamePreview::NotSelected:
-      return PreviewText{CoreText(kPuzzleNotSelectedMessage), settings.COLOR_INK};
-    case NewGamePreview::InvalidFormat:
-      return PreviewText{CoreText(kInvalidPuzzleMessage), settings.COLOR_INK};
-    case NewGamePreview::Figure:
-      break;
+  previewShown_ = ComposeNewGamePreview(game_, list_, target, LoadedFigure);
+  if (previewShown_ == NewGamePreview::Figure) {
+    return std::nullopt;
   }
-  DrawCubeGrid(game_, target, {target.width / 2, target.height / 2}, LoadedFigure, nullptr,
-               Checkers::AsSet, ScaledGeometry(game_.thumbnailGeometry, game_.graphics.pixelRatio));
-  return std::nullopt;
+  return PreviewText{CoreText(PreviewMessage(previewShown_)), game_.settings.COLOR_INK};
 }
 
 }  // namespace kelvane
