@@ -4,6 +4,14 @@
 <context>
     <name>Kelvane</name>
     <message>
+        <source>%1 version %2</source>
+        <translation>%1 Version %2</translation>
+    </message>
+    <message>
+        <source>Seven pieces, twenty-seven cubes.</source>
+        <translation>Sieben Teile, siebenundzwanzig Würfel.</translation>
+    </message>
+    <message>
         <source>Searching for a completion…</source>
         <translation>Lösung wird gesucht…</translation>
     </message>
@@ -317,6 +325,14 @@ Das laufende Spiel und die Optionen dieser Sitzung gehen beim Beenden verloren.<
         <source>7. Sharpen</source>
         <translation>7. Scharfkantig</translation>
     </message>
+    <message>
+        <source>%1 was not added: a puzzle file&apos;s name ends in .kvp and holds none of &lt; &gt; &quot; \ / * ? : |</source>
+        <translation>%1 wurde nicht hinzugefügt: Der Name einer Puzzledatei endet auf .kvp und enthält keines der Zeichen &lt; &gt; &quot; \ / * ? : |</translation>
+    </message>
+    <message>
+        <source>%1 was not added: it is not a puzzle file, or it is damaged.</source>
+        <translation>%1 wurde nicht hinzugefügt: Es ist keine Puzzledatei, oder sie ist beschädigt.</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -506,14 +522,6 @@ Das laufende Spiel und die Optionen dieser Sitzung gehen beim Beenden verloren.<
     <message>
         <source>OK</source>
         <translation>OK</translation>
-    </message>
-    <message>
-        <source>%1 version %2</source>
-        <translation>%1 Version %2</translation>
-    </message>
-    <message>
-        <source>Seven pieces, twenty-seven cubes.</source>
-        <translation>Sieben Teile, siebenundzwanzig Würfel.</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,14 @@
 <context>
     <name>Kelvane</name>
     <message>
+        <source>%1 version %2</source>
+        <translation>%1 versión %2</translation>
+    </message>
+    <message>
+        <source>Seven pieces, twenty-seven cubes.</source>
+        <translation>Siete piezas, veintisiete cubos.</translation>
+    </message>
+    <message>
         <source>Searching for a completion…</source>
         <translation>Buscando una solución…</translation>
     </message>
@@ -317,6 +325,14 @@ La partida en curso y las opciones de esta sesión se perderán al salir.</trans
         <source>7. Sharpen</source>
         <translation>7. Afilado</translation>
     </message>
+    <message>
+        <source>%1 was not added: a puzzle file&apos;s name ends in .kvp and holds none of &lt; &gt; &quot; \ / * ? : |</source>
+        <translation>%1 no se ha añadido: el nombre de un archivo de puzle termina en .kvp y no contiene ninguno de &lt; &gt; &quot; \ / * ? : |</translation>
+    </message>
+    <message>
+        <source>%1 was not added: it is not a puzzle file, or it is damaged.</source>
+        <translation>%1 no se ha añadido: no es un archivo de puzle o está dañado.</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -506,14 +522,6 @@ La partida en curso y las opciones de esta sesión se perderán al salir.</trans
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
-    </message>
-    <message>
-        <source>%1 version %2</source>
-        <translation>%1 versión %2</translation>
-    </message>
-    <message>
-        <source>Seven pieces, twenty-seven cubes.</source>
-        <translation>Siete piezas, veintisiete cubos.</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,14 @@
 <context>
     <name>Kelvane</name>
     <message>
+        <source>%1 version %2</source>
+        <translation>%1 version %2</translation>
+    </message>
+    <message>
+        <source>Seven pieces, twenty-seven cubes.</source>
+        <translation>Sept pièces, vingt-sept cubes.</translation>
+    </message>
+    <message>
         <source>Searching for a completion…</source>
         <translation>Recherche d&apos;une solution…</translation>
     </message>
@@ -317,6 +325,14 @@ La partie en cours et les options de cette session seront perdues à la fermetur
         <source>7. Sharpen</source>
         <translation>7. Aiguisé</translation>
     </message>
+    <message>
+        <source>%1 was not added: a puzzle file&apos;s name ends in .kvp and holds none of &lt; &gt; &quot; \ / * ? : |</source>
+        <translation>%1 n&apos;a pas été ajouté : le nom d&apos;un fichier de puzzle se termine par .kvp et ne contient aucun de &lt; &gt; &quot; \ / * ? : |</translation>
+    </message>
+    <message>
+        <source>%1 was not added: it is not a puzzle file, or it is damaged.</source>
+        <translation>%1 n&apos;a pas été ajouté : ce n&apos;est pas un fichier de puzzle, ou il est endommagé.</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -506,14 +522,6 @@ La partie en cours et les options de cette session seront perdues à la fermetur
     <message>
         <source>OK</source>
         <translation>OK</translation>
-    </message>
-    <message>
-        <source>%1 version %2</source>
-        <translation>%1 version %2</translation>
-    </message>
-    <message>
-        <source>Seven pieces, twenty-seven cubes.</source>
-        <translation>Sept pièces, vingt-sept cubes.</translation>
     </message>
 </context>
 <context>

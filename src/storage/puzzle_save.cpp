@@ -17,25 +17,32 @@ void SavePuzzleFile(Game& game, Platform& platform) {
   if (GridHasCells(game.field)) {
     NormaliseGrid(game.field);
   }
-  const std::string text = FormatPuzzleText(game.field);
-
-  std::error_code ignored;
-  std::filesystem::create_directory(kPuzzleFolder, ignored);
-  switch (ReplaceFile(SavedPuzzlePath(BufferText(game.PuzzleName)), text)) {
-    case FileWriteResult::NotCreated:
-      ShowGameMessage(game, platform, kCannotCreateMessage, MessageStyle::Stop);
-      return;
-    case FileWriteResult::NotWritten:
-      ShowGameMessage(game, platform, kCannotSaveMessage, MessageStyle::Stop);
-      return;
-    case FileWriteResult::Written:
-      break;
+  if (!WritePuzzleText(game, platform, SavedPuzzlePath(BufferText(game.PuzzleName)),
+                       FormatPuzzleText(game.field))) {
+    return;
   }
   CellGrid figure = game.field;
   RecolourGrid(figure, kPlainCube);
   StartPuzzle(game, platform, figure);
   game.play.puzzleName = BufferText(game.PuzzleName);
   platform.Invalidate(false);
+}
+
+bool WritePuzzleText(const Game& game, Platform& platform, const std::string& path,
+                     std::string_view text) {
+  std::error_code ignored;
+  std::filesystem::create_directory(kPuzzleFolder, ignored);
+  switch (ReplaceFile(path, text)) {
+    case FileWriteResult::NotCreated:
+      ShowGameMessage(game, platform, kCannotCreateMessage, MessageStyle::Stop);
+      return false;
+    case FileWriteResult::NotWritten:
+      ShowGameMessage(game, platform, kCannotSaveMessage, MessageStyle::Stop);
+      return false;
+    case FileWriteResult::Written:
+      break;
+  }
+  return true;
 }
 
 }  // namespace kelvane

@@ -20,4 +20,9 @@ inline constexpr std::string_view kCannotSaveMessage = PLAYER_TEXT("Error save f
 // Expects PuzzleName set and the Field validated.
 void SavePuzzleFile(Game& game, Platform& platform);
 
+// Writes `text` to `path` in the "Puzzles" folder (creating the folder) as SavePuzzleFile does;
+// on failure a stop box says why. True when written.
+bool WritePuzzleText(const Game& game, Platform& platform, const std::string& path,
+                     std::string_view text);
+
 }  // namespace kelvane

@@ -16,13 +16,13 @@ bool IsForbidden(char c) {
   return kForbiddenNameCharacters.find(c) != std::string_view::npos;
 }
 
+}  // namespace
+
 // What the name field itself keeps out; only a caller bypassing the field can send such a name.
-bool FieldCouldHold(std::string_view name) {
+bool PuzzleNameFits(std::string_view name) {
   return name.size() <= static_cast<std::size_t>(kPuzzleNameLimit) &&
          std::ranges::none_of(name, [](char c) { return IsForbidden(c) || c == '\0'; });
 }
-
-}  // namespace
 
 bool AcceptNameCharacter(Platform& platform, char typed) {
   if (IsForbidden(typed)) {
@@ -45,7 +45,7 @@ bool ConfirmSavePuzzle(Game& game, Platform& platform, std::string_view typedNam
     ShowGameMessage(game, platform, kEnterFileNameMessage, MessageStyle::Plain);
     return false;
   }
-  if (!FieldCouldHold(typedName)) {
+  if (!PuzzleNameFits(typedName)) {
     platform.Beep();
     return false;
   }

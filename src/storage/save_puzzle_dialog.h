@@ -27,6 +27,10 @@ bool AcceptNameCharacter(Platform& platform, char typed);
 // and the typed text stays out, so that every name the field holds can be saved.
 bool AcceptNameLength(Platform& platform, std::size_t bytes);
 
+// Whether a name could stand in the name field: at most kPuzzleNameLimit bytes and no forbidden
+// character (nor a NUL).
+bool PuzzleNameFits(std::string_view name);
+
 // OK with the name as typed: an empty or all-space name asks for a name; an existing file asks
 // "File exist. Overwrite?" and No keeps the dialog open; otherwise PuzzleName is set and the
 // puzzle saved. True when the dialog ends, whether the save succeeded or reported an error.

@@ -10,6 +10,7 @@
 #include "creation/create_puzzle.h"
 #include "scoped_temp_dir.h"
 #include "storage/puzzle_file.h"
+#include "storage/puzzle_upload.h"
 #include "support/fake_platform.h"
 
 namespace kelvane {
@@ -93,6 +94,30 @@ TEST_F(SavePuzzleDialog, EachNameIsRefusedAskedAboutSavedOrReported) {
     }
     EXPECT_EQ(Snapshot(), expectedDisk) << "the old file is kept, no temporary file is left";
   }
+}
+
+// An uploaded file joins the library only with a puzzle's name and text, and replaces a puzzle
+// only when the player says Yes: a bad file loses nothing.
+TEST_F(SavePuzzleDialog, AnAddedFileNeedsAPuzzleNameAndTextAndAsksBeforeReplacing) {
+  WriteFile("Puzzles/cube.kvp", "old");
+  const auto before = Snapshot();
+  const Game game;
+  testing::FakePlatform platform;
+  platform.answers = {MessageAnswer::No, MessageAnswer::Yes};
+  for (const std::string_view name : {".kvp", "cube.txt", "a:b.kvp", "cube.kvp", "cube.kvp"}) {
+    EXPECT_FALSE(AddPuzzleFile(game, platform, name, name == "cube.kvp" ? "[SIZE]\r\n" : ""));
+  }
+  EXPECT_FALSE(
+      AddPuzzleFile(game, platform, "Cube.KVP", std::string(kMaxPuzzleFileBytes + 1, ' ')));
+  EXPECT_EQ(Snapshot(), before);
+  EXPECT_EQ(platform.messages.size(), 6u);
+  EXPECT_EQ(platform.events[4],
+            "message: cube.kvp was not added: it is not a puzzle file, or it is damaged.");
+  EXPECT_FALSE(AddPuzzleFile(game, platform, "cube.kvp", kSmallFigureText));  // No
+  EXPECT_TRUE(AddPuzzleFile(game, platform, "cube.kvp", kSmallFigureText));   // Yes
+  EXPECT_TRUE(AddPuzzleFile(game, platform, "new.KVP", kSmallFigureText));
+  EXPECT_EQ(Snapshot()["Puzzles/cube.kvp"], kSmallFigureText);
+  EXPECT_EQ(Snapshot()["Puzzles/new.KVP"], kSmallFigureText);
 }
 
 }  // namespace

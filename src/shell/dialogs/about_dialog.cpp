@@ -5,8 +5,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "model/game_messages.h"
+#include "model/about_box.h"
 #include "shell/dialogs/dialog_layout.h"
+#include "shell/translations.h"
 
 namespace kelvane {
 namespace {
@@ -37,10 +38,9 @@ AboutDialog::AboutDialog(const Game& game, QWidget* owner) : QDialog(owner) {
   const QRect logoPlace = layout.ToPixels({7, 7, 135, 38});
   logo->setGeometry(QRect(logoPlace.topLeft(), picture.size()));
 
-  versionLine_ =
-      CentredLine(tr("%1 version %2").arg(FromUtf8(ProductNameOf(game)), FromUtf8(kVersionNumber)));
+  versionLine_ = CentredLine(FromUtf8(AboutVersionLine(game, InterfaceWording())));
   layout.Place(versionLine_, {7, 51, 135, 11});
-  layout.Place(CentredLine(tr(kAboutSecondLine)), {7, 66, 135, 11});
+  layout.Place(CentredLine(CoreText(kAboutSecondLine)), {7, 66, 135, 11});
   layout.Place(CentredLine(FromUtf8(kAboutThirdLine)), {7, 81, 135, 11});
 
   connect(okButton, &QPushButton::clicked, this, &QDialog::accept);

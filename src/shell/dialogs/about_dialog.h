@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QDialog>
-#include <string_view>
 
 #include "model/game.h"
 
@@ -11,17 +10,11 @@ class QLabel;
 
 namespace kelvane {
 
-inline constexpr std::string_view kVersionNumber = KELVANE_VERSION;
-inline constexpr const char* kAboutSecondLine =
-    QT_TRANSLATE_NOOP("kelvane::AboutDialog", "Seven pieces, twenty-seven cubes.");
-// The copyright notice; the licence text is in the manual and the LICENSE file.
-inline constexpr std::string_view kAboutThirdLine = "© 2026 the Kelvane developers, GPL 3+";
-
 class AboutDialog : public QDialog {
   Q_OBJECT
 
  public:
-  // The version line reads ProductName + " version " + the version number. OK and Esc close it.
+  // The core's lines (model/about_box.h) under the logo. OK and Esc close it.
   AboutDialog(const Game& game, QWidget* owner);
 
   QLabel& VersionLine() { return *versionLine_; }

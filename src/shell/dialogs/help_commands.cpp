@@ -7,7 +7,6 @@
 #include <QFileInfo>
 
 #include "model/game_messages.h"
-#include "storage/ini_reader.h"
 #include "storage/text_file.h"
 
 namespace kelvane {
@@ -16,34 +15,25 @@ bool OpenWithDesktop(const QUrl& url) {
   return QDesktopServices::openUrl(url);
 }
 
-QString HelpPageOf(int mapId) {
-  switch (mapId) {
-    case kHelpOptions:
-      return "options.html";
-    case kHelpTutorial:
-      return "tutorial.html";
-    default:
-      return "index.html";
-  }
+QString HelpPageName(int mapId) {
+  const std::string_view page = HelpPageOf(mapId);
+  return QString::fromUtf8(page.data(), static_cast<qsizetype>(page.size()));
 }
 
 void ShowHelp(int mapId, const UrlOpener& open) {
-  const QFileInfo page(QDir::current().filePath("help/" + HelpPageOf(mapId)));
+  const QFileInfo page(QDir::current().filePath("help/" + HelpPageName(mapId)));
   if (page.isFile()) {
     open(QUrl::fromLocalFile(page.absoluteFilePath()));
   }
 }
 
 std::optional<QUrl> HomePageUrl(std::string_view shortcutText) {
-  const std::optional<std::string_view> value =
-      FindIniValue(shortcutText, "InternetShortcut", "URL");
-  if (!value) {
+  const std::optional<std::string> address = HomePageAddress(shortcutText);
+  if (!address) {
     return std::nullopt;
   }
-  const QUrl url(QString::fromUtf8(value->data(), static_cast<qsizetype>(value->size())),
-                 QUrl::StrictMode);
-  if (!url.isValid() || url.host().isEmpty() ||
-      (url.scheme() != "http" && url.scheme() != "https")) {
+  const QUrl url(QString::fromStdString(*address), QUrl::StrictMode);
+  if (!url.isValid() || url.host().isEmpty()) {
     return std::nullopt;
   }
   return url;

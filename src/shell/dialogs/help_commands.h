@@ -10,6 +10,7 @@
 
 #include "model/game.h"
 #include "model/platform.h"
+#include "storage/help_pages.h"
 
 namespace kelvane {
 
@@ -19,22 +20,14 @@ using UrlOpener = std::function<bool(const QUrl&)>;
 // The desktop's handler for the URL's scheme (the browser), without waiting for it.
 bool OpenWithDesktop(const QUrl& url);
 
-// Help map ids: the manual's start page, the Options page, the tutorial.
-inline constexpr int kHelpStart = 0;
-inline constexpr int kHelpOptions = 1;
-inline constexpr int kHelpTutorial = 2;
-
-// The page of help/ a map id opens; an unknown id opens the start page.
-QString HelpPageOf(int mapId);
+// HelpPageOf as a QString.
+QString HelpPageName(int mapId);
 
 // Opens that page of the working folder's help/ with `open` (the help window, in the game). A
 // missing page opens nothing and reports nothing.
 void ShowHelp(int mapId, const UrlOpener& open);
 
-inline constexpr std::string_view kHomePageShortcut = "orrinsoft.url";
-
-// The URL= of the [InternetShortcut] section, when it is a web address (http or https): the file
-// lies in the working folder, and nothing else should be launched from it.
+// HomePageAddress as a URL, when it is a valid one.
 std::optional<QUrl> HomePageUrl(std::string_view shortcutText);
 
 // Opens the home page that the working folder's shortcut names; a missing or unusable shortcut

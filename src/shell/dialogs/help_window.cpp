@@ -142,7 +142,7 @@ HelpWindow::HelpWindow(UrlOpener openUrl, QWidget* owner)
   back->setEnabled(false);
   forward->setEnabled(false);
   connect(home, &QToolButton::clicked, this,
-          [this] { ShowPage(browser_->source().resolved(QUrl(HelpPageOf(kHelpStart)))); });
+          [this] { ShowPage(browser_->source().resolved(QUrl(HelpPageName(kHelpStart)))); });
   connect(openInBrowser_, &QToolButton::clicked, this, [this] { openUrl_(browser_->source()); });
   connect(browser_, &QTextBrowser::anchorClicked, this, &HelpWindow::FollowLink);
   connect(browser_, &QTextBrowser::sourceChanged, this, [this](const QUrl& shown) {
@@ -181,9 +181,9 @@ void HelpWindow::FollowLink(const QUrl& link) {
 
 // The pages in the order the start page's contents name them, the start page first.
 void HelpWindow::FillContents() {
-  const QUrl start = browser_->source().resolved(QUrl(HelpPageOf(kHelpStart)));
+  const QUrl start = browser_->source().resolved(QUrl(HelpPageName(kHelpStart)));
   const QString folder = QFileInfo(start.toLocalFile()).absolutePath();
-  QStringList pages{HelpPageOf(kHelpStart)};
+  QStringList pages{HelpPageName(kHelpStart)};
   static const QRegularExpression link(R"re(href="([a-z0-9-]+\.html)[#"])re");
   for (const QRegularExpressionMatch& match : link.globalMatch(FileText(start.toLocalFile()))) {
     if (!pages.contains(match.captured(1))) {
