@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <string_view>
+#include <utility>
 
 #include "model/command_ids.h"
 #include "model/menu_table.h"
@@ -14,11 +15,24 @@ namespace kelvane {
 
 namespace {
 
-// The commands whose dialogs, background work or guide the page does not have yet.
+// The commands whose dialogs, background work or guide the page does not have yet, one a line so
+// that each command the page gains is a line taken out.
+// clang-format off
 constexpr std::array kNotInPageYet{
-    kCmdNew,   kCmdSavePuzzle, kCmdNextPuzzle, kCmdTutorial, kCmdGuidedFirstPuzzle,
-    kCmdAbout, kCmdHomePage,
+    kCmdGuidedFirstPuzzle,
 };
+// clang-format on
+
+// The commands the page answers with a dialog or a help page of its own, by the name its script
+// knows.
+constexpr std::array<std::pair<int, const char*>, 6> kPageDialogs{{
+    {kCmdNew, "newGame"},
+    {kCmdSavePuzzle, "savePuzzle"},
+    {kCmdUserManual, "manual"},
+    {kCmdTutorial, "tutorial"},
+    {kCmdAbout, "about"},
+    {kCmdHomePage, "homePage"},
+}};
 
 const char* KindName(MenuEntryKind kind) {
   switch (kind) {
@@ -40,8 +54,10 @@ const char* WhoRuns(int id) {
   if (id == kCmdFullScreen) {
     return "fullScreen";
   }
-  if (id == kCmdUserManual) {
-    return "manual";
+  for (const auto& [command, dialog] : kPageDialogs) {
+    if (id == command) {
+      return dialog;
+    }
   }
   if (id == kCmdTestPuzzle || id == kCmdHintOnePiece || id == kCmdShowAllPieces) {
     return "analyse";
@@ -91,6 +107,10 @@ std::string JsonQuoted(std::string_view text) {
       out += c;
     } else if (c == '\t') {
       out += "\\t";
+    } else if (c == '\n') {
+      out += "\\n";
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      out += ' ';
     } else {
       out += c;
     }

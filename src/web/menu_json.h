@@ -10,13 +10,13 @@ namespace kelvane {
 // {"menu": [rows of the main menu table, in order], "orientation": {"130": [items], …}}. A menu
 // row is {"kind", "id", "text", "keys", "checkable", "does"}: kind is "menu", "end", "command",
 // "bar" or "separator"; text keeps its & and the shortcut after a tab; does says who runs the
-// command: "core", "fullScreen", "manual" or "options" (the page), "analyse", "solutions" or
-// "nextPuzzle" (the core with the page's search worker), or "notYet" for what the page lacks so
-// far. Game > Exit is left out: a page cannot close itself. An orientation item is
-// {"id", "label", "column"}, column true where a new column starts.
+// command: "core", "fullScreen", the name of a page dialog or help command ("newGame",
+// "manual", "options"), "analyse", "solutions" or "nextPuzzle" (the core with the page's search
+// worker), or "notYet" for what the page lacks so far. Game > Exit is left out: a page cannot close
+// itself. An orientation item is {"id", "label", "column"}, column true where a new column starts.
 std::string MenusJson();
 
-// `text` as a JSON string, quotes and backslashes escaped.
+// `text` as a JSON string, quotes included.
 std::string JsonQuoted(std::string_view text);
 
 }  // namespace kelvane

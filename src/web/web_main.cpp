@@ -73,6 +73,14 @@ kelvane::AnalyseMode AnalyseModeOf(int commandId) {
 
 }  // namespace
 
+kelvane::Game& kelvane::PageGame() {
+  return game;
+}
+
+kelvane::WebPlatform& kelvane::PagePlatform() {
+  return platform;
+}
+
 extern "C" {
 
 // Reads the player's files from the working folder; returns the skin picture (1…7) to fetch.

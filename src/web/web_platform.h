@@ -66,4 +66,8 @@ class WebPlatform : public Platform {
   WrittenKeptFiles written_;
 };
 
+// The page's one game and its platform, alive for the page's life.
+Game& PageGame();
+WebPlatform& PagePlatform();
+
 }  // namespace kelvane

@@ -8,7 +8,7 @@
 # wheel, with the congratulation shown; Show all pieces, searched in the page's worker, lays the
 # native completion; the menu bar, the orientation popup, the touch gestures and the Options
 # dialog reach the core; at a phone's width the area stacks and taps still reach it; a German
-# browser gets German menus.
+# browser gets German menus; a saved puzzle and an uploaded one are listed in New game after a reload.
 # Usage: browser_test.py SITE_FOLDER CHECKS_JS REFERENCE_PROGRAM
 import os
 import subprocess
@@ -66,6 +66,7 @@ def run(browser, url, session, failures, seen):
     presses = [line.split()[1:3] for line in session if line.split()[0] in ('press', 'tap')]
     menus_and_popup(tab, presses, failures)
     touch_gestures(tab, presses[-1], failures)
+    save_and_new_game(tab, [line.split()[1:3] for line in inputs if line.startswith('cube')], failures)
     options_dialog(tab, failures)
     phone_width(tab, failures)
     spoken_language(tab, failures)
@@ -194,6 +195,45 @@ def spoken_language(tab, failures):
     game = tab.evaluate('document.querySelector("#menubar > .bar-item > .label").textContent')
     if game != 'Spiel' or tab.evaluate('document.documentElement.lang') != 'de':
         failures.append('a German browser got the menu %r' % game)
+# A figure built by the clicks `cubes` in By cubes is saved as Mine; after a reload Game > New lists
+# it beside the library, a file added there is listed too, and an entry chosen and OK start it.
+def save_and_new_game(tab, cubes, failures):
+    ctrl = 2
+    tab.key(ord('C'), ctrl)
+    for x, y in cubes:
+        tab.click(*canvas_point(tab, int(x), int(y)))
+    settle(tab)
+    tab.key(ord('S'), ctrl)
+    tab.wait('document.getElementById("save-puzzle").open', 'the Save puzzle dialog')
+    for typed in 'Mi:ne':
+        tab.send('Input.insertText', {'text': typed})
+    click_element(tab, '#save-puzzle-ok')
+    tab.wait('FS.analyzePath("/game/Puzzles/Mine.kvp").exists && kelvaneTest.filesSynced()', 'the puzzle saved')
+    tab.send('Page.reload')
+    tab.wait('document.documentElement.dataset.firstFrameMs', 'the first frame after the second reload')
+    settle(tab)
+    click_element(tab, '#menubar > .bar-item:nth-child(1)')
+    click_element(tab, '[data-id="32865"]')
+    tab.wait('document.getElementById("new-game").open', 'the New game dialog')
+    with tempfile.NamedTemporaryFile('w', suffix='.kvp') as added:
+        added.write('[SIZE]\r\nDX=1\r\nDY=1\r\nDZ=1\r\n[Z0]\r\nY0=1\r\n')
+        added.flush()
+        node = tab.send('DOM.querySelector', {'nodeId': tab.send('DOM.getDocument')['root']['nodeId'],
+                                              'selector': '#new-game-files'})['nodeId']
+        tab.send('DOM.setFileInputFiles', {'nodeId': node, 'files': [added.name]})
+        tab.wait('kelvaneTest.newGameNames()[0].includes(%r)' % os.path.basename(added.name), 'the file added')
+        listed, library = tab.evaluate('kelvaneTest.newGameNames()')
+    missing = [name for name in library + ['Mine.kvp'] if name not in listed]
+    if not library or missing:
+        failures.append('New game lists %d names, without %s' % (len(listed), missing[:5]))
+    before = tab.evaluate('kelvaneTest.frame()')
+    tab.evaluate('document.querySelector("#new-game-list .entry:nth-child(2)").scrollIntoView()')
+    click_element(tab, '#new-game-list .entry:nth-child(2)')
+    tab.wait('document.getElementById("new-game-counts").textContent.includes("distinct")',
+             'the counts of the entry chosen')
+    click_element(tab, '#new-game-ok')
+    if tab.evaluate('document.getElementById("new-game").open') or tab.evaluate('kelvaneTest.frame()') == before:
+        failures.append('OK in New game did not start the puzzle chosen')
 
 
 # Replays the native session's inputs up to the line `until`, holding the page's frame against each

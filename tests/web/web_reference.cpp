@@ -6,19 +6,25 @@
 //                                                   key codes
 //   reload             the page is loaded anew
 //   won                the game congratulated
+//   cube X Y           a click of By cubes that adds a cube, on a fresh create field
 //   shown all          Restart puzzle and Show all pieces ran, and the frame they end with follows
 // The session: the first frame; piece 1 chosen and laid; a reload and the frame it resumes with;
 // then the default figure completed, each piece chosen, turned by keys, its layer reached by the
 // wheel and the piece laid by a click; one piece is chosen and laid by touch taps instead, with the
-// frame its first tap on the field previews; at last the puzzle restarted and all pieces shown.
+// frame its first tap on the field previews; then the puzzle restarted and all pieces shown. Last,
+// the clicks that build a figure of 27 cubes in By cubes, for the page to save as a puzzle.
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "analysis/analyse.h"
+#include "creation/create_puzzle.h"
 #include "model/command_ids.h"
 #include "model/field_cursor.h"
 #include "model/game.h"
@@ -165,6 +171,27 @@ bool Lay(Visit& visit, const testing::Placement& p, bool byTouch = false) {
   return PieceOnField(game, static_cast<std::int8_t>(p.piece + 1));
 }
 
+// The 27 floor cells highest on the screen, clicked in By cubes: the page sees them all.
+bool BuildByCubes() {
+  Visit visit;
+  Game& game = *visit.game;
+  CreatePuzzle(game, visit.platform, CreateMode::ByCubes);
+  const Extents box = GridExtents(game.figure);
+  std::vector<Point> cells;
+  for (int x = 0; x < box.x; ++x) {
+    for (int y = 0; y < box.y; ++y) {
+      cells.push_back(FloorCellCentre(game, {x, y}));
+    }
+  }
+  std::ranges::sort(cells, {}, &Point::y);
+  for (const Point at : std::span(cells).first(27)) {
+    visit.platform.pointer = at;
+    PressClientArea(game, visit.platform, at, 1);
+    std::printf("cube %d %d\n", at.x, at.y);
+  }
+  return ValidateCreatedFigure(game, visit.platform);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -208,5 +235,5 @@ int main(int argc, char** argv) {
   HideFieldCursor(game, visit->platform);
   std::printf("shown all\n");
   PrintFrame(*visit);
-  return 0;
+  return BuildByCubes() ? 0 : 1;
 }

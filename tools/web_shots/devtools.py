@@ -119,10 +119,10 @@ class Tab:
 
     # `modifiers` as the protocol counts them: Alt 1, Ctrl 2, Meta 4, Shift 8.
     def key(self, code, modifiers=0):
-        name = chr(code).lower() if chr(code).isalpha() else ''
+        name = NAMED_KEYS.get(code, chr(code).lower() if chr(code).isalpha() else '')
         for kind in ('rawKeyDown', 'keyUp'):
             self.send('Input.dispatchKeyEvent', {'type': kind, 'windowsVirtualKeyCode': code, 'key': name,
-                                                 'code': 'Key' + name.upper() if name else '',
+                                                 'code': 'Key' + name.upper() if len(name) == 1 else name,
                                                  'modifiers': modifiers})
 
     def wheel(self, x, y, delta_y):
@@ -135,6 +135,10 @@ class Tab:
         import base64
         with open(path, 'wb') as out:
             out.write(base64.b64decode(self.send('Page.captureScreenshot', {'format': 'png'})['data']))
+
+
+# The names a browser gives the keys that type no letter.
+NAMED_KEYS = {13: 'Enter', 27: 'Escape', 37: 'ArrowLeft', 38: 'ArrowUp', 39: 'ArrowRight', 40: 'ArrowDown'}
 
 
 def serve(site, extra=None):

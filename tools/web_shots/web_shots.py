@@ -74,6 +74,13 @@ def main():
             tab.screenshot(os.path.join(out, 'web-options.png'))
             tab.key(27)
             tab.key(27)
+            # New game with a library figure previewed and counted.
+            tab.key(ord('N'), 1)
+            time.sleep(0.3)
+            tab.click(*element_point(tab, '#new-game-list .entry:nth-child(6)'))
+            time.sleep(0.6)
+            tab.screenshot(os.path.join(out, 'web-new-game.png'))
+            tab.key(27)
             tab.close()
 
             phone = browser.open('about:blank')

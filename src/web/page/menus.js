@@ -156,8 +156,6 @@ function runMenuCommand(id) {
   if (command.row.does === 'fullScreen') {
     (isFullScreen() ? document.exitFullscreen() : document.documentElement.requestFullscreen())
       .catch(() => {});
-  } else if (command.row.does === 'manual') {
-    window.open('help/index.html', '_blank', 'noopener');
   } else if (command.row.does === 'analyse') {
     runAnalyseCommand(id);
   } else if (command.row.does === 'solutions') {
@@ -166,6 +164,8 @@ function runMenuCommand(id) {
     runNextPuzzle();
   } else if (command.row.does === 'options') {
     openOptionsDialog();
+  } else if (pageCommands[command.row.does]) {
+    pageCommands[command.row.does]();
   } else {
     callCore('kelvane_command', [id]);
   }
@@ -336,7 +336,7 @@ function activate(item) {
 // Ahead of the page's own keys: the open menus take every key, then the shortcuts and Alt with a
 // menu's letter.
 window.addEventListener('keydown', (event) => {
-  if (document.querySelector('dialog[open]') || !Module.kelvane.started) {
+  if (pageDialogOpen() || !Module.kelvane.started) {
     return;
   }
   if (event.key === 'Alt') {

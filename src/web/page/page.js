@@ -10,8 +10,8 @@ const gameFolder = '/game';
 const startedAt = performance.now();
 
 // Calls into the core run one after another: a call that waits for a dialog holds the rest. The
-// promise gives the call's result, of type `returns`. While inputHeld (a search runs), only the
-// frames reach the core.
+// promise gives the call's result, of type `returns`. Arguments are numbers or strings. While
+// inputHeld (a search runs), only the frames reach the core.
 let coreQueue = Promise.resolve();
 let inputHeld = false;
 function callCore(name, args = [], returns = null) {
@@ -53,12 +53,16 @@ function paintSoon() {
 
 // The message box's buttons by style: Plain, Information, Stop, Question (No is the default).
 const messageButtons = [[['OK', 0]], [['OK', 0]], [['OK', 0]], [['Yes', 1], ['No', 2]]];
-const messageIcons = ['', '\u2139\ufe0f', '\u26d4', '\u2753'];
+// Drawn by the page's style as coloured discs: a browser may lack the emoji fonts.
+const messageIcons = ['', 'i', '\u2715', '?'];
+const messageIconKinds = ['', 'information', 'stop', 'question'];
 function showMessage(text, caption, style) {
   const dialog = document.getElementById('message');
   document.getElementById('message-caption').textContent = caption;
   document.getElementById('message-text').textContent = text;
-  document.getElementById('message-icon').textContent = messageIcons[style];
+  const icon = document.getElementById('message-icon');
+  icon.textContent = messageIcons[style];
+  icon.dataset.kind = messageIconKinds[style];
   const buttons = document.getElementById('message-buttons');
   buttons.replaceChildren();
   const choices = messageButtons[style] || messageButtons[0];
@@ -368,8 +372,12 @@ canvas.addEventListener('wheel', (event) => {
     callCore('kelvane_wheel', [event.deltaY < 0 ? 120 : -120]);
   }
 }, {passive: false});
+// The page's dialogs, the message box among them, take the keys while one is open.
+function pageDialogOpen() {
+  return document.querySelector('dialog[open]') !== null;
+}
 window.addEventListener('keydown', (event) => {
-  if (document.querySelector('dialog[open]') || event.ctrlKey || event.altKey || event.metaKey) {
+  if (pageDialogOpen() || event.ctrlKey || event.altKey || event.metaKey) {
     return;
   }
   const code = event.keyCode;
