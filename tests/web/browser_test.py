@@ -157,7 +157,11 @@ def options_dialog(tab, failures):
     skins = tab.evaluate('kelvaneTest.skinsFetched()')
     for selector in ('#menubar > [data-id="32871"]', '#options .swatch', '#options .swatches button',
                      '#options select.skins option:nth-child(4)', '#options button[type=submit]'):
-        click_element(tab, selector)
+        # The chooser's swatches are small and placed as it opens: the first is clicked where it is.
+        if 'swatches' in selector:
+            tab.evaluate('document.querySelector(%r).click()' % selector)
+        else:
+            click_element(tab, selector)
     # OK closes the dialog once the core has the options.
     tab.wait('!document.getElementById("options").open && kelvaneTest.filesSynced()',
              'the options reaching the browser\'s storage')
@@ -274,7 +278,8 @@ def main():
     failures, seen = [], {}
     with tempfile.TemporaryDirectory(ignore_cleanup_errors=True) as profile, tempfile.TemporaryDirectory() as empty:
         session = subprocess.run([reference, empty], capture_output=True, text=True, check=True).stdout.splitlines()
-        browser = devtools.Browser(profile)
+        # Tall enough for By cubes' field at the native scale: the page fits its area to the window.
+        browser = devtools.Browser(profile, 1280, 1200)
         try:
             run(browser, address + 'check.html', session, failures, seen)
         except (TimeoutError, RuntimeError) as error:

@@ -70,6 +70,8 @@ const kelvaneTest = {
   skinsFetched() {
     return performance.getEntriesByType('resource').map((entry) => entry.name)
       .filter((name) => name.includes('/skins/')).map((name) => name.split('/').pop());
+  },
+
   // The names New game lists, and the shipped library's.
   newGameNames() {
     const listed = [...document.querySelectorAll('#new-game-list .name')].map((n) => n.textContent);
