@@ -205,4 +205,14 @@ std::string SolutionCaption(const SolutionBrowser& browser, const Wording& words
                           {shown, std::to_string(KeptEnd(browser))});
 }
 
+std::string SolutionSourceLine(const SolutionBrowser& browser, const Wording& words) {
+  if (!GridHasCells(browser.player.field)) {
+    return {};
+  }
+  return words.Word(
+      browser.fromPlayersPieces
+          ? PLAYER_TEXT("with your pieces where they lie")
+          : PLAYER_TEXT("your pieces allow no completion: the figure's own solutions"));
+}
+
 }  // namespace kelvane

@@ -97,4 +97,9 @@ void LeaveSolutions(Game& game, SolutionBrowser& browser);
 std::string SolutionCaption(const SolutionBrowser& browser,
                             const Wording& words = EnglishWording());
 
+// The caption's second line, whose solutions these are, while the player has pieces laid; empty
+// otherwise.
+std::string SolutionSourceLine(const SolutionBrowser& browser,
+                               const Wording& words = EnglishWording());
+
 }  // namespace kelvane

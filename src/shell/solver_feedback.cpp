@@ -133,12 +133,8 @@ void SolverFeedback::PaintOverField(QPainter& painter, const QRect& view, int pa
   }
   if (Browsing()) {
     QStringList lines{QString::fromStdString(SolutionCaption(browser_, platform_))};
-    if (GridHasCells(browser_.player.field)) {
-      lines << CoreText(
-          browser_.fromPlayersPieces
-              ? QT_TRANSLATE_NOOP("Kelvane", "with your pieces where they lie")
-              : QT_TRANSLATE_NOOP("Kelvane",
-                                  "your pieces allow no completion: the figure's own solutions"));
+    if (const std::string source = SolutionSourceLine(browser_, platform_); !source.empty()) {
+      lines << QString::fromStdString(source);
     }
     DrawCaption(painter, free, lines, colours);
   }

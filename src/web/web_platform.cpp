@@ -72,11 +72,9 @@ void WebPlatform::Paint() {
   });
   std::string caption;
   if (IsBrowsing(game_, solutions)) {
-    caption = SolutionCaption(solutions);
-    if (GridHasCells(solutions.player.field)) {
-      caption += solutions.fromPlayersPieces
-                     ? "\nwith your pieces where they lie"
-                     : "\nyour pieces allow no completion: the figure's own solutions";
+    caption = SolutionCaption(solutions, *this);
+    if (const std::string source = SolutionSourceLine(solutions, *this); !source.empty()) {
+      caption += "\n" + source;
     }
   }
   // Beside the panel at the top, as the desktop shows it.
