@@ -89,13 +89,16 @@ bool ConfirmAnalysis(Game& game, Platform& platform, AnalyseMode mode) {
 
 std::optional<bool> SearchCompletion(Game& game, const std::atomic<bool>* stop) {
   game.WorkGrid = game.field;
-  CountLimits proof;
-  proof.cancel = stop;
-  proof.timeLimit = kProofTime;
-  if (CanStillComplete(game, proof) == false) {
-    return false;
-  }
-  const bool found = SolveFrom(game, 0, GridExtents(game.figure), stop);
+  // Most figures give up their completion sooner than a proof that one exists could be set up;
+  // a search that runs long is first proved worth going on with, which answers an impossible
+  // figure at once.
+  const auto possible = [&] {
+    CountLimits proof;
+    proof.cancel = stop;
+    proof.timeLimit = kProofTime;
+    return CanStillComplete(game, proof) != false;
+  };
+  const bool found = SolveFrom(game, 0, GridExtents(game.figure), stop, possible);
   if (stop != nullptr && *stop) {
     return std::nullopt;
   }

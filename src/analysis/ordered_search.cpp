@@ -28,6 +28,17 @@ struct Search {
   // Where the walk starts: below these indices, along the path of equal ones, nothing is tried.
   const std::optional<std::array<int, kPieceCount>>& from;
   const std::atomic<bool>* stop;
+  const LongSearchCheck& longSearch;
+  int trials = 0;
+  bool abandoned = false;
+
+  // Whether the walk ends here: stopped from outside, or judged not worth going on with.
+  bool Ends() {
+    if (++trials == kTrialsBeforeCheck && longSearch && !longSearch()) {
+      abandoned = true;
+    }
+    return abandoned || (stop != nullptr && stop->load(std::memory_order_relaxed));
+  }
 
   std::uint64_t* Row(int r) { return rows.data() + static_cast<std::ptrdiff_t>(r) * rowWords; }
   const std::uint64_t* Hits(int cell) const {
@@ -97,7 +108,7 @@ bool Descend(Search& search, int level, const CellSet& free, int freeCount, bool
   if (level == search.table.pieces.count) {
     return search.visit(search.chosen);
   }
-  if (search.stop != nullptr && search.stop->load(std::memory_order_relaxed)) {
+  if (search.Ends()) {
     return false;
   }
   const std::vector<CellSet>& placements = search.table.placements[level];
@@ -120,7 +131,8 @@ bool Descend(Search& search, int level, const CellSet& free, int freeCount, bool
 
 bool VisitCompletionsInOrder(const PlacementTable& table,
                              const std::optional<std::array<int, kPieceCount>>& from,
-                             const CompletionVisit& visit, const std::atomic<bool>* stop) {
+                             const CompletionVisit& visit, const std::atomic<bool>* stop,
+                             const LongSearchCheck& longSearch) {
   Search search{.table = table,
                 .firstWord = {},
                 .rowWords = 0,
@@ -129,7 +141,8 @@ bool VisitCompletionsInOrder(const PlacementTable& table,
                 .rows = {},
                 .visit = visit,
                 .from = from,
-                .stop = stop};
+                .stop = stop,
+                .longSearch = longSearch};
   const int count = table.pieces.count;
   for (int e = 0; e < count; ++e) {
     const int placementCount = static_cast<int>(table.placements[e].size());
@@ -157,7 +170,7 @@ bool VisitCompletionsInOrder(const PlacementTable& table,
 }
 
 bool FindFirstCompletion(const PlacementTable& table, std::array<CellSet, kPieceCount>& chosen,
-                         const std::atomic<bool>* stop) {
+                         const std::atomic<bool>* stop, const LongSearchCheck& longSearch) {
   return VisitCompletionsInOrder(
       table, std::nullopt,
       [&](const std::array<int, kPieceCount>& index) {
@@ -166,7 +179,7 @@ bool FindFirstCompletion(const PlacementTable& table, std::array<CellSet, kPiece
         }
         return true;
       },
-      stop);
+      stop, longSearch);
 }
 
 }  // namespace kelvane

@@ -18,15 +18,20 @@ namespace kelvane {
 // of entry e of the table's piece list. False too once `stop` (when given) is raised.
 // Called with the placement index of each entry of a completion; true stops the walk.
 using CompletionVisit = std::function<bool(const std::array<int, kPieceCount>&)>;
+// Asked once, when the walk has tried kTrialsBeforeCheck placements: false ends it there (false).
+using LongSearchCheck = std::function<bool()>;
+inline constexpr int kTrialsBeforeCheck = 128;
 
 // Calls visit for each completion in the order the search above tries them, from the first
 // whose indices are not below `from` in that order (every one when nothing), until visit returns
 // true (true then). False too once `stop` (when given) is raised.
 bool VisitCompletionsInOrder(const PlacementTable& table,
                              const std::optional<std::array<int, kPieceCount>>& from,
-                             const CompletionVisit& visit, const std::atomic<bool>* stop);
+                             const CompletionVisit& visit, const std::atomic<bool>* stop,
+                             const LongSearchCheck& longSearch = {});
 
 bool FindFirstCompletion(const PlacementTable& table, std::array<CellSet, kPieceCount>& chosen,
-                         const std::atomic<bool>* stop = nullptr);
+                         const std::atomic<bool>* stop = nullptr,
+                         const LongSearchCheck& longSearch = {});
 
 }  // namespace kelvane

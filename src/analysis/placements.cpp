@@ -57,9 +57,9 @@ void AddPlacements(const OrientationCubes& cubes, Extents box, const CellNumbers
         const int anchor = CellGrid::Index(x, y, z);
         CellSet placement;
         bool fits = true;
-        for (int i = 0; i < cubes.count; ++i) {
+        for (int i = 0; i < cubes.count && fits; ++i) {
           const int cell = cellNumber[anchor + cubes.offset[i]];
-          fits = fits && cell != kNoCell;
+          fits = cell != kNoCell;
           placement |= CellSet::Single(cell & (kCellSetCapacity - 1));
         }
         if (fits) {

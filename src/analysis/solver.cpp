@@ -9,17 +9,18 @@
 
 namespace kelvane {
 
-bool SolveFrom(Game& game, int pieceIndex, Extents box, const std::atomic<bool>* stop) {
+bool SolveFrom(Game& game, int pieceIndex, Extents box, const std::atomic<bool>* stop,
+               const LongSearchCheck& longSearch) {
   const PieceList pieces = PiecesToLay(game, pieceIndex);
   if (pieces.count == 0) {
     return true;
   }
   const std::optional<PlacementTable> table = BuildPlacementTable(game, game.WorkGrid, box, pieces);
   if (!table) {
-    return PlainSearch(game, pieces, 0, box, stop);
+    return (!longSearch || longSearch()) && PlainSearch(game, pieces, 0, box, stop);
   }
   std::array<CellSet, kPieceCount> chosen;
-  if (!FindFirstCompletion(*table, chosen, stop)) {
+  if (!FindFirstCompletion(*table, chosen, stop, longSearch)) {
     return false;
   }
   for (int e = 0; e < pieces.count; ++e) {

@@ -4,6 +4,7 @@
 
 #include <atomic>
 
+#include "analysis/ordered_search.h"
 #include "model/cell_grid.h"
 
 namespace kelvane {
@@ -16,7 +17,9 @@ struct Game;
 // order and at the anchors of the box with z outermost, then y, then x, and stops at the first.
 // True when the pieces are all on the Field or laid; the laid cells carry their piece's value.
 // On false WorkGrid is unchanged. Also false once `stop` (when given) is raised: the search looks
-// at it at every trial.
-bool SolveFrom(Game& game, int pieceIndex, Extents box, const std::atomic<bool>* stop = nullptr);
+// at it at every trial. `longSearch`, when given, is asked whether a search that runs long is
+// worth going on with (a figure too large for the fast search asks it before starting).
+bool SolveFrom(Game& game, int pieceIndex, Extents box, const std::atomic<bool>* stop = nullptr,
+               const LongSearchCheck& longSearch = {});
 
 }  // namespace kelvane

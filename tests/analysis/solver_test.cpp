@@ -93,5 +93,29 @@ TEST(SolveFrom, StopsWhenAskedAndGivesUpOnASlabAtOnce) {
   EXPECT_EQ(SearchCompletion(*GameOn(Block(12, 12, 1))), false);
 }
 
+// The search asks once whether a long search is worth going on with: no ends it with WorkGrid as
+// it was, yes finds the completion it finds without asking; a quick search never asks.
+TEST(SolveFrom, AsksWhetherALongSearchIsWorthGoingOnWith) {
+  auto game = GameOn(LibraryFigure("Tent"));
+  game->WorkGrid = game->field;
+  ASSERT_TRUE(SolveFrom(*game, 0, GridExtents(game->figure)));
+  const CellGrid completion = game->WorkGrid;
+  for (const bool worth : {false, true}) {
+    int asked = 0;
+    game->WorkGrid = game->field;
+    EXPECT_EQ(SolveFrom(*game, 0, GridExtents(game->figure), nullptr,
+                        [&] {
+                          ++asked;
+                          return worth;
+                        }),
+              worth);
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(GridEquals(game->WorkGrid, worth ? completion : game->field));
+  }
+  auto cube = GameOn(Block(3, 3, 3));
+  cube->WorkGrid = cube->field;
+  EXPECT_TRUE(SolveFrom(*cube, 0, GridExtents(cube->figure), nullptr, [] { return false; }));
+}
+
 }  // namespace
 }  // namespace kelvane::testing
