@@ -14,7 +14,7 @@ namespace {
 constexpr int kKeyBits = 34;  // 27 cells and 7 entries
 constexpr std::uint64_t kKeyMask = (std::uint64_t{1} << kKeyBits) - 1;
 constexpr std::uint64_t kLargestKept = (std::uint64_t{1} << (64 - kKeyBits)) - 1;
-constexpr std::size_t kMemoSlots = std::size_t{1} << 13;
+constexpr std::size_t kMemoSlots = std::size_t{1} << 12;
 
 // Odd cells less even ones.
 int TipOf(std::uint32_t cells, std::uint32_t odd) {
@@ -106,15 +106,14 @@ FillingCounter<kStopAtFirst>::FillingCounter(const CoverTable& table, SearchCont
     count += table.placements[e].size();
   }
   std::vector<Placement> all;
-  std::vector<Move> moves;
   all.reserve(count);
-  moves.reserve(count);
+  moves_.reserve(count);
   std::array<int, 32> coverSizes{};
   std::array<int, 32> firstSizes{};
   for (int e = 0; e < table.entryCount; ++e) {
     for (const CellSet& placement : table.placements[e]) {
       Word cells = 0;
-      Move& move = moves.emplace_back();
+      Move& move = moves_.emplace_back();
       ForEachCell(placement, [&](int cell) {
         const int b = bit_[cell];
         cells |= Word{1} << b;
@@ -136,7 +135,6 @@ FillingCounter<kStopAtFirst>::FillingCounter(const CoverTable& table, SearchCont
   }
   covers_ = Blocks(coverSizes);
   firsts_ = Blocks(firstSizes);
-  coverMoves_.resize(covers_.placements.size());
   std::array<int, 32> nextCover{};
   std::array<int, 32> nextFirst{};
   for (int b = 0; b < 32; ++b) {
@@ -152,8 +150,7 @@ FillingCounter<kStopAtFirst>::FillingCounter(const CoverTable& table, SearchCont
     firsts_.placements[nextFirst[std::countr_zero(cells)]++] = placement;
     for (Word rest = cells; rest != 0; rest &= rest - 1) {
       const int at = nextCover[std::countr_zero(rest)]++;
-      covers_.placements[at] = placement;
-      coverMoves_[at] = moves[k];
+      covers_.placements[at] = placement | Placement{k} << kMoveShift;
     }
     std::size_t slot = HashOf(placement, knownShift_);
     while (known_[slot] != 0) {
@@ -327,7 +324,7 @@ std::uint64_t FillingCounter<kStopAtFirst>::Branch(Word free, unsigned entries, 
       const int i = 64 * k + std::countr_zero(fits);
       const Placement placement = covers_.placements[i];
       const Word cells = static_cast<Word>(placement);
-      const Move& move = coverMoves_[i];
+      const Move& move = moves_[placement >> kMoveShift];
       const Word rest = free ^ cells;
       const unsigned others = entries & ~static_cast<unsigned>(placement >> 32);
       const NeighbourCounts after = Less(counts, move.loss);

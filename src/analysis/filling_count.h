@@ -31,8 +31,10 @@ class FillingCounter {
 
  private:
   using Word = std::uint32_t;
-  // A placement: its cells in the low word, the bit of its entry in the high one.
+  // A placement: its cells in the low word, the bit of its entry in the high one; listed under a
+  // cell, its number in moves_ above that.
   using Placement = std::uint64_t;
+  static constexpr int kMoveShift = 32 + kPieceCount;
   // Each free cell's number of free neighbours (0 … 6), one bit of it per word.
   struct NeighbourCounts {
     Word one = 0;
@@ -93,11 +95,11 @@ class FillingCounter {
   std::array<int, 32> bit_{};
   // The cells next to each cell.
   std::array<Word, 32> neighbours_{};
-  // Each placement under every bit it covers, with its Move at the same index; and under its
-  // lowest bit alone.
+  // Each placement under every bit it covers, and under its lowest bit alone; each placement's
+  // Move once, as a list entry per covered cell would multiply the memory a count first touches.
   Blocks covers_;
-  std::vector<Move> coverMoves_;
   Blocks firsts_;
+  std::vector<Move> moves_;
   // Every placement, open-addressed by its cells and entry: 0 marks a free slot.
   std::vector<Placement> known_;
   int knownShift_;
