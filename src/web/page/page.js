@@ -116,26 +116,42 @@ function beep() {
   tone.stop(audioContext().currentTime + 0.08);
 }
 
-// BackBuffer pixels are 0xAARRGGBB words; a canvas takes RGBA bytes.
+// One image per canvas, as large as the largest area copied to it: a fresh image for each of a
+// frame's dozen areas costs more than filling it.
+const copyImages = new WeakMap();
+function copyImage(target, width, height) {
+  const held = copyImages.get(target);
+  if (held && held.image.width >= width && held.image.height >= height) {
+    return held;
+  }
+  const image = target.createImageData(Math.max(width, held ? held.image.width : 0),
+    Math.max(height, held ? held.image.height : 0));
+  const made = {image, words: new Uint32Array(image.data.buffer)};
+  copyImages.set(target, made);
+  return made;
+}
+
+// The core's pixels are 0xAARRGGBB words (the alpha unused); the canvas takes red, green, blue and
+// alpha bytes, which a little-endian word holds as 0xAABBGGRR. Whole words: bytes one by one cost
+// four times as much.
 function copyPixels(target, pixels, stride, left, top, width, height, toX, toY) {
+  // The core hands over its whole back buffer's margins; only what lands on the canvas is worked.
+  width = Math.min(width, target.canvas.width - toX);
+  height = Math.min(height, target.canvas.height - toY);
   if (width <= 0 || height <= 0) {
     return;
   }
-  const image = target.createImageData(width, height);
-  const out = image.data;
+  const {image, words: out} = copyImage(target, width, height);
   const words = Module.HEAPU32;
-  let o = 0;
   for (let y = 0; y < height; ++y) {
     let i = (pixels >> 2) + (top + y) * stride + left;
-    for (let x = 0; x < width; ++x, ++i, o += 4) {
+    const end = i + width;
+    for (let o = y * image.width; i < end; ++i, ++o) {
       const p = words[i];
-      out[o] = (p >>> 16) & 255;
-      out[o + 1] = (p >>> 8) & 255;
-      out[o + 2] = p & 255;
-      out[o + 3] = 255;
+      out[o] = 0xFF000000 | (p & 0xFF) << 16 | (p & 0xFF00) | (p >>> 16 & 0xFF);
     }
   }
-  target.putImageData(image, toX, toY);
+  target.putImageData(image, toX, toY, 0, 0, width, height);
 }
 function copy(...area) {
   copyPixels(context, ...area);
