@@ -12,11 +12,13 @@
                                           web page, FOLDER/<language>.json, and FOLDER/index.json
                                           listing the languages
 
-lupdate reads the shell's sources, and a list of the core's texts made here: the core marks them
-with PLAYER_TEXT and PLAYER_COUNTED, and the menu's texts with MENU_TEXT, which lupdate does not
-know.
+lupdate reads the shell's sources, and a list made here of the texts it cannot find itself: the
+core marks its texts with PLAYER_TEXT and PLAYER_COUNTED, and the menu's texts with MENU_TEXT; the
+web page's scripts word theirs with translated(context, source), and its index.html names the
+context of a fixed text, title or aria-label in the element's data-words attribute.
 """
 import argparse
+import html.parser
 import json
 import pathlib
 import re
@@ -30,21 +32,86 @@ ROOT = pathlib.Path(__file__).resolve().parent.parent
 CORE = ["model", "analysis", "creation", "storage", "render"]
 MARKED = re.compile(r'\b(PLAYER_TEXT|PLAYER_COUNTED|MENU_TEXT)\(\s*((?:"(?:[^"\\]|\\.)*"\s*)+)\)')
 PLACEHOLDER = re.compile(r"%L?(\d|n)")
+PAGE = ROOT / "src" / "web" / "page"
+# A script's context is a quoted name or a constant of the same file holding one; its text, quoted
+# strings joined by "+".
+JS_STRING = r"'(?:[^'\\]|\\.)*'"
+JS_JOINED = JS_STRING + r"(?:\s*\+\s*" + JS_STRING + r")*"
+PAGE_WORDED = re.compile(r"\btranslated\(\s*(" + JS_STRING + r"|\w+)\s*,\s*(" + JS_JOINED + r")\s*\)")
+JS_ESCAPE = re.compile(r"\\(u\{[0-9a-fA-F]+\}|u[0-9a-fA-F]{4}|x[0-9a-fA-F]{2}|.)")
+PAGE_CONSTANT = re.compile(r"\bconst (\w+) = (" + JS_STRING + r");")
 
 
-def core_text_list():
-    """A C++ file of the core's marked texts, each once, in the context "Kelvane" (the menu's in
-    "Menu", where the shells look them up)."""
-    lines = ["// The core's texts, listed for lupdate by tools/translations.py."]
+def js_text(joined):
+    """The text of a script's single-quoted strings joined by "+"."""
+    def unescaped(escape):
+        code = escape[1]
+        return chr(int(code[1:].strip("{}"), 16)) if len(code) > 1 else {"n": "\n", "t": "\t"}.get(code, code)
+    return "".join(JS_ESCAPE.sub(unescaped, part[1:-1]) for part in re.findall(JS_STRING, joined))
+
+
+def cpp_literal(text):
+    return json.dumps(text, ensure_ascii=False)
+
+
+class FixedTexts(html.parser.HTMLParser):
+    """(context, text) of index.html's elements that name a context in data-words: their text,
+    title and aria-label."""
+
+    def __init__(self):
+        super().__init__()
+        self.found = []
+        self.open = None
+
+    def handle_starttag(self, tag, attrs):
+        named = dict(attrs)
+        if "data-words" in named:
+            context = named["data-words"]
+            self.found += [(context, named[key]) for key in ("title", "aria-label") if named.get(key)]
+            self.open = [tag, context, ""]
+
+    def handle_data(self, data):
+        if self.open:
+            self.open[2] += data
+
+    def handle_endtag(self, tag):
+        if self.open and self.open[0] == tag:
+            if self.open[2]:
+                self.found.append((self.open[1], self.open[2]))
+            self.open = None
+
+
+def page_texts():
+    """(context, text) of each of the web page's texts."""
+    found = []
+    for path in sorted(PAGE.glob("*.js")):
+        script = path.read_text(encoding="utf-8")
+        constants = dict(PAGE_CONSTANT.findall(script))
+        for context, literal in PAGE_WORDED.findall(script):
+            found.append((js_text(constants.get(context, context)), js_text(literal)))
+    fixed = FixedTexts()
+    fixed.feed((PAGE / "index.html").read_text(encoding="utf-8"))
+    return found + fixed.found
+
+
+def text_list():
+    """A C++ file of the texts lupdate cannot find, each once: the core's in the context "Kelvane"
+    (the menu's in "Menu", where the shells look them up), and the page's in those it names."""
+    lines = ["// The core's and the web page's texts, listed for lupdate by tools/translations.py."]
     seen = set()
+
+    def add(macro, context, literal):
+        if (context, literal) not in seen:
+            seen.add((context, literal))
+            lines.append(f'{macro}("{context}", {literal});')
+
     for folder in CORE:
         for path in sorted((ROOT / "src" / folder).glob("*.[ch]*")):
             for kind, literal in MARKED.findall(path.read_text(encoding="utf-8")):
-                context = "Menu" if kind == "MENU_TEXT" else "Kelvane"
-                if (context, literal) not in seen:
-                    seen.add((context, literal))
-                    macro = "QT_TRANSLATE_N_NOOP" if kind == "PLAYER_COUNTED" else "QT_TRANSLATE_NOOP"
-                    lines.append(f'{macro}("{context}", {literal});')
+                add("QT_TRANSLATE_N_NOOP" if kind == "PLAYER_COUNTED" else "QT_TRANSLATE_NOOP",
+                    "Menu" if kind == "MENU_TEXT" else "Kelvane", literal)
+    for context, text in page_texts():
+        add("QT_TRANSLATE_NOOP", context, cpp_literal(text))
     return "\n".join(lines) + "\n"
 
 
@@ -53,8 +120,8 @@ def ts_files():
 
 
 def run_lupdate(lupdate, targets, scratch, keep_obsolete):
-    listed = scratch / "core_texts.cpp"
-    listed.write_text(core_text_list(), encoding="utf-8")
+    listed = scratch / "listed_texts.cpp"
+    listed.write_text(text_list(), encoding="utf-8")
     command = [lupdate, "-silent", "-locations", "none", "-source-language", "en", "-I", str(ROOT / "src"),
                str(ROOT / "src" / "shell"), str(listed)]
     if not keep_obsolete:

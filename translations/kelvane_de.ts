@@ -514,6 +514,77 @@ Das laufende Spiel und die Optionen dieser Sitzung gehen beim Beenden verloren.<
     </message>
 </context>
 <context>
+    <name>Page</name>
+    <message>
+        <source>The search could not run in this browser.</source>
+        <translation>Die Suche konnte in diesem Browser nicht ausgeführt werden.</translation>
+    </message>
+    <message>
+        <source>Not in the web page yet</source>
+        <translation>In der Webversion noch nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Custom colors</source>
+        <translation>Eigene Farben</translation>
+    </message>
+    <message>
+        <source>Other color…</source>
+        <translation>Andere Farbe…</translation>
+    </message>
+    <message>
+        <source>The picture of that skin could not be loaded: the skin stays as it was.</source>
+        <translation>Das Bild dieses Designs konnte nicht geladen werden: Das Design bleibt, wie es war.</translation>
+    </message>
+    <message>
+        <source>The game stopped: %1</source>
+        <translation>Das Spiel wurde durch einen Fehler angehalten: %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>The game could not keep its files in this browser: the game in progress and the options of this visit may be lost when the page closes.</source>
+        <translation>Das Spiel konnte seine Dateien in diesem Browser nicht speichern: Das laufende Spiel und die Optionen dieses Besuchs gehen beim Schließen der Seite möglicherweise verloren.</translation>
+    </message>
+    <message>
+        <source>Kelvane is open in another tab or window of this browser. This tab takes over the game when that one closes.</source>
+        <translation>Kelvane ist in einem anderen Tab oder Fenster dieses Browsers geöffnet. Dieser Tab übernimmt das Spiel, sobald der andere geschlossen wird.</translation>
+    </message>
+    <message>
+        <source>The game cannot read its files in this browser: it starts afresh.</source>
+        <translation>Das Spiel kann seine Dateien in diesem Browser nicht lesen: Es beginnt von vorn.</translation>
+    </message>
+    <message>
+        <source>Puzzles</source>
+        <translation>Puzzles</translation>
+    </message>
+    <message>
+        <source>Keeps a copy of the selected puzzle as a .kvp file</source>
+        <translation>Speichert eine Kopie des gewählten Puzzles als .kvp-Datei</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Herunterladen</translation>
+    </message>
+    <message>
+        <source>Adds .kvp puzzle files to your puzzles</source>
+        <translation>Fügt .kvp-Puzzledateien zu Ihren Puzzles hinzu</translation>
+    </message>
+    <message>
+        <source>Add files…</source>
+        <translation>Dateien hinzufügen…</translation>
+    </message>
+</context>
+<context>
     <name>kelvane::AboutDialog</name>
     <message>
         <source>About</source>

@@ -514,6 +514,77 @@ La partida en curso y las opciones de esta sesión se perderán al salir.</trans
     </message>
 </context>
 <context>
+    <name>Page</name>
+    <message>
+        <source>The search could not run in this browser.</source>
+        <translation>La búsqueda no ha podido ejecutarse en este navegador.</translation>
+    </message>
+    <message>
+        <source>Not in the web page yet</source>
+        <translation>Aún no disponible en la versión web</translation>
+    </message>
+    <message>
+        <source>Custom colors</source>
+        <translation>Colores personalizados</translation>
+    </message>
+    <message>
+        <source>Other color…</source>
+        <translation>Otro color…</translation>
+    </message>
+    <message>
+        <source>The picture of that skin could not be loaded: the skin stays as it was.</source>
+        <translation>No se ha podido cargar la imagen de ese aspecto: el aspecto no cambia.</translation>
+    </message>
+    <message>
+        <source>The game stopped: %1</source>
+        <translation>El juego se ha detenido por un error: %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>The game could not keep its files in this browser: the game in progress and the options of this visit may be lost when the page closes.</source>
+        <translation>El juego no ha podido guardar sus archivos en este navegador: la partida en curso y las opciones de esta visita pueden perderse al cerrar la página.</translation>
+    </message>
+    <message>
+        <source>Kelvane is open in another tab or window of this browser. This tab takes over the game when that one closes.</source>
+        <translation>Kelvane está abierto en otra pestaña o ventana de este navegador. Esta pestaña continuará la partida cuando se cierre la otra.</translation>
+    </message>
+    <message>
+        <source>The game cannot read its files in this browser: it starts afresh.</source>
+        <translation>El juego no puede leer sus archivos en este navegador: empieza de cero.</translation>
+    </message>
+    <message>
+        <source>Puzzles</source>
+        <translation>Puzles</translation>
+    </message>
+    <message>
+        <source>Keeps a copy of the selected puzzle as a .kvp file</source>
+        <translation>Guarda una copia del puzle seleccionado como archivo .kvp</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Descargar</translation>
+    </message>
+    <message>
+        <source>Adds .kvp puzzle files to your puzzles</source>
+        <translation>Añade archivos de puzle .kvp a sus puzles</translation>
+    </message>
+    <message>
+        <source>Add files…</source>
+        <translation>Añadir archivos…</translation>
+    </message>
+</context>
+<context>
     <name>kelvane::AboutDialog</name>
     <message>
         <source>About</source>

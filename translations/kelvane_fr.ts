@@ -514,6 +514,77 @@ La partie en cours et les options de cette session seront perdues à la fermetur
     </message>
 </context>
 <context>
+    <name>Page</name>
+    <message>
+        <source>The search could not run in this browser.</source>
+        <translation>La recherche n&apos;a pas pu s&apos;exécuter dans ce navigateur.</translation>
+    </message>
+    <message>
+        <source>Not in the web page yet</source>
+        <translation>Pas encore disponible dans la version web</translation>
+    </message>
+    <message>
+        <source>Custom colors</source>
+        <translation>Couleurs personnalisées</translation>
+    </message>
+    <message>
+        <source>Other color…</source>
+        <translation>Autre couleur…</translation>
+    </message>
+    <message>
+        <source>The picture of that skin could not be loaded: the skin stays as it was.</source>
+        <translation>L&apos;image de ce thème n&apos;a pas pu être chargée&#xa0;: le thème reste inchangé.</translation>
+    </message>
+    <message>
+        <source>The game stopped: %1</source>
+        <translation>Le jeu s&apos;est arrêté sur une erreur&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>The game could not keep its files in this browser: the game in progress and the options of this visit may be lost when the page closes.</source>
+        <translation>Le jeu n&apos;a pas pu conserver ses fichiers dans ce navigateur&#xa0;: la partie en cours et les options de cette visite risquent d&apos;être perdues à la fermeture de la page.</translation>
+    </message>
+    <message>
+        <source>Kelvane is open in another tab or window of this browser. This tab takes over the game when that one closes.</source>
+        <translation>Kelvane est ouvert dans un autre onglet ou une autre fenêtre de ce navigateur. Cet onglet reprendra la partie dès que l&apos;autre sera fermé.</translation>
+    </message>
+    <message>
+        <source>The game cannot read its files in this browser: it starts afresh.</source>
+        <translation>Le jeu ne peut pas lire ses fichiers dans ce navigateur&#xa0;: il repart de zéro.</translation>
+    </message>
+    <message>
+        <source>Puzzles</source>
+        <translation>Puzzles</translation>
+    </message>
+    <message>
+        <source>Keeps a copy of the selected puzzle as a .kvp file</source>
+        <translation>Enregistre une copie du puzzle sélectionné dans un fichier .kvp</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Télécharger</translation>
+    </message>
+    <message>
+        <source>Adds .kvp puzzle files to your puzzles</source>
+        <translation>Ajoute des fichiers de puzzle .kvp à vos puzzles</translation>
+    </message>
+    <message>
+        <source>Add files…</source>
+        <translation>Ajouter des fichiers…</translation>
+    </message>
+</context>
+<context>
     <name>kelvane::AboutDialog</name>
     <message>
         <source>About</source>

@@ -8,7 +8,7 @@
 # wheel, with the congratulation shown; Show all pieces, searched in the page's worker, lays the
 # native completion; the menu bar, the orientation popup, the touch gestures and the Options
 # dialog reach the core; at a phone's width the area stacks and taps still reach it; a German
-# browser gets German menus; a saved puzzle and an uploaded one are listed in New game after a reload.
+# browser gets German menus and dialogs; a saved puzzle and an uploaded one are listed in New game after a reload.
 # Usage: browser_test.py SITE_FOLDER CHECKS_JS REFERENCE_PROGRAM
 import os
 import subprocess
@@ -199,6 +199,19 @@ def spoken_language(tab, failures):
     game = tab.evaluate('document.querySelector("#menubar > .bar-item > .label").textContent')
     if game != 'Spiel' or tab.evaluate('document.documentElement.lang') != 'de':
         failures.append('a German browser got the menu %r' % game)
+    # The page's own words: index.html's New game (Alt+N) and the Options dialog the script builds.
+    words = '[...document.querySelectorAll("%s")].map((element) => element.textContent)'
+    tab.key(ord('N'), 1)
+    tab.wait('document.getElementById("new-game").open', 'the German New game')
+    shown = tab.evaluate(words % '#new-game h1, #new-game-add')
+    tab.key(27)
+    click_element(tab, '#menubar > [data-id="32871"]')
+    tab.wait('document.getElementById("options").open', 'the German Options')
+    shown += tab.evaluate(words % '#options h1, #options legend')[:2]
+    if shown != ['Neues Spiel', 'Dateien hinzufügen…', 'Optionen', 'Farben']:
+        failures.append('a German browser got the dialogs %s' % shown)
+
+
 # A figure built by the clicks `cubes` in By cubes is saved as Mine; after a reload Game > New lists
 # it beside the library, a file added there is listed too, and an entry chosen and OK start it.
 def save_and_new_game(tab, cubes, failures):

@@ -3,8 +3,10 @@
 # Pictures of the web page for the manual and the README, from a built site in headless Chromium:
 # play at a desktop's size with a piece's preview under the pointer, the Field menu open at its
 # Hide piece submenu, the Game menu, the orientation popup, Options with its colour chooser, and
-# the touch layout at a phone's width after a first tap.
-# Usage: web_shots.py SITE_FOLDER OUTPUT_FOLDER
+# the touch layout at a phone's width after a first tap. Given a LANGUAGE ("de"), New game and
+# Options in that language at a desktop's and a phone's width instead, to see that longer words
+# keep the dialogs' layout.
+# Usage: web_shots.py SITE_FOLDER OUTPUT_FOLDER [LANGUAGE]
 import os
 import sys
 import tempfile
@@ -33,12 +35,35 @@ def move(tab, x, y):
     time.sleep(0.3)
 
 
+def dialogs_in(browser, address, language, out):
+    for width, height, suffix in ((1280, 800, ''), (390, 844, '-phone')):
+        tab = browser.open('about:blank')
+        tab.send('Emulation.setUserAgentOverride', {'userAgent': 'Mozilla/5.0', 'acceptLanguage': language})
+        tab.send('Emulation.setDeviceMetricsOverride',
+                 {'width': width, 'height': height, 'deviceScaleFactor': 2 if suffix else 1, 'mobile': bool(suffix)})
+        tab.send('Page.navigate', {'url': address})
+        started(tab)
+        tab.key(ord('N'), 1)
+        time.sleep(0.3)
+        tab.click(*element_point(tab, '#new-game-list .entry:nth-child(6)'))
+        time.sleep(0.6)
+        tab.screenshot(os.path.join(out, 'web-new-game-%s%s.png' % (language, suffix)))
+        tab.key(27)
+        tab.click(*element_point(tab, '#menubar > [data-id="32871"]'))
+        time.sleep(0.5)
+        tab.screenshot(os.path.join(out, 'web-options-%s%s.png' % (language, suffix)))
+        tab.close()
+
+
 def main():
-    site, out = sys.argv[1:3]
+    site, out, *language = sys.argv[1:4]
     address = devtools.serve(site)
     with tempfile.TemporaryDirectory(ignore_cleanup_errors=True) as profile:
         browser = devtools.Browser(profile, 1280, 800)
         try:
+            if language:
+                dialogs_in(browser, address, language[0], out)
+                return
             tab = browser.open(address)
             started(tab)
             tab.click(*canvas_point(tab, 64, 175))

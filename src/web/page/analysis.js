@@ -54,7 +54,7 @@ async function searchForCommand(id, begin, entry, end, label) {
   const answer = await searchInWorker(entry, request, label);
   inputHeld = false;
   if (answer === undefined) {
-    showMessage('The search could not run in this browser.', 'Kelvane', 2);
+    showMessage(translated('Page', 'The search could not run in this browser.'), 'Kelvane', 2);
   } else if (answer !== null) {
     await callCore(end, [id, answer]);
   }
@@ -62,12 +62,12 @@ async function searchForCommand(id, begin, entry, end, label) {
 
 function runAnalyseCommand(id) {
   searchForCommand(id, 'kelvane_analyse_begin', 'kelvane_search', 'kelvane_analyse_end',
-    'Searching for a completion\u2026');
+    translated('Kelvane', 'Searching for a completion\u2026'));
 }
 
 async function runSolutionCommand(id) {
   await searchForCommand(id, 'kelvane_solutions_begin', 'kelvane_solutions',
-    'kelvane_solutions_end', 'Finding solutions\u2026');
+    'kelvane_solutions_end', translated('Kelvane', 'Finding solutions\u2026'));
   countSolutions();
 }
 

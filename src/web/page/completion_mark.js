@@ -5,12 +5,17 @@
 'use strict';
 
 const slowAnswerMs = 300;
-const markLooks = {
-  checking: ['checking\u2026', '#787878',
-    '<circle cx="28" cy="50" r="7"/><circle cx="50" cy="50" r="7"/><circle cx="72" cy="50" r="7"/>'],
-  yes: ['can still be completed', '#2e7d32', '<path d="M27 52 L44 69 L74 33"/>'],
-  no: ['no completion from here', '#b71c1c', '<path d="M32 32 L68 68 M68 32 L32 68"/>'],
-};
+// Worded when shown, in the language loaded by then.
+function markLook(look) {
+  return {
+    checking: [translated('Kelvane', 'checking\u2026'), '#787878', '<circle cx="28" cy="50" ' +
+      'r="7"/><circle cx="50" cy="50" r="7"/><circle cx="72" cy="50" r="7"/>'],
+    yes: [translated('Kelvane', 'can still be completed'), '#2e7d32',
+      '<path d="M27 52 L44 69 L74 33"/>'],
+    no: [translated('Kelvane', 'no completion from here'), '#b71c1c',
+      '<path d="M32 32 L68 68 M68 32 L32 68"/>'],
+  }[look];
+}
 let markJob = {request: '', stop: () => {}};
 let markSlow = 0;
 
@@ -18,7 +23,7 @@ function showMark(look) {
   const mark = document.getElementById('completion-mark');
   mark.hidden = !look;
   if (look) {
-    const [text, disc, shape] = markLooks[look];
+    const [text, disc, shape] = markLook(look);
     mark.innerHTML = '<svg viewBox="0 0 100 100"><circle cx="50" cy="50" r="50" fill="' + disc +
       '"/><g>' + shape + '</g></svg>';
     mark.append(text);

@@ -89,7 +89,7 @@ function makeItem(row, onBar) {
       item.setAttribute('role', 'menuitemcheckbox');
     }
     if (row.does === 'notYet') {
-      item.title = 'Not in the web page yet';
+      item.title = translated('Page', 'Not in the web page yet');
     }
     showCommandState(row.id);
   }

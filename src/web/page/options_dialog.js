@@ -16,6 +16,8 @@ let optionsDialog = null;  // the built dialog: {element, controls, chooser, sam
 // The SKIN_INDEX the Game has, kept when a newly chosen skin's picture cannot be had.
 let appliedSkin = 0;
 const skinFetches = new Map();  // picture number → the promise of its handing over
+// The desktop's dialog has the same words.
+const optionsWords = 'kelvane::OptionsDialog';
 
 function make(tag, properties = {}, children = []) {
   const element = Object.assign(document.createElement(tag), properties);
@@ -44,7 +46,7 @@ function colourOfCss(css) {
 
 function colourButton(label) {
   const button = make('button', {type: 'button', className: 'swatch'}, [make('span')]);
-  button.setAttribute('aria-label', label.replace(/:$/, ''));
+  button.setAttribute('aria-label', label.replace(/\s*:$/, ''));
   return button;
 }
 function setColour(button, colour) {
@@ -64,8 +66,9 @@ function buildChooser(colours) {
   }
   const other = make('input', {type: 'color', value: '#000000'});
   const element = make('div', {className: 'colour-chooser', hidden: true}, [
-    make('div', {className: 'caption', textContent: 'Custom colors'}), swatches,
-    make('label', {className: 'other'}, [other, 'Other color\u2026'])]);
+    make('div', {className: 'caption', textContent: translated('Page', 'Custom colors')}),
+    swatches,
+    make('label', {className: 'other'}, [other, translated('Page', 'Other color\u2026')])]);
   const chooser = {element, other, button: null};
   swatches.addEventListener('click', (event) => {
     const swatch = event.target.closest('button');
@@ -110,44 +113,52 @@ function chooseColour(colour) {
 
 function buildOptionsDialog(lists) {
   const c = {};
-  c.background = colourButton('Background:');
-  c.ink = colourButton('Ink:');
-  [c.checkers, c.checkersLabel] = checkBox('Color checkers');
-  [c.helpers, c.helpersLabel] = checkBox('Helpers');
+  const words = {background: translated(optionsWords, 'Background:'),
+    ink: translated(optionsWords, 'Ink:')};
+  c.background = colourButton(words.background);
+  c.ink = colourButton(words.ink);
+  [c.checkers, c.checkersLabel] = checkBox(translated(optionsWords, 'Color checkers'));
+  [c.helpers, c.helpersLabel] = checkBox(translated(optionsWords, 'Helpers'));
   c.scale = make('select', {}, lists.scales.map((scale) => make('option',
     {value: String(scale), textContent: String(scale)})));
   c.skin = make('select', {size: lists.skins.length, className: 'skins'},
     lists.skins.map((name) => make('option', {textContent: name})));
   const sample = make('canvas', {className: 'sample'});
-  const boxes = ['Can it still be done?', 'Piece numbers', 'Clock and moves', 'Animation']
-    .map(checkBox);
+  const boxes = [translated(optionsWords, 'Can it still be done?'),
+    translated(optionsWords, 'Piece numbers'), translated(optionsWords, 'Clock and moves'),
+    translated(optionsWords, 'Animation')].map(checkBox);
   [c.canStillBeDone, c.pieceNumbers, c.clockAndMoves, c.animation] = boxes.map((b) => b[0]);
   c.language = make('select', {}, lists.languages.map((name) => make('option',
     {textContent: name})));
   const push = (text, type = 'button') => make('button', {type, textContent: text});
-  const buttons = {ok: push('OK', 'submit'), apply: push('Apply'),
-    defaults: push('Set to default'), help: push('Help'), cancel: push('Cancel')};
+  const buttons = {ok: push(translated(optionsWords, 'OK'), 'submit'),
+    apply: push(translated(optionsWords, 'Apply')),
+    defaults: push(translated(optionsWords, 'Set to default')),
+    help: push(translated(optionsWords, 'Help')), cancel: push(translated(optionsWords, 'Cancel'))};
   buttons.cancel.className = 'apart';
   const chooser = buildChooser(lists.colours);
 
+  const title = translated(optionsWords, 'Options');
   const element = make('dialog', {id: 'options'}, [make('form', {}, [
-    make('h1', {textContent: 'Options'}),
+    make('h1', {textContent: title}),
     make('div', {className: 'body'}, [
       make('div', {className: 'groups'}, [
-        group('Colors', 'colours', [make('label', {textContent: 'Background:'}), c.background,
-          make('label', {textContent: 'Ink:'}), c.ink]),
-        group('Show', 'show', [c.checkersLabel, c.helpersLabel]),
-        group('Scale', 'scale', [c.scale]),
-        group('Skin', 'skin', [c.skin, sample]),
-        group('Assists', 'assists', boxes.map((b) => b[1])),
-        make('div', {className: 'language'}, [make('label', {}, ['Language:', c.language]),
+        group(translated(optionsWords, 'Colors'), 'colours', [
+          make('label', {textContent: words.background}), c.background,
+          make('label', {textContent: words.ink}), c.ink]),
+        group(translated(optionsWords, 'Show'), 'show', [c.checkersLabel, c.helpersLabel]),
+        group(translated(optionsWords, 'Scale'), 'scale', [c.scale]),
+        group(translated(optionsWords, 'Skin'), 'skin', [c.skin, sample]),
+        group(translated(optionsWords, 'Assists'), 'assists', boxes.map((b) => b[1])),
+        make('div', {className: 'language'}, [
+          make('label', {}, [translated(optionsWords, 'Language:'), c.language]),
           make('span', {className: 'note',
-            textContent: 'The language changes at the next start.'})]),
+            textContent: translated(optionsWords, 'The language changes at the next start.')})]),
       ]),
       make('menu', {}, Object.values(buttons).map((button) => make('li', {}, [button]))),
     ]),
     chooser.element])]);
-  element.setAttribute('aria-label', 'Options');
+  element.setAttribute('aria-label', title);
   document.body.append(element);
   optionsDialog = {element, controls: c, chooser, sample, buttons};
 
@@ -266,7 +277,8 @@ async function applyOptions() {
   const skin = optionFields.indexOf('skin');
   if (!(await haveSkinPicture(options[skin]))) {
     options[skin] = appliedSkin;
-    showNotice('The picture of that skin could not be loaded: the skin stays as it was.');
+    showNotice(translated('Page',
+      'The picture of that skin could not be loaded: the skin stays as it was.'));
   }
   await callCore('kelvane_apply_options', options);
   appliedSkin = options[skin];

@@ -25,7 +25,8 @@ function callCore(name, args = [], returns = null) {
 
 function reportProblem(error) {
   const problem = document.getElementById('problem');
-  problem.textContent = 'The game stopped: ' + (error && error.message ? error.message : error);
+  problem.textContent = translated('Page', 'The game stopped: %1')
+    .replace('%1', error && error.message ? error.message : error);
   problem.hidden = false;
   console.error(error);
 }
@@ -52,7 +53,10 @@ function paintSoon() {
 }
 
 // The message box's buttons by style: Plain, Information, Stop, Question (No is the default).
-const messageButtons = [[['OK', 0]], [['OK', 0]], [['OK', 0]], [['Yes', 1], ['No', 2]]];
+function messageButtons(style) {
+  const ok = [[translated('Page', 'OK'), 0]];
+  return style === 3 ? [[translated('Page', 'Yes'), 1], [translated('Page', 'No'), 2]] : ok;
+}
 // Drawn by the page's style as coloured discs: a browser may lack the emoji fonts.
 const messageIcons = ['', 'i', '\u2715', '?'];
 const messageIconKinds = ['', 'information', 'stop', 'question'];
@@ -65,10 +69,10 @@ function showMessage(text, caption, style) {
   icon.dataset.kind = messageIconKinds[style];
   const buttons = document.getElementById('message-buttons');
   buttons.replaceChildren();
-  const choices = messageButtons[style] || messageButtons[0];
+  const choices = messageButtons(style);
   for (const [label, answer] of choices) {
     const button = document.createElement('button');
-    button.textContent = buttonWord(label);
+    button.textContent = label;
     button.value = String(answer);
     buttons.append(button);
   }
@@ -222,8 +226,8 @@ function syncFiles() {
   syncState = 'running';
   FS.syncfs(false, (error) => {
     if (error) {
-      showNotice('The game could not keep its files in this browser: the game in progress and ' +
-        'the options of this visit may be lost when the page closes.');
+      showNotice(translated('Page', 'The game could not keep its files in this browser: the ' +
+        'game in progress and the options of this visit may be lost when the page closes.'));
     }
     const again = syncState === 'again';
     syncState = 'idle';
@@ -255,8 +259,10 @@ function showNotice(text) {
 // lock for its life, a later one says so and takes over once the first closes. Where the page is
 // not served securely there are no locks, and the tabs ask each other on a channel instead.
 const gameLockName = 'kelvane-game';
-const elsewhereText = 'Kelvane is open in another tab or window of this browser. This tab ' +
-  'takes over the game when that one closes.';
+function showElsewhere() {
+  showNotice(translated('Page', 'Kelvane is open in another tab or window of this browser. ' +
+    'This tab takes over the game when that one closes.'));
+}
 function takeGameLock() {
   if (!navigator.locks) {
     return askOtherTabs();
@@ -268,7 +274,7 @@ function takeGameLock() {
         granted();
         return holdForever();
       }
-      showNotice(elsewhereText);
+      showElsewhere();
       return navigator.locks.request(gameLockName, () => {
         showNotice('');
         granted();
@@ -293,7 +299,7 @@ function askOtherTabs() {
       channel.postMessage('who plays?');
       setTimeout(() => {
         if (answered) {
-          showNotice(elsewhereText);
+          showElsewhere();
           ask();
         } else {
           showNotice('');
@@ -309,9 +315,10 @@ function loadPlayerFiles() {
   FS.mkdir(gameFolder);
   FS.mount(IDBFS, {}, gameFolder);
   addRunDependency('player-files');
-  takeGameLock().then(() => FS.syncfs(true, (error) => {
+  loadLanguage('').then(takeGameLock).then(() => FS.syncfs(true, (error) => {
     if (error) {
-      showNotice('The game cannot read its files in this browser: it starts afresh.');
+      showNotice(translated('Page',
+        'The game cannot read its files in this browser: it starts afresh.'));
     }
     watchWrites();
     removeRunDependency('player-files');
