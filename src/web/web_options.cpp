@@ -21,15 +21,14 @@ namespace {
 EM_JS(void, PageCopySample, (const void* pixels, int stride, int width, int height),
       { Module.kelvane.copySample(pixels, stride, width, height); });
 
-// Until translations reach the page it speaks English only: the system's choice and English.
 struct PageLanguage {
   std::string_view code;
   std::string_view name;
 };
-// The languages of the translation files the site is built with (lang/index.json), each named in
-// itself.
+// The browser's own language, then those of the translation files the site is built with
+// (lang/index.json), each named in itself; the page words the first in the player's language.
 constexpr std::array<PageLanguage, 5> kPageLanguages{
-    {{"", "System"}, {"en", "English"}, {"de", "Deutsch"}, {"es", "Español"}, {"fr", "Français"}}};
+    {{"", ""}, {"en", "English"}, {"de", "Deutsch"}, {"es", "Español"}, {"fr", "Français"}}};
 
 // The sample's sheet, made again only when another skin is shown or its picture arrived.
 struct SampleSheet {

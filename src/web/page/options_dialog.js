@@ -129,7 +129,7 @@ function buildOptionsDialog(lists) {
     translated(optionsWords, 'Animation')].map(checkBox);
   [c.canStillBeDone, c.pieceNumbers, c.clockAndMoves, c.animation] = boxes.map((b) => b[0]);
   c.language = make('select', {}, lists.languages.map((name) => make('option',
-    {textContent: name})));
+    {textContent: name || translated('Kelvane', 'System')})));
   const push = (text, type = 'button') => make('button', {type, textContent: text});
   const buttons = {ok: push(translated(optionsWords, 'OK'), 'submit'),
     apply: push(translated(optionsWords, 'Apply')),
