@@ -191,7 +191,8 @@ def phone_width(tab, failures):
     tab.send('Emulation.clearDeviceMetricsOverride')
 
 
-# A browser that asks for German gets the menus from the German translation file.
+# A browser that asks for German gets the menus and the page's dialogs from the German
+# translation file.
 def spoken_language(tab, failures):
     tab.send('Emulation.setUserAgentOverride', {'userAgent': 'Mozilla/5.0', 'acceptLanguage': 'de'})
     tab.send('Page.reload')

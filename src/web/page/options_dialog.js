@@ -121,8 +121,9 @@ function buildOptionsDialog(lists) {
   [c.helpers, c.helpersLabel] = checkBox(translated(optionsWords, 'Helpers'));
   c.scale = make('select', {}, lists.scales.map((scale) => make('option',
     {value: String(scale), textContent: String(scale)})));
+  // The skins' names are the core's texts.
   c.skin = make('select', {size: lists.skins.length, className: 'skins'},
-    lists.skins.map((name) => make('option', {textContent: name})));
+    lists.skins.map((name) => make('option', {textContent: translated('Kelvane', name)})));
   const sample = make('canvas', {className: 'sample'});
   const boxes = [translated(optionsWords, 'Can it still be done?'),
     translated(optionsWords, 'Piece numbers'), translated(optionsWords, 'Clock and moves'),
