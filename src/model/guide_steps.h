@@ -61,6 +61,9 @@ bool Happened(GuideEvent event, const GuideGlance& before, const GuideGlance& af
 // The steps walked one by one: Notice moves on only on the current step's event.
 class GuideTour {
  public:
+  GuideTour() = default;
+  // From the game as it stands when the guide opens.
+  explicit GuideTour(const GuideGlance& start) : last_(start) {}
   bool Running() const { return step_ < StepCount(); }
   // 1-based, for "2 of 8".
   int StepNumber() const { return step_ + 1; }
@@ -72,11 +75,20 @@ class GuideTour {
   bool Observe(const GuideGlance& before, const GuideGlance& after) {
     return Running() && Happened(Current().awaits, before, after) && Notice(Current().awaits);
   }
+  // The game after something happened; only the player's own actions (`counts`) may move the
+  // tour on, any other change becomes the new starting point. True when it moved on.
+  bool Look(const GuideGlance& now, bool counts) {
+    const bool moved = counts && Observe(last_, now);
+    last_ = now;
+    return moved;
+  }
+  const GuideGlance& LastSeen() const { return last_; }
   // Skip or Esc.
   void End() { step_ = StepCount(); }
 
  private:
   int step_ = 0;
+  GuideGlance last_;
 };
 
 }  // namespace kelvane

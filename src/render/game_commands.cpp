@@ -41,6 +41,17 @@ bool IsOrientationCommand(int commandId) {
   return std::ranges::find(kOrientationCommandIds, commandId) != kOrientationCommandIds.end();
 }
 
+bool IsGuideAction(int commandId) {
+  return IsOrientationCommand(commandId) || commandId == kCmdLayerUp ||
+         commandId == kCmdLayerDown || commandId == kCmdRotatePlus90 ||
+         commandId == kCmdRotateMinus90;
+}
+
+bool IsAnalyseCommand(int commandId) {
+  return commandId == kCmdTestPuzzle || commandId == kCmdHintOnePiece ||
+         commandId == kCmdShowAllPieces;
+}
+
 bool RunGameCommand(Game& game, Platform& platform, int commandId) {
   switch (commandId) {
     case kCmdCreateByCubes:

@@ -33,7 +33,7 @@ QRect Room(const QWidget& window) {
 }  // namespace
 
 GuideBubble::GuideBubble(TargetRect targetRect, const GuideGlance& start, QWidget* parent)
-    : QWidget(parent), targetRect_(std::move(targetRect)), last_(start) {
+    : QWidget(parent), targetRect_(std::move(targetRect)), tour_(start) {
   setFocusPolicy(Qt::NoFocus);
   text_ = new QLabel(this);
   text_->setWordWrap(true);
@@ -66,10 +66,8 @@ GuideBubble::GuideBubble(TargetRect targetRect, const GuideGlance& start, QWidge
 }
 
 void GuideBubble::Look(const GuideGlance& now, bool counts) {
-  const bool moved = counts && tour_.Observe(last_, now);
-  const bool reselected = now.selected != last_.selected;
-  last_ = now;
-  if (moved) {
+  const bool reselected = now.selected != tour_.LastSeen().selected;
+  if (tour_.Look(now, counts)) {
     ShowStep();
   } else if (reselected) {
     Place();  // beside the newly selected piece

@@ -47,7 +47,6 @@ class GuideBubble : public QWidget {
 
   TargetRect targetRect_;
   GuideTour tour_;
-  GuideGlance last_;
   QLabel* text_ = nullptr;
   QLabel* counter_ = nullptr;
   QPushButton* skip_ = nullptr;

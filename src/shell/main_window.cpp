@@ -59,22 +59,6 @@ static void LoadShellResources() {
 
 namespace kelvane {
 
-namespace {
-
-// The commands that are one of the guide's steps: turning a piece, the layer and the view.
-bool IsGuideAction(int commandId) {
-  return IsOrientationCommand(commandId) || commandId == kCmdLayerUp ||
-         commandId == kCmdLayerDown || commandId == kCmdRotatePlus90 ||
-         commandId == kCmdRotateMinus90;
-}
-
-bool IsAnalyseCommand(int commandId) {
-  return commandId == kCmdTestPuzzle || commandId == kCmdHintOnePiece ||
-         commandId == kCmdShowAllPieces;
-}
-
-}  // namespace
-
 MainWindow::MainWindow(Game& game, MessageBoxRunner messageBox)
     : game_(game), platform_(std::make_unique<QtPlatform>(*this, std::move(messageBox))) {
   setWindowTitle(QString::fromUtf8(game_.ProductName.data()));
@@ -278,12 +262,8 @@ void MainWindow::LookForGuide(bool counts) {
   if (guide_ == nullptr) {
     return;
   }
-  // The keyboard's cell while its cursor shows, else the pointer's, as the preview takes it.
-  std::optional<FloorCell> aimed = FieldCursorCell(game_);
-  if (!aimed) {
-    aimed = HitTestFloorCell(game_, *platform_);
-  }
-  guide_->Look(TakeGuideGlance(game_, *platform_, aimed), counts && !guideQuiet_);
+  guide_->Look(TakeGuideGlance(game_, *platform_, PreviewCell(game_, *platform_)),
+               counts && !guideQuiet_);
 }
 
 QRect MainWindow::GuideTargetRect(GuideTarget target) const {
