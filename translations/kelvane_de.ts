@@ -520,10 +520,6 @@ Das laufende Spiel und die Optionen dieser Sitzung gehen beim Beenden verloren.<
         <translation>Die Suche konnte in diesem Browser nicht ausgeführt werden.</translation>
     </message>
     <message>
-        <source>Not in the web page yet</source>
-        <translation>In der Webversion noch nicht verfügbar</translation>
-    </message>
-    <message>
         <source>Custom colors</source>
         <translation>Eigene Farben</translation>
     </message>

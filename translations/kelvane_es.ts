@@ -520,10 +520,6 @@ La partida en curso y las opciones de esta sesión se perderán al salir.</trans
         <translation>La búsqueda no ha podido ejecutarse en este navegador.</translation>
     </message>
     <message>
-        <source>Not in the web page yet</source>
-        <translation>Aún no disponible en la versión web</translation>
-    </message>
-    <message>
         <source>Custom colors</source>
         <translation>Colores personalizados</translation>
     </message>

@@ -520,10 +520,6 @@ La partie en cours et les options de cette session seront perdues à la fermetur
         <translation>La recherche n&apos;a pas pu s&apos;exécuter dans ce navigateur.</translation>
     </message>
     <message>
-        <source>Not in the web page yet</source>
-        <translation>Pas encore disponible dans la version web</translation>
-    </message>
-    <message>
         <source>Custom colors</source>
         <translation>Couleurs personnalisées</translation>
     </message>

@@ -2,7 +2,6 @@
 // Writes the menu table and the orientation popups as JSON.
 #include "web/menu_json.h"
 
-#include <algorithm>
 #include <array>
 #include <string_view>
 #include <utility>
@@ -10,28 +9,22 @@
 #include "model/command_ids.h"
 #include "model/menu_table.h"
 #include "model/orientation_menus.h"
+#include "render/game_commands.h"
 
 namespace kelvane {
 
 namespace {
 
-// The commands whose dialogs, background work or guide the page does not have yet, one a line so
-// that each command the page gains is a line taken out.
-// clang-format off
-constexpr std::array kNotInPageYet{
-    kCmdGuidedFirstPuzzle,
-};
-// clang-format on
-
-// The commands the page answers with a dialog or a help page of its own, by the name its script
-// knows.
-constexpr std::array<std::pair<int, const char*>, 6> kPageDialogs{{
+// The commands the page answers with a dialog, a help page or the guide of its own, by the name
+// its script knows.
+constexpr std::array<std::pair<int, const char*>, 7> kPageDialogs{{
     {kCmdNew, "newGame"},
     {kCmdSavePuzzle, "savePuzzle"},
     {kCmdUserManual, "manual"},
     {kCmdTutorial, "tutorial"},
     {kCmdAbout, "about"},
     {kCmdHomePage, "homePage"},
+    {kCmdGuidedFirstPuzzle, "guide"},
 }};
 
 const char* KindName(MenuEntryKind kind) {
@@ -59,7 +52,7 @@ const char* WhoRuns(int id) {
       return dialog;
     }
   }
-  if (id == kCmdTestPuzzle || id == kCmdHintOnePiece || id == kCmdShowAllPieces) {
+  if (IsAnalyseCommand(id)) {
     return "analyse";
   }
   if (id == kCmdNextPuzzle) {
@@ -71,7 +64,7 @@ const char* WhoRuns(int id) {
   if (id == kCmdOptions) {
     return "options";
   }
-  return std::ranges::find(kNotInPageYet, id) != kNotInPageYet.end() ? "notYet" : "core";
+  return "core";
 }
 
 std::string EntryJson(const MenuEntry& entry) {

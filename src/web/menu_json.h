@@ -10,10 +10,9 @@ namespace kelvane {
 // {"menu": [rows of the main menu table, in order], "orientation": {"130": [items], …}}. A menu
 // row is {"kind", "id", "text", "keys", "checkable", "does"}: kind is "menu", "end", "command",
 // "bar" or "separator"; text keeps its & and the shortcut after a tab; does says who runs the
-// command: "core", "fullScreen", the name of a page dialog or help command ("newGame",
-// "manual", "options"), "analyse", "solutions" or "nextPuzzle" (the core with the page's search
-// worker), or "notYet" for what the page lacks so far. Game > Exit is left out: a page cannot close
-// itself. An orientation item is {"id", "label", "column"}, column true where a new column starts.
+// command: "core", "fullScreen", the name of a page dialog, help command or the guide
+// ("newGame", "manual", "options", "guide"), or "analyse", "solutions" or "nextPuzzle" (the core
+// with the page's search worker). Game > Exit is left out: a page cannot close itself. An orientation item is {"id", "label", "column"}, column true where a new column starts.
 std::string MenusJson();
 
 // `text` as a JSON string, quotes included.

@@ -149,8 +149,9 @@ def serve(site, extra=None):
 
     class Handler(http.server.SimpleHTTPRequestHandler):
         def do_GET(self):
-            if self.path in (extra or {}):
-                body, kind = extra[self.path]
+            path = self.path.partition('?')[0]
+            if path in (extra or {}):
+                body, kind = extra[path]
                 self.send_response(200)
                 self.send_header('Content-Type', kind)
                 self.send_header('Content-Length', str(len(body)))

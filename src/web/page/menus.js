@@ -88,9 +88,6 @@ function makeItem(row, onBar) {
     if (row.checkable) {
       item.setAttribute('role', 'menuitemcheckbox');
     }
-    if (row.does === 'notYet') {
-      item.title = translated('Page', 'Not in the web page yet');
-    }
     showCommandState(row.id);
   }
   return item;
@@ -136,7 +133,7 @@ function showCommandState(id) {
     return;
   }
   const state = Module.kelvane.commandStates.get(id) || {enabled: true, checked: false};
-  const enabled = state.enabled && command.row.does !== 'notYet';
+  const {enabled} = state;
   const checked = command.row.does === 'fullScreen' ? isFullScreen() : state.checked;
   command.element.classList.toggle('disabled', !enabled);
   command.element.setAttribute('aria-disabled', String(!enabled));

@@ -11,7 +11,8 @@ const startedAt = performance.now();
 
 // Calls into the core run one after another: a call that waits for a dialog holds the rest. The
 // promise gives the call's result, of type `returns`. Arguments are numbers or strings. While
-// inputHeld (a search runs), only the frames reach the core.
+// inputHeld (a search runs), only the frames reach the core. A running guide looks at the game
+// after each call.
 let coreQueue = Promise.resolve();
 let inputHeld = false;
 function callCore(name, args = [], returns = null) {
@@ -19,7 +20,11 @@ function callCore(name, args = [], returns = null) {
     return Promise.resolve(null);
   }
   const types = args.map((arg) => typeof arg === 'string' ? 'string' : 'number');
-  coreQueue = coreQueue.then(() => Module.ccall(name, returns, types, args, {async: true}));
+  coreQueue = coreQueue.then(() => Module.ccall(name, returns, types, args, {async: true}))
+    .then((result) => {
+      watchGuide(name, args);
+      return result;
+    });
   return coreQueue.catch(reportProblem);
 }
 
@@ -363,6 +368,7 @@ function giveSkinPicture(number, pixels) {
 async function start() {
   seedShippedPuzzles();
   const skin = Module.ccall('kelvane_load', 'number', ['string'], [gameFolder]);
+  const offerGuide = guideOffered();
   const [pixels] = await Promise.all([skin ? skinPixels(skin) : null,
     loadLanguage(Module.ccall('kelvane_language', 'string', [], []))]);
   buildMenus(JSON.parse(Module.ccall('kelvane_menus', 'string', [], [])));
@@ -374,6 +380,9 @@ async function start() {
   Module.kelvane.started = true;
   await callCore('kelvane_start', [screen.width, screen.height, ratio]);
   paintSoon();
+  if (offerGuide) {
+    startGuide(false);
+  }
 }
 
 function clientPoint(event) {
