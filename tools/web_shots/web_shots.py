@@ -3,9 +3,10 @@
 # Pictures of the web page for the manual and the README, from a built site in headless Chromium:
 # play at a desktop's size with a piece's preview under the pointer, the Field menu open at its
 # Hide piece submenu, the Game menu, the orientation popup, Options with its colour chooser, and
-# the touch layout at a phone's width after a first tap. Given a LANGUAGE ("de"), New game and
-# Options in that language at a desktop's and a phone's width instead, to see that longer words
-# keep the dialogs' layout.
+# the touch layout at a phone's width after a first tap, and the guide's bubble at its second step.
+# Given a LANGUAGE ("de"), New game and Options in that language at a desktop's and a phone's width
+# instead, to see that longer words keep the dialogs' layout. All but the guide's picture open the
+# page with ?noguide, which keeps the first visit's guide shut.
 # Usage: web_shots.py SITE_FOLDER OUTPUT_FOLDER [LANGUAGE]
 import os
 import sys
@@ -62,9 +63,9 @@ def main():
         browser = devtools.Browser(profile, 1280, 800)
         try:
             if language:
-                dialogs_in(browser, address, language[0], out)
+                dialogs_in(browser, address + '?noguide', language[0], out)
                 return
-            tab = browser.open(address)
+            tab = browser.open(address + '?noguide')
             started(tab)
             tab.click(*canvas_point(tab, 64, 175))
             tab.send('Input.dispatchMouseEvent', dict(zip('xy', canvas_point(tab, 380, 260)), type='mouseMoved'))
@@ -112,7 +113,7 @@ def main():
             phone.send('Emulation.setDeviceMetricsOverride',
                        {'width': 390, 'height': 844, 'deviceScaleFactor': 2, 'mobile': True})
             phone.send('Emulation.setTouchEmulationEnabled', {'enabled': True, 'maxTouchPoints': 5})
-            phone.send('Page.navigate', {'url': address})
+            phone.send('Page.navigate', {'url': address + '?noguide'})
             started(phone)
             # Stacked at scale 3: the panel's third item, then a first tap on the field's middle.
             for x, y in ((228, 40), (184, 330)):
@@ -120,6 +121,17 @@ def main():
                 phone.touch('touchEnd', [])
                 time.sleep(0.3)
             phone.screenshot(os.path.join(out, 'web-phone.png'))
+            phone.close()
+
+            # Help > Guided first puzzle, a piece chosen: the bubble beside it.
+            tab = browser.open(address)
+            started(tab)
+            tab.click(*element_point(tab, '#menubar > .bar-item:has([data-id="32941"])'))
+            tab.click(*element_point(tab, '[data-id="32941"]'))
+            time.sleep(0.3)
+            tab.click(*canvas_point(tab, 64, 240))
+            time.sleep(0.5)
+            tab.screenshot(os.path.join(out, 'web-guide.png'))
         finally:
             browser.close()
 
