@@ -12,7 +12,8 @@ namespace kelvane {
 // "bar" or "separator"; text keeps its & and the shortcut after a tab; does says who runs the
 // command: "core", "fullScreen", the name of a page dialog, help command or the guide
 // ("newGame", "manual", "options", "guide"), or "analyse", "solutions" or "nextPuzzle" (the core
-// with the page's search worker). Game > Exit is left out: a page cannot close itself. An orientation item is {"id", "label", "column"}, column true where a new column starts.
+// with the page's search worker). Game > Exit is left out: a page cannot close itself. An
+// orientation item is {"id", "label", "column"}, column true where a new column starts.
 std::string MenusJson();
 
 // `text` as a JSON string, quotes included.
