@@ -44,4 +44,14 @@ std::string CountsWording(const PlayerCount& count, const Wording& words) {
                     static_cast<long>(count.counts.completions));
 }
 
+std::string DesignCountWording(const PlayerCount& count, const Wording& words) {
+  if (count.tooMany) {
+    return words.Word(kTooManyToCount);
+  }
+  if (count.counts.completions == 0) {
+    return words.Word(PLAYER_TEXT("no completion"));
+  }
+  return words.Word(PLAYER_TEXT("Solutions: %1"), {std::to_string(count.counts.completions)});
+}
+
 }  // namespace kelvane

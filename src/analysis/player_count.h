@@ -24,6 +24,8 @@ inline constexpr std::chrono::seconds kPlayerCountTime{10};
 inline constexpr std::string_view kTooManyToCount = PLAYER_TEXT("too many to count");
 // Shown where a count will come.
 inline constexpr std::string_view kCountingMessage = PLAYER_TEXT("counting…");
+// The create panel's count of a figure built by cubes, while it is being counted.
+inline constexpr std::string_view kDesignCounting = PLAYER_TEXT("Solutions: …");
 
 struct PlayerCount {
   CompletionCounts counts;
@@ -45,5 +47,9 @@ std::optional<bool> CompletableForPlayer(const CellGrid& figure, const CellGrid&
 // "11,520 completions · 240 distinct · Easy", in the singular where the completions are one; the
 // tier's name alone for a figure without completion; "too many to count" for `tooMany`.
 std::string CountsWording(const PlayerCount& count, const Wording& words = EnglishWording());
+
+// The create panel's count of a figure built by cubes: "Solutions: 11520" (every completion),
+// "no completion", or "too many to count".
+std::string DesignCountWording(const PlayerCount& count, const Wording& words = EnglishWording());
 
 }  // namespace kelvane

@@ -8,6 +8,7 @@
 #include <span>
 
 #include "analysis/analyse.h"
+#include "analysis/player_count.h"
 #include "analysis/solution_browser.h"
 #include "model/game.h"
 #include "model/game_init.h"
@@ -24,6 +25,8 @@ constexpr std::string_view kNone = "none ";
 constexpr std::string_view kSolutions = "solutions";
 constexpr std::string_view kAfter = "after";
 constexpr std::string_view kSolution = "solution";
+constexpr std::string_view kCount = "count";
+constexpr std::string_view kTooMany = " too many";
 constexpr int kCompletionNumbers = kPieceCount * 4;
 
 void AppendGrid(std::string& text, std::string_view label, const CellGrid& grid) {
@@ -160,6 +163,41 @@ std::optional<std::pair<CellGrid, CellGrid>> ReadPosition(std::string_view text)
     return std::nullopt;
   }
   return std::pair{*figure, *field};
+}
+
+std::string PlayerCountText(const PlayerCount& count) {
+  return std::string(kCount) +
+         (count.tooMany ? std::string(kTooMany)
+                        : ' ' + std::to_string(count.counts.completions) + ' ' +
+                              std::to_string(count.counts.distinct)) +
+         '\n';
+}
+
+std::optional<PlayerCount> ReadPlayerCount(std::string_view text) {
+  const std::optional<std::string_view> line = TakeLine(text, kCount);
+  if (!line || !text.empty()) {
+    return std::nullopt;
+  }
+  if (*line == kTooMany) {
+    return PlayerCount{.counts = {}, .tooMany = true};
+  }
+  PlayerCount count;
+  const char* at = line->data();
+  const char* const end = at + line->size();
+  for (std::uint64_t* number : {&count.counts.completions, &count.counts.distinct}) {
+    if (at == end || *at != ' ' || at + 1 == end || at[1] < '0' || at[1] > '9') {
+      return std::nullopt;
+    }
+    const auto [after, error] = std::from_chars(at + 1, end, *number);
+    if (error != std::errc()) {
+      return std::nullopt;
+    }
+    at = after;
+  }
+  if (at != end || count.counts.distinct > count.counts.completions) {
+    return std::nullopt;
+  }
+  return count;
 }
 
 std::string SearchRequestText(const Game& game) {

@@ -14,6 +14,7 @@
 namespace kelvane {
 
 struct Game;
+struct PlayerCount;
 struct SolutionSearch;
 struct SolutionsFound;
 
@@ -21,6 +22,11 @@ struct SolutionsFound;
 // read back, nothing for any other text or for a field with anything but pieces on the figure.
 std::string PositionText(const CellGrid& figure, const CellGrid& field);
 std::optional<std::pair<CellGrid, CellGrid>> ReadPosition(std::string_view text);
+
+// A count for the player (CountForPlayer) as a "count" line of its completions and distinct
+// completions, or "count too many"; read back, nothing for any other text.
+std::string PlayerCountText(const PlayerCount& count);
+std::optional<PlayerCount> ReadPlayerCount(std::string_view text);
 
 // The position of the game's Figure and Field. The orientation tables do not travel: every game
 // builds the same ones from the base pieces at start.

@@ -40,9 +40,7 @@ void DrawPieceItem(Game& game, Platform& platform, const PanelItem& item, const 
       DrawThumbnail(game, rect, game.pieceGrids[k]);
     }
   } else if (n == 0 && InCreateByCubesMode(game) && game.graphics.drawText) {
-    const std::string text =
-        platform.Word(PLAYER_TEXT("Amount: %1"), {std::to_string(CountCells(game.field))});
-    game.graphics.drawText(game.graphics.backBuffer, rect, text,
+    game.graphics.drawText(game.graphics.backBuffer, rect, CubeAmountText(game, platform),
                            item.selected ? game.settings.COLOR_BACK : game.settings.COLOR_INK);
   }
 }
@@ -59,6 +57,10 @@ void DrawOrientationItem(Game& game, Platform& platform, const PanelItem& item, 
 }
 
 }  // namespace
+
+std::string CubeAmountText(const Game& game, const Wording& words) {
+  return words.Word(PLAYER_TEXT("Amount: %1"), {std::to_string(CountCells(game.field))});
+}
 
 void DrawPanelItem(Game& game, Platform& platform, const PanelItem& item,
                    const CopyToScreen& copy) {

@@ -2,6 +2,8 @@
 // Owner-drawn items: the piece panel's eight items and the orientation menus' items.
 #pragma once
 
+#include <string>
+
 #include "model/game.h"
 #include "model/platform.h"
 #include "render/frame_copy.h"
@@ -23,5 +25,9 @@ struct PanelItem {
 // "Amount: %d" count of item 0 while building by cubes, or the orientation the menu item stands
 // for of the piece selected in the panel — and hands the rectangle, at device pixels, to `copy`.
 void DrawPanelItem(Game& game, Platform& platform, const PanelItem& item, const CopyToScreen& copy);
+
+// Item 0's count while building by cubes, "Amount: 27"; also what a shell that cannot draw text
+// into the BackBuffer shows over the item.
+std::string CubeAmountText(const Game& game, const Wording& words);
 
 }  // namespace kelvane

@@ -25,21 +25,8 @@ constexpr const char* kNoSolutionToBrowse =
     QT_TRANSLATE_NOOP("Kelvane", "No solution to show for this figure.");
 constexpr const char* kFindingSolutions = QT_TRANSLATE_NOOP("Kelvane", "Finding solutions…");
 
-constexpr const char* kDesignCount = QT_TRANSLATE_NOOP("Kelvane", "Solutions: %1");
-constexpr const char* kDesignCounting = QT_TRANSLATE_NOOP("Kelvane", "Solutions: …");
-constexpr const char* kNoDesignCompletion = QT_TRANSLATE_NOOP("Kelvane", "no completion");
 // An answer that takes longer than this shows that it is being found.
 constexpr int kSlowAnswerMs = 300;
-
-QString DesignCountText(const PlayerCount& count) {
-  if (count.tooMany) {
-    return CoreText(kTooManyToCount);
-  }
-  if (count.counts.completions == 0) {
-    return CoreText(kNoDesignCompletion);
-  }
-  return CoreText(kDesignCount).arg(count.counts.completions);
-}
 
 }  // namespace
 
@@ -112,7 +99,8 @@ void SolverFeedback::Answer() {
         },
         [this](const std::optional<PlayerCount>& count) {
           slow_.stop();
-          designCount_ = count ? DesignCountText(*count) : QString();
+          designCount_ =
+              count ? QString::fromStdString(DesignCountWording(*count, platform_)) : QString();
           repaint_();
         });
   } else {

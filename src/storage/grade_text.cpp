@@ -4,7 +4,6 @@
 
 #include <atomic>
 
-#include "storage/grades_file.h"
 #include "storage/library_order.h"
 
 namespace kelvane {
@@ -27,6 +26,15 @@ std::string AnswerGradeRequest(std::string_view request) {
   // The page ends a grading that is no longer wanted by ending the worker.
   const std::atomic<bool> never{false};
   return FormatGradesText(GradeKeys(keys, never));
+}
+
+PuzzleGrades KeepGradesAnswer(std::string_view answer) {
+  PuzzleGrades grades = LoadGrades();
+  if (std::optional<PuzzleGrades> found = ParseGradesText(answer)) {
+    grades.tiers.merge(found->tiers);
+    SaveGrades(grades);
+  }
+  return grades;
 }
 
 }  // namespace kelvane

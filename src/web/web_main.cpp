@@ -255,12 +255,7 @@ EMSCRIPTEN_KEEPALIVE const char* kelvane_next_puzzle_begin() {
 
 // The worker's grades join the cache (another tab's grades kept), and the next puzzle starts.
 EMSCRIPTEN_KEEPALIVE void kelvane_next_puzzle_end(const char* answer) {
-  kelvane::PuzzleGrades grades = kelvane::LoadGrades();
-  if (std::optional<kelvane::PuzzleGrades> found = kelvane::ParseGradesText(answer)) {
-    grades.tiers.merge(found->tiers);
-    kelvane::SaveGrades(grades);
-  }
-  kelvane::StartNextPuzzle(game, platform, grades);
+  kelvane::StartNextPuzzle(game, platform, kelvane::KeepGradesAnswer(answer));
   kelvane::UpdateCommandStates(game, platform);
   platform.KeepChanges();
 }

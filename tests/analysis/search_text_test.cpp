@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "analysis/analyse.h"
+#include "analysis/player_count.h"
 #include "analysis/solution_browser.h"
 #include "figures.h"
 
@@ -96,6 +97,24 @@ TEST(SearchTextTest, TheSolutionBrowserAcrossTextStepsAsHere) {
        {SolutionsFoundText(found), "solutions 2" + text.substr(11),
         text.substr(0, total) + "x" + text.substr(total + 1), text + "x\n"}) {
     EXPECT_FALSE(ReadSolutionsFound(bad, here->figure)) << bad.substr(0, 20);
+  }
+}
+
+// The counts for the player arrive as counted, the largest and "too many" included; no other
+// text reads as a count.
+TEST(SearchTextTest, ACountArrivesAsCounted) {
+  for (const PlayerCount& count : {PlayerCount{.counts = {11520, 240}, .tooMany = false},
+                                   PlayerCount{.counts = {~std::uint64_t{0}, 1}, .tooMany = false},
+                                   PlayerCount{.counts = {}, .tooMany = true}}) {
+    const std::optional<PlayerCount> read = ReadPlayerCount(PlayerCountText(count));
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->counts, count.counts);
+    EXPECT_EQ(read->tooMany, count.tooMany);
+  }
+  for (const std::string_view bad :
+       {"", "count 4 2", "count 4\n", "count 4 2 1\n", "count -4 2\n", "count 2 4\n",
+        "count  4 2\n", "count 4 2\nx", "count many\n", "count 18446744073709551616 2\n"}) {
+    EXPECT_FALSE(ReadPlayerCount(bad)) << bad;
   }
 }
 
