@@ -21,6 +21,12 @@ const char* Handed(std::string text) {
 // The page ends a search that is no longer wanted by ending the worker.
 const std::atomic<bool> neverStopped{false};
 
+std::optional<kelvane::PlayerCount> CountOf(const char* request) {
+  const auto position = kelvane::ReadPosition(request);
+  return position ? kelvane::CountForPlayer(position->first, position->second, neverStopped)
+                  : std::nullopt;
+}
+
 }  // namespace
 
 extern "C" {
@@ -37,11 +43,15 @@ EMSCRIPTEN_KEEPALIVE const char* kelvane_solutions(const char* request) {
 
 // The distinct completions of a position; empty when there are too many to count.
 EMSCRIPTEN_KEEPALIVE const char* kelvane_count(const char* request) {
-  const auto position = kelvane::ReadPosition(request);
-  const auto count = position
-                         ? kelvane::CountForPlayer(position->first, position->second, neverStopped)
-                         : std::nullopt;
+  const auto count = CountOf(request);
   return Handed(count && !count->tooMany ? std::to_string(count->counts.distinct) : "");
+}
+
+// The counts of a position for the player, as PlayerCountText writes them; empty for a request
+// that is no position.
+EMSCRIPTEN_KEEPALIVE const char* kelvane_player_count(const char* request) {
+  const auto count = CountOf(request);
+  return Handed(count ? kelvane::PlayerCountText(*count) : "");
 }
 
 // "1" when the position can still be completed, "0" when not, empty when it is too large to tell.

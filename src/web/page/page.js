@@ -166,10 +166,10 @@ function copy(...area) {
   copyPixels(context, ...area);
 }
 
-// The room the page has for the client area: the window below the menu bar.
+// The room the page has for the client area: the window between the menu bar and the status line.
 function viewport() {
-  return [document.documentElement.clientWidth,
-    Math.max(0, window.innerHeight - canvas.parentElement.offsetTop)];
+  return [document.documentElement.clientWidth, Math.max(0, window.innerHeight -
+    canvas.parentElement.offsetTop - document.getElementById('status-line').offsetHeight)];
 }
 // How much smaller than its logical size the canvas shows: narrower than the smallest
 // arrangement, it is shrunk to the window's width.
