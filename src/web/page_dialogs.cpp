@@ -3,10 +3,10 @@
 // page only shows what comes back.
 #include <emscripten.h>
 
-#include <atomic>
 #include <string>
 
 #include "analysis/player_count.h"
+#include "analysis/search_text.h"
 #include "creation/create_puzzle.h"
 #include "model/about_box.h"
 #include "model/command_states.h"
@@ -91,17 +91,21 @@ EMSCRIPTEN_KEEPALIVE const char* kelvane_new_game_select(int index, int width, i
   return Handed(message.empty() ? std::string() : PagePlatform().Word(message));
 }
 
-// The counts line of the selected figure, empty when it does not read. Counted here and now:
-// every library figure counts within milliseconds.
-EMSCRIPTEN_KEEPALIVE const char* kelvane_new_game_counts() {
+// The count of the selected figure for the page's search worker; empty when it does not read.
+EMSCRIPTEN_KEEPALIVE const char* kelvane_new_game_count_request() {
   CellGrid figure;
-  if (PreviewSelection(newGameList, figure) != NewGamePreview::Figure) {
-    return Handed({});
-  }
-  static const std::atomic<bool> neverStopped = false;
-  const std::optional<PlayerCount> count = CountForPlayer(figure, CellGrid{}, neverStopped);
+  return Handed(PreviewSelection(newGameList, figure) == NewGamePreview::Figure
+                    ? PositionText(figure, CellGrid{})
+                    : std::string());
+}
+
+// The counts line of the figure that `request` counts, from the worker's answer; empty when the
+// worker failed.
+EMSCRIPTEN_KEEPALIVE const char* kelvane_new_game_counted(const char* request, const char* answer) {
+  const auto position = ReadPosition(request);
+  const std::optional<PlayerCount> count = position ? ReadPlayerCount(answer) : std::nullopt;
   return Handed(count ? CountsWording(*count, PagePlatform()) +
-                            PreviewBestSuffix(PageGame(), figure, PagePlatform())
+                            PreviewBestSuffix(PageGame(), position->first, PagePlatform())
                       : std::string());
 }
 

@@ -29,6 +29,7 @@ const newGame = {
   counting: '',
   // Raised with each selection, so that a count asked for an earlier one is dropped.
   selectedTimes: 0,
+  count: {stop: () => {}},
 };
 
 Module.kelvane.copyPreview = (pixels, stride, width, height) => {
@@ -54,14 +55,23 @@ async function selectNewGameEntry(index) {
   if (message || times !== newGame.selectedTimes) {
     return;
   }
-  // The count waits until the selection rests and the preview is shown.
+  // Counted in the background once the selection rests, the count of an earlier selection ended
+  // by the next.
   counts.textContent = newGame.counting;
   await new Promise((resolve) => setTimeout(resolve, 120));
+  const request = await callCore('kelvane_new_game_count_request', [], 'string');
+  if (times !== newGame.selectedTimes) {
+    return;
+  }
+  if (!request) {
+    counts.textContent = '';
+    return;
+  }
+  newGame.count.stop();
+  const answer = await inBackground('kelvane_player_count', request, newGame.count);
   if (times === newGame.selectedTimes) {
-    const line = await callCore('kelvane_new_game_counts', [], 'string');
-    if (times === newGame.selectedTimes) {
-      counts.textContent = line;
-    }
+    counts.textContent =
+      await callCore('kelvane_new_game_counted', [request, answer || ''], 'string') || '';
   }
 }
 
@@ -105,6 +115,7 @@ pageCommands.newGame = async () => {
 };
 
 document.getElementById('new-game-ok').addEventListener('click', confirmNewGame);
+newGame.dialog.addEventListener('close', () => newGame.count.stop());
 
 // The list's keys, as a list box has them; Enter is OK.
 newGame.list.addEventListener('keydown', (event) => {
