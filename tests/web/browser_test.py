@@ -7,9 +7,10 @@
 # with the native frame and the same files; the default figure is won by clicks, taps, keys and the
 # wheel, with the congratulation shown; Show all pieces, searched in the page's worker, lays the
 # native completion; the menu bar, the orientation popup, the touch gestures and the Options
-# dialog reach the core; Help > Guided first puzzle opens the guide, which a click moves on and Skip
-# ends; at a phone's width the area stacks and taps still reach it; a German browser gets German
-# menus and dialogs; a saved puzzle and an uploaded one are listed in New game after a reload.
+# dialog reach the core; the status line gets its tier and By cubes its count from the worker; Help >
+# Guided first puzzle opens the guide, which a click moves on and Skip ends; at a phone's width the
+# area stacks and taps still reach it; a German browser gets German menus and dialogs; a saved
+# puzzle and an uploaded one are listed in New game after a reload.
 # Usage: browser_test.py SITE_FOLDER CHECKS_JS REFERENCE_PROGRAM
 import os
 import subprocess
@@ -67,7 +68,8 @@ def run(browser, url, session, failures, seen):
     presses = [line.split()[1:3] for line in session if line.split()[0] in ('press', 'tap')]
     menus_and_popup(tab, presses, failures)
     touch_gestures(tab, presses[-1], failures)
-    save_and_new_game(tab, [line.split()[1:3] for line in inputs if line.startswith('cube')], failures)
+    status_and_count(tab, [line.split()[1:3] for line in inputs if line.startswith('cube')], failures)
+    save_and_new_game(tab, failures)
     options_dialog(tab, failures)
     guided_first_puzzle(tab, presses[0], failures)
     phone_width(tab, failures)
@@ -231,14 +233,26 @@ def spoken_language(tab, failures):
         failures.append('a German browser got the dialogs %s' % shown)
 
 
-# A figure built by the clicks `cubes` in By cubes is saved as Mine; after a reload Game > New lists
-# it beside the library, a file added there is listed too, and an entry chosen and OK start it.
-def save_and_new_game(tab, cubes, failures):
-    ctrl = 2
-    tab.key(ord('C'), ctrl)
+# The status line names the figure in play and its tier once the search worker has counted it; a
+# figure built by the clicks `cubes` in By cubes gets its count on the panel from the worker too.
+def status_and_count(tab, cubes, failures):
+    line = tab.wait('(line => !line.includes("\\u2026") && line)(document.getElementById("status-line").textContent)',
+                    'the status line with a tier')
+    parts = line.split(' \u00b7 ')
+    if not parts[0] or parts[1:2] not in (['Easy'], ['Medium'], ['Hard'], ['Expert']):
+        failures.append('the status line says %r' % line)
+    tab.key(ord('C'), 2)
     for x, y in cubes:
         tab.click(*canvas_point(tab, int(x), int(y)))
     settle(tab)
+    tab.wait('(count => count && !count.includes("\\u2026"))(document.getElementById("design-count").textContent)',
+             'the count of the figure built')
+
+
+# The figure built in By cubes is saved as Mine; after a reload Game > New lists it beside the
+# library, a file added there is listed too, and an entry chosen and OK start it.
+def save_and_new_game(tab, failures):
+    ctrl = 2
     tab.key(ord('S'), ctrl)
     tab.wait('document.getElementById("save-puzzle").open', 'the Save puzzle dialog')
     for typed in 'Mi:ne':
