@@ -166,10 +166,13 @@ function copy(...area) {
   copyPixels(context, ...area);
 }
 
-// The room the page has for the client area: the window between the menu bar and the status line.
+// The room the page has for the client area: the window between the menu bar and the status line,
+// which on a phone's page stays over the area's foot instead (status_line.css).
 function viewport() {
-  return [document.documentElement.clientWidth, Math.max(0, window.innerHeight -
-    canvas.parentElement.offsetTop - document.getElementById('status-line').offsetHeight)];
+  const line = document.getElementById('status-line');
+  const below = getComputedStyle(line).position === 'sticky' ? 0 : line.offsetHeight;
+  return [document.documentElement.clientWidth,
+    Math.max(0, window.innerHeight - canvas.parentElement.offsetTop - below)];
 }
 // How much smaller than its logical size the canvas shows: narrower than the smallest
 // arrangement, it is shrunk to the window's width.
