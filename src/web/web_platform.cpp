@@ -77,8 +77,10 @@ void WebPlatform::Paint() {
       caption += "\n" + source;
     }
   }
-  // Beside the panel at the top, as the desktop shows it.
-  PageCaption(caption.c_str(), PanelRect(game_).right, 0,
+  // Beside the panel at the top, as the desktop shows it; under it where it spans the width.
+  const Rect panel = PanelRect(game_);
+  const Point at = game_.stackedLayout ? Point{panel.left, panel.bottom} : Point{panel.right, 0};
+  PageCaption(caption.c_str(), at.x, at.y,
               static_cast<int>(PixelFromColour(game_.settings.COLOR_BACK) & 0xFFFFFF),
               static_cast<int>(PixelFromColour(game_.settings.COLOR_INK) & 0xFFFFFF));
 }

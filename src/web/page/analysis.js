@@ -123,9 +123,10 @@ function showCaption(lines, x, y, back, ink) {
   const mark = document.getElementById('completion-mark');
   const shade = (colour, factor) => 'rgb(' + [16, 8, 0].map((shift) =>
     Math.min(255, Math.round(((colour >> shift) & 255) * factor))).join(',') + ')';
+  // Where the core's point lands on the canvas, which a phone's width may shrink and centre.
   const looks = {background: shade(back, 1.12), borderColor: shade(ink, 1),
-    color: shade(ink, 1 / 1.6), left: x + 10 + 'px'};
-  Object.assign(caption.style, looks, {top: y + 10 + 'px'});
+    color: shade(ink, 1 / 1.6), left: canvas.offsetLeft + (x + 10) * shownScale + 'px'};
+  Object.assign(caption.style, looks, {top: canvas.offsetTop + (y + 10) * shownScale + 'px'});
   Object.assign(mark.style, looks, {bottom: '10px'});
   caption.hidden = !lines;
   if (lines && caption.dataset.lines !== lines) {
