@@ -10,12 +10,9 @@
 namespace kelvane {
 
 std::optional<int> PanelItemAt(const Game& game, Point client) {
-  const Rect panel = PanelRect(game);
-  const int x = client.x - panel.left;
-  const int y = client.y - panel.top;
   for (int item = 0; item < kPanelItemCount; ++item) {
-    const Rect r = PanelItemRect(game, item);
-    if (x >= r.left && x < r.right && y >= r.top && y < r.bottom) {
+    const Rect r = PanelItemClientRect(game, item);
+    if (client.x >= r.left && client.x < r.right && client.y >= r.top && client.y < r.bottom) {
       return item;
     }
   }

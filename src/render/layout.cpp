@@ -103,6 +103,12 @@ Rect PanelItemRect(const Game& game, int item) {
   return {left, top, left + kStackedItemWidth, top + kPanelItemSize};
 }
 
+Rect PanelItemClientRect(const Game& game, int item) {
+  const Rect panel = PanelRect(game);
+  const Rect r = PanelItemRect(game, item);
+  return {panel.left + r.left, panel.top + r.top, panel.left + r.right, panel.top + r.bottom};
+}
+
 int ScaleThatFits(const Game& game, FrameMargins margins, Size available) {
   const Size room{available.width - margins.left - margins.right,
                   available.height - margins.top - margins.bottom};

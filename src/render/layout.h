@@ -66,6 +66,8 @@ Size RequiredClientSize(const Game& game);
 // Item 0…7's rectangle inside the panel: a column of 96 × 64 items, or stacked, two rows of four
 // narrower ones.
 Rect PanelItemRect(const Game& game, int item);
+// The same rectangle in client coordinates.
+Rect PanelItemClientRect(const Game& game, int item);
 
 // How the page's client area fits a browser viewport.
 struct PageFit {

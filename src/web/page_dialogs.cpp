@@ -17,6 +17,7 @@
 #include "storage/new_game_dialog.h"
 #include "storage/puzzle_upload.h"
 #include "storage/save_puzzle_dialog.h"
+#include "web/handed_text.h"
 #include "web/menu_json.h"
 #include "web/web_platform.h"
 
@@ -31,13 +32,6 @@ EM_JS(void, PageCopyPreview, (const void* pixels, int stride, int width, int hei
 NewGameList newGameList;
 CellGrid LoadedFigure;
 Surface preview;
-
-// The answers handed to the page stay valid until the next call.
-const char* Handed(std::string text) {
-  static std::string handed;
-  handed = std::move(text);
-  return handed.c_str();
-}
 
 std::string NewGameJson() {
   std::string entries;

@@ -14,6 +14,7 @@
 #include "render/layout.h"
 #include "storage/guide_mark_file.h"
 #include "storage/next_puzzle.h"
+#include "web/handed_text.h"
 #include "web/menu_json.h"
 #include "web/web_platform.h"
 
@@ -47,16 +48,14 @@ const char* TargetName(GuideTarget target) {
 // In client coordinates; the menu bar is the page's own, found there by the Analyse menu's item.
 Rect TargetRect(GuideTarget target) {
   const Game& game = PageGame();
-  const Rect panel = PanelRect(game);
   switch (target) {
     case GuideTarget::SelectedPiece:
       if (const int item = PagePlatform().PanelSelection(); item >= 0 && item < kPanelItemCount) {
-        const Rect r = PanelItemRect(game, item);
-        return {panel.left + r.left, panel.top + r.top, panel.left + r.right, panel.top + r.bottom};
+        return PanelItemClientRect(game, item);
       }
-      return panel;
+      return PanelRect(game);
     case GuideTarget::Panel:
-      return panel;
+      return PanelRect(game);
     case GuideTarget::Field:
     case GuideTarget::LayerColumn:
       return FieldViewRect(game);
@@ -69,23 +68,21 @@ Rect TargetRect(GuideTarget target) {
 // {"step", "of", "text" (in the player's language), "target", "rect": [left, top, right, bottom],
 // "menuItem"}, or empty once the guide is over.
 const char* StepJson() {
-  static std::string json;
-  json.clear();
   if (tour && !tour->Running()) {
     tour.reset();
   }
-  if (tour) {
-    const GuideStep& step = tour->Current();
-    const Rect r = TargetRect(step.target);
-    json = "{\"step\":" + std::to_string(tour->StepNumber()) +
-           ",\"of\":" + std::to_string(GuideTour::StepCount()) +
-           ",\"text\":" + JsonQuoted(PagePlatform().Word(step.text)) +
-           ",\"target\":" + JsonQuoted(TargetName(step.target)) + ",\"rect\":[" +
-           std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
-           "," + std::to_string(r.bottom) + "],\"menuItem\":" + std::to_string(kCmdTestPuzzle) +
-           "}";
+  if (!tour) {
+    return Handed("");
   }
-  return json.c_str();
+  const GuideStep& step = tour->Current();
+  const Rect r = TargetRect(step.target);
+  return Handed("{\"step\":" + std::to_string(tour->StepNumber()) +
+                ",\"of\":" + std::to_string(GuideTour::StepCount()) +
+                ",\"text\":" + JsonQuoted(PagePlatform().Word(step.text)) +
+                ",\"target\":" + JsonQuoted(TargetName(step.target)) + ",\"rect\":[" +
+                std::to_string(r.left) + "," + std::to_string(r.top) + "," +
+                std::to_string(r.right) + "," + std::to_string(r.bottom) +
+                "],\"menuItem\":" + std::to_string(kCmdTestPuzzle) + "}");
 }
 
 }  // namespace

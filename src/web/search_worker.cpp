@@ -9,14 +9,11 @@
 #include "analysis/search_text.h"
 #include "analysis/solution_browser.h"
 #include "storage/grade_text.h"
+#include "web/handed_text.h"
 
 namespace {
 
-const char* Handed(std::string text) {
-  static std::string handed;
-  handed = std::move(text);
-  return handed.c_str();
-}
+using kelvane::Handed;
 
 // The page ends a search that is no longer wanted by ending the worker.
 const std::atomic<bool> neverStopped{false};

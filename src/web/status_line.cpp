@@ -24,6 +24,7 @@
 #include "storage/library_order.h"
 #include "storage/new_game_dialog.h"
 #include "storage/next_puzzle.h"
+#include "web/handed_text.h"
 #include "web/menu_json.h"
 #include "web/web_platform.h"
 
@@ -45,12 +46,6 @@ std::optional<Tier> tier;
 bool wonSeen = false;
 NextPuzzleNote next;
 std::string gradeRequest;
-
-const char* Handed(std::string text) {
-  static std::string handed;
-  handed = std::move(text);
-  return handed.c_str();
-}
 
 void LookForNextPuzzle(const Game& game) {
   const PuzzleGrades grades = LoadGrades();
@@ -138,14 +133,13 @@ EMSCRIPTEN_KEEPALIVE const char* kelvane_panel_notes() {
     NormaliseGrid(figure);
     request = PositionText(figure, CellGrid{});
   }
-  const Rect panel = PanelRect(game);
   std::string items;
   for (const int at : {0, 1}) {
-    const Rect item = PanelItemRect(game, at);
+    const Rect item = PanelItemClientRect(game, at);
     const Colour colour =
         platform.PanelSelection() == at ? game.settings.COLOR_BACK : game.settings.COLOR_INK;
-    items += std::string(at == 0 ? "[" : ",[") + std::to_string(panel.left + item.left) + "," +
-             std::to_string(panel.top + item.top) + "," + std::to_string(item.Width()) + "," +
+    items += std::string(at == 0 ? "[" : ",[") + std::to_string(item.left) + "," +
+             std::to_string(item.top) + "," + std::to_string(item.Width()) + "," +
              std::to_string(item.Height()) + "," + std::to_string(colour) + "]";
   }
   return Handed("{\"amount\":" + JsonQuoted(byCubes ? CubeAmountText(game, platform) : "") +

@@ -32,6 +32,7 @@
 #include "storage/language_choice_file.h"
 #include "storage/library_order.h"
 #include "storage/next_puzzle.h"
+#include "web/handed_text.h"
 #include "web/menu_json.h"
 #include "web/skin_sheets.h"
 #include "web/web_options.h"
@@ -48,12 +49,7 @@ std::optional<kelvane::FloorCell> tapPreview;
 // The solution browser's search that the page's worker runs for the step under way.
 std::optional<kelvane::SolutionSearch> solutionSearch;
 
-// A request text handed to the page, alive until the next.
-const char* Handed(std::string text) {
-  static std::string handed;
-  handed = std::move(text);
-  return handed.c_str();
-}
+using kelvane::Handed;
 
 void TakeSolutionStep(int commandId, const kelvane::SolutionsFound* found) {
   const int step = commandId == kelvane::kCmdPreviousSolution ? -1 : 1;
@@ -97,9 +93,7 @@ EMSCRIPTEN_KEEPALIVE int kelvane_load(const char* folder) {
 
 // The language chosen in Options, empty for the browser's own.
 EMSCRIPTEN_KEEPALIVE const char* kelvane_language() {
-  static std::string chosen;
-  chosen = kelvane::ChosenLanguage();
-  return chosen.c_str();
+  return Handed(kelvane::ChosenLanguage());
 }
 
 EMSCRIPTEN_KEEPALIVE void kelvane_give_skin(int number, const std::uint8_t* rgba, int size) {
@@ -298,9 +292,7 @@ EMSCRIPTEN_KEEPALIVE void kelvane_hold_clock(int held) {
 
 // The Options dialog (see web/web_options.h).
 EMSCRIPTEN_KEEPALIVE const char* kelvane_options(int defaults) {
-  static std::string json;
-  json = kelvane::OptionsJson(game, defaults != 0);
-  return json.c_str();
+  return Handed(kelvane::OptionsJson(game, defaults != 0));
 }
 
 EMSCRIPTEN_KEEPALIVE int kelvane_missing_skin(int skinIndex) {

@@ -34,11 +34,7 @@ function checkBox(text) {
   return [box, make('label', {className: 'check'}, [box, text])];
 }
 
-// Settings colours hold red in the low byte.
-function cssColour(colour) {
-  return '#' + [colour & 255, (colour >> 8) & 255, (colour >> 16) & 255]
-    .map((byte) => byte.toString(16).padStart(2, '0')).join('');
-}
+// The inverse of cssColour (dialogs.js): settings colours hold red in the low byte.
 function colourOfCss(css) {
   const value = parseInt(css.slice(1), 16);
   return ((value >> 16) & 255) | (value & 0xff00) | ((value & 255) << 16);
